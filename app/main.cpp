@@ -1,0 +1,33 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "ui/mainwindow.h"
+
+namespace {
+
+/** True when a window can be shown: a display server is named, or Qt is told which platform to use. */
+bool displayAvailable()
+{
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0')
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!displayAvailable()) {
+        std::fputs(
+            "vorlan: no display found (DISPLAY is not set); start it in a desktop session or under xvfb-run\n", stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    vorlan::MainWindow window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,151 @@
+#include "platform/datafile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "platform/calcerror.h"
+#include "platform/numbertext.h"
+
+namespace vorlan {
+
+namespace {
+
+// Far above any table the program uses (451 records of about 80 characters); it keeps a
+// wrong file from filling the memory.
+constexpr std::uintmax_t kMaxFileSize = 16 * 1024 * 1024;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+} // namespace
+
+DataFileReader::DataFileReader(const std::string& path)
+    : m_path(path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        fail("the file does not exist");
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error)
+        fail("the file cannot be read");
+    if (size > kMaxFileSize)
+        fail("the file is too large to be a data file");
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        fail("the file cannot be opened");
+    m_text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (file.bad())
+        fail("the file cannot be read");
+}
+
+bool DataFileReader::atEnd()
+{
+    skipBlanksAndLineBreaks();
+    return m_pos >= m_text.size();
+}
+
+double DataFileReader::readNumber()
+{
+    if (atEnd())
+        fail("the file ends in the middle of a record");
+    const std::string_view value = nextBareValue();
+    double number = 0;
+    if (!parseNumber(value, '.', number))
+        fail("\"" + std::string(value.substr(0, 40)) + "\" is not a number");
+    skipSeparator();
+    return number;
+}
+
+std::string DataFileReader::readString()
+{
+    if (atEnd())
+        fail("the file ends in the middle of a record");
+    std::string value;
+    if (m_text[m_pos] == '"') {
+        const std::size_t closing = m_text.find('"', m_pos + 1);
+        if (closing == std::string::npos)
+            fail("a quoted text has no closing quote");
+        value = m_text.substr(m_pos + 1, closing - m_pos - 1);
+        m_pos = closing + 1;
+        skipBlanks();
+        if (m_pos < m_text.size() && m_text[m_pos] != ',' && !isLineBreak(m_text[m_pos]))
+            fail("text follows a closing quote");
+    } else {
+        value = nextBareValue();
+    }
+    skipSeparator();
+    return value;
+}
+
+void DataFileReader::skipBlanksAndLineBreaks()
+{
+    while (m_pos < m_text.size() && (isBlank(m_text[m_pos]) || isLineBreak(m_text[m_pos])))
+        ++m_pos;
+}
+
+void DataFileReader::skipBlanks()
+{
+    while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
+        ++m_pos;
+}
+
+void DataFileReader::skipSeparator()
+{
+    if (m_pos >= m_text.size())
+        return;
+    if (m_text[m_pos] == ',')
+        ++m_pos;
+    else if (m_text.compare(m_pos, 2, "\r\n") == 0)
+        m_pos += 2;
+    else if (isLineBreak(m_text[m_pos]))
+        ++m_pos;
+}
+
+std::string_view DataFileReader::nextBareValue()
+{
+    const std::size_t start = m_pos;
+    while (m_pos < m_text.size() && m_text[m_pos] != ',' && !isLineBreak(m_text[m_pos]))
+        ++m_pos;
+    std::string_view value(m_text.data() + start, m_pos - start);
+    while (!value.empty() && isBlank(value.back()))
+        value.remove_suffix(1);
+    return value;
+}
+
+void DataFileReader::fail(const std::string& what) const { throw CalcError(m_path + ": " + what); }
+
+void writeDataFile(const std::string& path, const std::vector<std::vector<std::string>>& records)
+{
+    std::string text;
+    for (const auto& record : records) {
+        for (std::size_t i = 0; i < record.size(); ++i) {
+            if (i > 0)
+                text += ',';
+            text += record[i];
+        }
+        text += "\r\n";
+    }
+
+    // Write a temporary file beside the target, then rename it over the target in one step.
+    const std::string temporary = path + ".part";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        file << text;
+        file.flush();
+        if (!file) {
+            std::remove(temporary.c_str());
+            throw CalcError(path + ": the file cannot be written");
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::remove(temporary.c_str());
+        throw CalcError(path + ": the file cannot be replaced (" + error.message() + ")");
+    }
+}
+
+} // namespace vorlan

@@ -1,0 +1,164 @@
+#include "platform/numbertext.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "platform/calcerror.h"
+
+namespace vorlan {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+template <typename T> std::string formatNumber(T value, int significantDigits, char decimalSeparator)
+{
+    if (!std::isfinite(value))
+        throw CalcError("a result that is not a finite number cannot be shown");
+    if (value == 0)
+        return "0"; // also for -0
+    char buffer[64];
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
+    std::string text(buffer, result.ptr);
+    for (char& c : text) {
+        if (c == '.')
+            c = decimalSeparator;
+        else if (c == 'e')
+            c = 'E';
+    }
+    return text;
+}
+
+std::string_view trimBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+/** Shortens a text for an error detail. */
+std::string quoted(std::string_view text)
+{
+    constexpr std::size_t shown = 40;
+    return "\"" + std::string(text.substr(0, shown)) + (text.size() > shown ? "...\"" : "\"");
+}
+
+} // namespace
+
+std::string numberToText(float value, char decimalSeparator) { return formatNumber(value, 7, decimalSeparator); }
+
+std::string numberToText(double value, char decimalSeparator)
+{
+    // Within 15-digit rounding of the largest double the text would round beyond it and not read
+    // back; write the largest 15-digit value instead.
+    constexpr double largestReadable = 1.79769313486231e308;
+    if (std::fabs(value) > largestReadable && std::isfinite(value))
+        value = std::copysign(largestReadable, value);
+    return formatNumber(value, 15, decimalSeparator);
+}
+
+bool parseNumber(std::string_view text, char decimalSeparator, double& value)
+{
+    std::size_t i = 0;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+
+    // Mantissa: digits with at most one separator. The position of the first nonzero digit
+    // tells an underflow from an overflow when the value is out of range.
+    std::string normalized = negative ? "-" : "";
+    int digits = 0;
+    int integerDigits = 0;
+    int firstNonzero = -1;
+    bool separatorSeen = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            if (c != '0' && firstNonzero < 0)
+                firstNonzero = digits;
+            ++digits;
+            if (!separatorSeen)
+                ++integerDigits;
+            normalized += c;
+        } else if (c == decimalSeparator && !separatorSeen) {
+            separatorSeen = true;
+            normalized += '.';
+        } else {
+            break;
+        }
+    }
+    if (digits == 0)
+        return false;
+
+    long exponent = 0;
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        normalized += 'e';
+        ++i;
+        const bool exponentNegative = i < text.size() && text[i] == '-';
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            normalized += text[i++];
+        const std::size_t exponentStart = i;
+        for (; i < text.size() && isDigit(text[i]); ++i) {
+            normalized += text[i];
+            if (exponent < 1000000)
+                exponent = exponent * 10 + (text[i] - '0');
+        }
+        if (i == exponentStart)
+            return false;
+        if (exponentNegative)
+            exponent = -exponent;
+    }
+    if (i != text.size())
+        return false;
+
+    const char* end = normalized.data() + normalized.size();
+    const auto result = std::from_chars(normalized.data(), end, value);
+    if (result.ec == std::errc::result_out_of_range && result.ptr == end) {
+        const long magnitude = integerDigits - 1 - firstNonzero + exponent; // decimal exponent of the value
+        if (magnitude >= 0)
+            return false; // overflow
+        value = negative ? -0.0 : 0.0; // underflow is not an error
+        return true;
+    }
+    return result.ec == std::errc() && result.ptr == end;
+}
+
+float textToSingle(std::string_view text)
+{
+    const double value = textToDouble(text);
+    try {
+        return toSingle(value);
+    } catch (const CalcError&) {
+        throw CalcError(quoted(text) + " is too large for a single-precision number");
+    }
+}
+
+double textToDouble(std::string_view text)
+{
+    double value = 0;
+    if (!parseNumber(trimBlanks(text), ',', value))
+        throw CalcError(quoted(text) + " is not a number");
+    return value;
+}
+
+namespace {
+
+template <typename T> T roundDecimals(T value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = static_cast<double>(value) * scale;
+    // Beyond 2^52 a double has no fraction digits left to round, and the scale may overflow.
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= 0x1p52)
+        return value;
+    return static_cast<T>(std::nearbyint(scaled) / scale); // nearbyint rounds half to even
+}
+
+} // namespace
+
+float roundHalfEven(float value, int decimals) { return roundDecimals(value, decimals); }
+
+double roundHalfEven(double value, int decimals) { return roundDecimals(value, decimals); }
+
+} // namespace vorlan

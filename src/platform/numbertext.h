@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vorlan {
+
+/**
+ * Number text of the windows and data files, independent of the system locale.
+ * Window text uses ',' as decimal separator, data files '.'.
+ */
+
+/** Shortest text with at most 7 significant digits; exponent form ("1E+07") from 1E+07 and below 1E-04. */
+std::string numberToText(float value, char decimalSeparator = ',');
+/** Shortest text with at most 15 significant digits; exponent form from 1E+15 and below 1E-04. */
+std::string numberToText(double value, char decimalSeparator = ',');
+
+/**
+ * Window text to number: optional blanks around, an optional sign, digits with at most one ','
+ * (at least one digit in all) and an optional exponent "E" with optional sign and digits.
+ * Anything else, a value beyond the type's range included, throws CalcError; a value too small
+ * for the type becomes zero.
+ */
+float textToSingle(std::string_view text);
+double textToDouble(std::string_view text);
+
+/**
+ * Parses a number written with the given decimal separator; false when the text is not such a
+ * number or overflows a double. Shared by the window text and the data-file reader.
+ */
+bool parseNumber(std::string_view text, char decimalSeparator, double& value);
+
+/** Rounds to n decimals, half to even, keeping the argument's precision. */
+float roundHalfEven(float value, int decimals);
+double roundHalfEven(double value, int decimals);
+
+} // namespace vorlan

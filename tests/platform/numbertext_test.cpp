@@ -1,0 +1,99 @@
+#include "platform/numbertext.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <limits>
+
+#include "platform/calcerror.h"
+
+namespace vorlan {
+namespace {
+
+TEST(NumberText, FormatsWithDecimalCommaAndNoTrailingZeros)
+{
+    EXPECT_EQ(numberToText(roundHalfEven(45.12349, 3)), "45,123");
+    EXPECT_EQ(numberToText(0.00035), "0,00035");
+    EXPECT_EQ(numberToText(25.4f), "25,4");
+    EXPECT_EQ(numberToText(roundHalfEven(12345.678f, 3)), "12345,68"); // 7 significant digits of a single
+    EXPECT_EQ(numberToText(2.0), "2");
+    EXPECT_EQ(numberToText(-0.0), "0");
+    EXPECT_EQ(numberToText(0.1f + 0.2f), "0,3");
+    EXPECT_EQ(numberToText(0.1 + 0.2), "0,3"); // 15 significant digits of a double
+    EXPECT_EQ(numberToText(1234567.0f), "1234567");
+    EXPECT_EQ(numberToText(1.0e7f), "1E+07");
+    EXPECT_EQ(numberToText(-1.5e-5), "-1,5E-05");
+    EXPECT_EQ(numberToText(998.2, '.'), "998.2");
+}
+
+TEST(NumberText, RoundsHalfToEven)
+{
+    EXPECT_EQ(numberToText(roundHalfEven(230.5, 0)), "230");
+    EXPECT_EQ(numberToText(roundHalfEven(231.5, 0)), "232");
+    EXPECT_EQ(numberToText(roundHalfEven(-2.5, 0)), "-2");
+    EXPECT_EQ(numberToText(roundHalfEven(0.125, 2)), "0,12");
+    EXPECT_EQ(roundHalfEven(1.0e300, 3), 1.0e300); // nothing left to round, no overflow
+    EXPECT_EQ(roundHalfEven(FLT_MAX, 2), FLT_MAX);
+}
+
+TEST(NumberText, ExtremeValuesReadBackToTheirText)
+{
+    for (const float value :
+        {FLT_MAX, -FLT_MAX, FLT_MIN, std::numeric_limits<float>::denorm_min(), 1.0e-20f, 123456.7f}) {
+        const std::string text = numberToText(value);
+        EXPECT_EQ(numberToText(textToSingle(text)), text) << text;
+    }
+    for (const double value : {DBL_MAX, -DBL_MAX, DBL_MIN, 1.0e-300, 4.0 / 3.0, 299792458.0}) {
+        const std::string text = numberToText(value);
+        EXPECT_EQ(numberToText(textToDouble(text)), text) << text;
+    }
+}
+
+TEST(NumberText, ReadsSignCommaAndExponent)
+{
+    const struct {
+        const char* text;
+        double value;
+    } rows[] = {
+        {"12,5", 12.5},
+        {" 12,5 ", 12.5},
+        {"+5", 5},
+        {"-40", -40},
+        {",5", 0.5},
+        {"5,", 5},
+        {"1E3", 1000},
+        {"1,5e-2", 0.015},
+        {"2E+01", 20},
+        {"-0", 0},
+    };
+    for (const auto& row : rows) {
+        EXPECT_DOUBLE_EQ(textToDouble(row.text), row.value) << row.text;
+        EXPECT_FLOAT_EQ(textToSingle(row.text), static_cast<float>(row.value)) << row.text;
+    }
+    EXPECT_EQ(textToSingle("1E-50"), 0.0f); // underflow is not an error
+    EXPECT_EQ(textToDouble("1E-400"), 0.0);
+}
+
+TEST(NumberText, RejectsEverythingElse)
+{
+    for (const char* text : {"", " ", ".", "1.5", "abc", "1,2,3", "1 2", "1E", "E5", "--1", "+-1", "12a", "0x10", "inf",
+             "nan", "1E400", "1,5,", "1E5,5", "٣"}) {
+        EXPECT_THROW(textToDouble(text), CalcError) << text;
+        EXPECT_THROW(textToSingle(text), CalcError) << text;
+    }
+    EXPECT_THROW(textToSingle("1E40"), CalcError); // beyond the single range
+    EXPECT_THROW(textToSingle(std::string(10000, '9')), CalcError);
+    EXPECT_EQ(textToDouble("1E40"), 1e40);
+}
+
+TEST(NumberText, NonFiniteResultsAreCalculationErrors)
+{
+    EXPECT_THROW(checked(std::numeric_limits<double>::infinity()), CalcError);
+    EXPECT_THROW(checked(std::numeric_limits<double>::quiet_NaN()), CalcError);
+    EXPECT_EQ(checked(1e-320), 1e-320); // underflow is not an error
+    EXPECT_THROW(toSingle(1e39), CalcError);
+    EXPECT_EQ(toSingle(1e-50), 0.0f);
+}
+
+} // namespace
+} // namespace vorlan

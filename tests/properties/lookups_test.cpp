@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include "platform/calcerror.h"
+#include "platform/memoryform.h"
+#include "properties/fluidtables.h"
+#include "properties/interpolation.h"
+#include "support/tempfolder.h"
+
+namespace vorlan {
+namespace {
+
+/**
+ * Two blocks: 1 bar at 0, 50, 100 degC and 2 bar at 20, 100 degC. Each segment has its own
+ * enthalpy slope (2, 6 and 10 kJ/(kg K)), so a result tells which segment served it.
+ */
+constexpr char kTwoBlocks[] = "0,1,1000,4,0.5,0.004,0\r\n"
+                              "50,1,980,4.1,0.6,0.002,100\r\n"
+                              "100,1,960,4.2,0.7,0.001,400\r\n"
+                              "20,2,990,4.05,0.55,0.003,50\r\n"
+                              "100,2,950,4.25,0.72,0.0009,850\r\n";
+
+class Lookups : public ::testing::Test {
+protected:
+    Lookups()
+        : fluids(form, folder.path())
+    {
+        folder.write("Two blocks.dat", kTwoBlocks);
+        folder.write("Decades.dat", "10,1,1,1,1,1,10\r\n20,1,1,1,1,1,20\r\n30,1,1,1,1,1,30\r\n40,1,1,1,1,1,40\r\n");
+        folder.write("One row.dat", "10,1,1,1,1,0.005,10\r\n");
+        fluids.dbpropint("Two blocks");
+        fluids.dbpropest("Two blocks");
+        form.setText("Combo4", "1");
+        form.setText("Combo5", "1");
+    }
+
+    test::TempFolder folder;
+    MemoryForm form;
+    FluidTables fluids;
+};
+
+TEST_F(Lookups, SegmentSearchFollowsTheSelectedPressureBlock)
+{
+    form.setText("Combo4", "2");
+    EXPECT_NEAR(fluids.propHint(60), 50 + 40 * 10, 1e-3); // rows 3-4
+    form.setText("Combo4", "1");
+    EXPECT_NEAR(fluids.propHint(75), 100 + 25 * 6, 1e-3); // rows 1-2
+    EXPECT_NEAR(fluids.propHint(100), 100 * 2, 1e-3); // end of the block: extrapolated along rows 0-1
+    EXPECT_NEAR(fluids.propHint(-10), -10 * 2, 1e-3); // below the table: rows 0-1 as well
+    form.setText("Combo4", "5");
+    EXPECT_NEAR(fluids.propHint(60), 60 * 2, 1e-3); // pressure not in the table: rows 0-1
+}
+
+TEST_F(Lookups, BulkPropertiesOnARowAreThatRowsValues)
+{
+    fluids.propint(50);
+    EXPECT_EQ(fluids.intSide.Rho, 980);
+    EXPECT_EQ(fluids.intSide.Cp, 4.1);
+    EXPECT_EQ(fluids.intSide.K, 0.6);
+    EXPECT_EQ(fluids.intSide.Mu, 0.002);
+    EXPECT_EQ(fluids.estSide.Rho, 0); // the other side's state is untouched
+
+    form.setText("Combo5", "2");
+    fluids.propest(60);
+    EXPECT_NEAR(fluids.estSide.Rho, 990 - 40 * 0.5, 1e-3);
+    EXPECT_NEAR(fluids.estSide.Mu, 0.003 - 40 * 0.00002625, 1e-6);
+}
+
+TEST_F(Lookups, EachInterpolationRaisesTheSegmentsUpperEnd)
+{
+    fluids.propint(25); // segment 0-50: the four properties raise T(1) by 1e-6 each
+    EXPECT_NEAR(fluids.intSide.Tab.T[1], 50 + 4e-6, 1e-12);
+    fluids.propint(25);
+    EXPECT_NEAR(fluids.intSide.Tab.T[1], 50 + 8e-6, 1e-12);
+    fluids.propHint(25);
+    EXPECT_NEAR(fluids.intSide.Tab.T[1], 50 + 9e-6, 1e-12);
+    EXPECT_EQ(fluids.estSide.Tab.T[1], 50); // each side drifts on its own
+
+    fluids.trovatint(50); // the inverse lookup raises the enthalpy instead
+    EXPECT_NEAR(fluids.intSide.Tab.H[1], 100 + 1e-6, 1e-12);
+    fluids.dbpropint("Two blocks");
+    EXPECT_EQ(fluids.intSide.Tab.T[1], 50); // a reload undoes the drift
+}
+
+TEST_F(Lookups, ValueWithinSingleRoundingOfASegmentTopMatchesNoSegment)
+{
+    fluids.dbpropint("Decades");
+    // 29.9999999 - 20 rounds to 10 in single precision, not below the spacing 10.
+    EXPECT_NEAR(fluids.propHint(29.9999999), 29.9999999, 1e-4); // rows 0-1 extrapolated
+    EXPECT_NEAR(fluids.intSide.Tab.T[1], 20 + 1e-6, 1e-12);
+    EXPECT_EQ(fluids.intSide.Tab.T[2], 30);
+}
+
+TEST_F(Lookups, WallViscosityIsHeldToTheTableEnds)
+{
+    form.setText("Combo4", "2");
+    fluids.dbpropint("Decades");
+    fluids.intSide.Tab.Mu = {0.004, 0.003, 0.002, 0.001};
+    EXPECT_EQ(fluids.propviscpari(-50), 0.004);
+    EXPECT_EQ(fluids.propviscpari(40), 0.001); // the last row itself
+    EXPECT_EQ(fluids.propviscpari(400), 0.001);
+    form.setText("Combo4", "1");
+    EXPECT_NEAR(fluids.propviscpari(25), 0.0025, 1e-9);
+
+    fluids.dbpropint("One row");
+    EXPECT_EQ(fluids.propviscpari(0), 0.005);
+    EXPECT_EQ(fluids.propviscpari(99), 0.005);
+    EXPECT_THROW(fluids.propint(10), CalcError); // other lookups need two rows
+    EXPECT_THROW(fluids.propHint(10), CalcError);
+    EXPECT_THROW(fluids.trovatint(10), CalcError);
+}
+
+TEST_F(Lookups, InverseLookupMapsTheLastEnthalpyToTheLastSegment)
+{
+    form.setText("Combo4", "2");
+    EXPECT_NEAR(fluids.trovatint(850), 100, 1e-4);
+    EXPECT_NEAR(fluids.trovatint(450), 60, 1e-4);
+    form.setText("Combo4", "1");
+    // 400 closes the 1 bar block but not the table: treated as unmatched, rows 0-1.
+    EXPECT_NEAR(fluids.trovatint(400), 400 * 0.5, 1e-3);
+    EXPECT_NEAR(fluids.trovatint(250), 75, 1e-4);
+}
+
+TEST_F(Lookups, UnusablePressureOrTableIsAnError)
+{
+    for (const char* text : {"", "abc", "1.0", "1,0,0"}) {
+        form.setText("Combo4", text);
+        EXPECT_THROW(fluids.propint(20), CalcError) << text;
+    }
+    form.setText("Combo4", "1,0");
+    EXPECT_NO_THROW(fluids.propint(20));
+
+    MemoryForm otherForm;
+    otherForm.setText("Combo4", "1");
+    FluidTables empty(otherForm, folder.path());
+    EXPECT_THROW(empty.propint(20), CalcError);
+    EXPECT_THROW(empty.propviscpari(20), CalcError);
+    EXPECT_THROW(empty.trovatint(20), CalcError);
+}
+
+TEST(Interpola, RaisesTheUpperEndAndFailsOnArithmeticFaults)
+{
+    double x1 = 10;
+    EXPECT_NEAR(Interpola(5, 0, x1, 0, 100), 50, 1e-4);
+    EXPECT_EQ(x1, 10 + 0.000001);
+
+    double degenerate = -0.000001; // becomes equal to x0 = 0
+    EXPECT_THROW(Interpola(1, 0, degenerate, 0, 1), CalcError);
+    double huge = 1;
+    EXPECT_THROW(Interpola(1e300, 0, huge, 0, 1e300), CalcError); // slope beyond the single range
+}
+
+TEST(Log10, IsTheDecimalLogarithmOfPositiveValues)
+{
+    EXPECT_NEAR(Log10(1000), 3, 1e-15);
+    EXPECT_NEAR(Log10(0.01), -2, 1e-15);
+    EXPECT_THROW(Log10(0), CalcError);
+    EXPECT_THROW(Log10(-1), CalcError);
+}
+
+} // namespace
+} // namespace vorlan
