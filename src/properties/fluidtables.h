@@ -40,10 +40,11 @@ public:
     /** Path of the named fluid's file in the data folder. */
     std::string fluidPath(const std::string& fluido) const;
 
-private:
+    /** The texts of the pressure boxes, Combo4 and Combo5 [bar]. */
     std::string intPressure() const;
     std::string estPressure() const;
 
+private:
     const FormView& m_form;
     std::string m_dataFolder;
 };

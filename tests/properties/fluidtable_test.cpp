@@ -5,6 +5,7 @@
 #include "platform/calcerror.h"
 #include "platform/memoryform.h"
 #include "properties/fluidtables.h"
+#include "properties/pressurelist.h"
 #include "support/tempfolder.h"
 
 namespace vorlan {
@@ -86,6 +87,19 @@ TEST(FluidTable, EveryBadFileFailsAndLeavesTheTableEmpty)
     }
     FluidTable table;
     EXPECT_THROW(loadFluidTable(table, folder.path() + "/missing.dat"), CalcError);
+}
+
+TEST(PressureList, OffersEachBlockInFileOrderButNotALastLoneRow)
+{
+    const auto tableOf = [](std::vector<float> pressures) {
+        FluidTable table;
+        table.P = std::move(pressures);
+        return table;
+    };
+    EXPECT_EQ(pressureList(tableOf({1, 1, 5, 5, 10})), (std::vector<std::string> {"1", "5"}));
+    EXPECT_EQ(pressureList(tableOf({2.5f, 2.5f, 1, 1, 2.5f, 2.5f})), (std::vector<std::string> {"2,5", "1", "2,5"}));
+    EXPECT_EQ(pressureList(tableOf({7})), (std::vector<std::string> {"7"}));
+    EXPECT_TRUE(pressureList(tableOf({})).empty());
 }
 
 TEST(FluidTables, NameIsUsedVerbatimAndSidesAreIndependent)

@@ -1,0 +1,31 @@
+#include "correlations/dtml.h"
+
+#include <cmath>
+
+#include "correlations/words.h"
+#include "platform/calcerror.h"
+
+namespace vorlan {
+
+double DTML(double hotIn, double hotOut, double coldIn, double coldOut, const std::string& configuration)
+{
+    double dT1 = 0;
+    double dT2 = 0;
+    if (configuration == word::Contro) {
+        dT1 = checked(hotIn - coldOut);
+        dT2 = checked(hotOut - coldIn);
+    } else if (configuration == word::Equi) {
+        dT1 = checked(hotIn - coldIn);
+        dT2 = checked(hotOut - coldOut);
+    } else {
+        return 0;
+    }
+    if (dT1 == dT2)
+        return dT1;
+    const double ratio = checked(dT1 / dT2);
+    if (!(ratio > 0))
+        throw CalcError("the temperature differences at the two ends have opposite signs");
+    return checked((dT1 - dT2) / std::log(ratio));
+}
+
+} // namespace vorlan

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "properties/casestate.h"
+#include "properties/fluidtables.h"
+
+namespace vorlan {
+
+/** Clears the case state (all but pigreco) and both sides' bulk properties; tables stay. */
+void inizializza(CaseState& state, FluidTables& fluids);
+
+/**
+ * Cuts each side's table down to the first block of its selected pressure (Combo4 for the internal
+ * side, then Combo5 for the external one). A pressure that is not a number or not in the table
+ * throws CalcError.
+ */
+void RiduciVettori(FluidTables& fluids);
+
+/**
+ * "SI" when temp [degC] lies in [first, last) temperature of the side's table ("int" or "est"),
+ * all three rounded to single precision; "NO" otherwise, also for any other side word.
+ * press [bar] is not used.
+ */
+std::string controllatemp(const FluidTables& fluids, double temp, float press, const std::string& int_est);
+
+} // namespace vorlan
