@@ -1,13 +1,8 @@
 #include "platform/datafile.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
-
 #include "platform/calcerror.h"
 #include "platform/numbertext.h"
+#include "platform/textfile.h"
 
 namespace vorlan {
 
@@ -24,22 +19,8 @@ bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
 
 DataFileReader::DataFileReader(const std::string& path)
     : m_path(path)
-{
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        fail("the file does not exist");
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error)
-        fail("the file cannot be read");
-    if (size > kMaxFileSize)
-        fail("the file is too large to be a data file");
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        fail("the file cannot be opened");
-    m_text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (file.bad())
-        fail("the file cannot be read");
-}
+    , m_text(readWholeFile(path, kMaxFileSize))
+{ }
 
 bool DataFileReader::atEnd()
 {
@@ -128,24 +109,7 @@ void writeDataFile(const std::string& path, const std::vector<std::vector<std::s
         }
         text += "\r\n";
     }
-
-    // Write a temporary file beside the target, then rename it over the target in one step.
-    const std::string temporary = path + ".part";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file << text;
-        file.flush();
-        if (!file) {
-            std::remove(temporary.c_str());
-            throw CalcError(path + ": the file cannot be written");
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::remove(temporary.c_str());
-        throw CalcError(path + ": the file cannot be replaced (" + error.message() + ")");
-    }
+    writeFileAtomically(path, text);
 }
 
 } // namespace vorlan

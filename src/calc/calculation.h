@@ -1,0 +1,72 @@
+#pragma once
+
+#include <string>
+
+#include "calc/resultrecord.h"
+#include "platform/formview.h"
+#include "properties/casestate.h"
+#include "properties/fluidtables.h"
+#include "properties/materials.h"
+
+namespace vorlan {
+
+/**
+ * One press of Calculate: reads and checks the case, solves the exchanger in one of six modes and
+ * derives the results. Temperatures in degC, enthalpies in kJ/kg, flows in kg/s, duty in kW,
+ * lengths in m, U in W/(m^2 K). Every failure throws CalcError with its message.
+ */
+class Calculation {
+public:
+    Calculation(FormView& form, FluidTables& fluids, const Materials& materials, CaseState& state);
+
+    /** Reads the case from the window and rejects what cannot be solved. */
+    void readCase();
+    /** Solves the exchanger, writing back what the mode solves for. */
+    void solve();
+    /** Velocities, Reynolds numbers and pressure drops of the solved case, with the inputs. */
+    ResultRecord results();
+
+private:
+    enum class FlowMode { InternalOutletGiven, ExternalOutletGiven, BothFlowsGiven };
+
+    void readGeometry();
+    void checkPressure(const FluidTable& table, const std::string& pressureBox, const char* message);
+    void checkRange(double temperature, bool internalSide);
+
+    void solveLengthInternalOutletGiven(); // L1
+    void solveLengthExternalOutletGiven(); // L2
+    void solveLengthBothFlowsGiven(); // L3
+    void solveCapacityInternalOutletGiven(); // C1
+    void solveCapacityExternalOutletGiven(); // C2
+    void solveCapacityBothFlowsGiven(); // C3
+    void searchLength();
+    void checkSolution() const;
+
+    /** +1 when the internal fluid is the hot one, -1 otherwise: the sign of its heat given up. */
+    double hotSign() const { return intTin > estTin ? 1.0 : -1.0; }
+    double logMeanDifference() const;
+    float dutyFromCoefficient() const;
+    float overallCoefficient();
+    void relaxCoefficient();
+    float startFlow(double mu, float diameter, float area) const;
+    void updateDampingWeight();
+    void checkCapacity();
+    void writeBack(const char* box, float value, int decimals);
+    void writeBack(const char* box, double value, int decimals);
+
+    FormView& m_form;
+    FluidTables& m_fluids;
+    const Materials& m_materials;
+    CaseState& m_state;
+
+    FlowMode m_flow = FlowMode::BothFlowsGiven;
+    bool m_lengthGiven = true;
+    std::string m_controequi;
+    double intTin = 0, estTin = 0, intTout = 0, estTout = 0;
+    double intHin = 0, estHin = 0, intHout = 0, estHout = 0;
+    double tmi = 0, tme = 0;
+    float q = 0, A = 0, U = 0, Unew = 0, dTml = 0, relax = 0;
+    float tolT = 0, tolU = 0;
+};
+
+} // namespace vorlan

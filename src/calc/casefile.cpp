@@ -1,0 +1,222 @@
+#include "calc/casefile.h"
+
+#include <array>
+#include <nlohmann/json.hpp>
+
+#include "platform/calcerror.h"
+#include "platform/textfile.h"
+
+namespace vorlan {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr char kFormat[] = "vorlan-case";
+constexpr int kVersion = 1;
+constexpr std::uintmax_t kMaxCaseFileSize = 1024 * 1024;
+
+struct BoxKey {
+    const char* section;
+    const char* key;
+    const char* control;
+};
+
+// Every box of a case, in the order of the file.
+constexpr std::array<BoxKey, 19> kBoxes {{
+    {"internalPipe", "outsideDiameter", "Text1"},
+    {"internalPipe", "thickness", "Text2"},
+    {"internalPipe", "material", "Combo3"},
+    {"internalPipe", "fluid", "Combo1"},
+    {"internalPipe", "pressure", "Combo4"},
+    {"internalPipe", "inletTemperature", "Text6"},
+    {"internalPipe", "outletTemperature", "Text7"},
+    {"internalPipe", "massFlow", "Text8"},
+    {"externalPipe", "outsideDiameter", "Text4"},
+    {"externalPipe", "thickness", "Text5"},
+    {"externalPipe", "fluid", "Combo2"},
+    {"externalPipe", "pressure", "Combo5"},
+    {"externalPipe", "inletTemperature", "Text9"},
+    {"externalPipe", "outletTemperature", "Text10"},
+    {"externalPipe", "massFlow", "Text11"},
+    {"exchanger", "length", "Text12"},
+    {"exchanger", "capacity", "Text3"},
+    {"options", "internalFouling", "Form2.Text1"},
+    {"options", "externalFouling", "Form2.Text2"},
+}};
+
+/** A choice between two words, stored as the first one's flag. */
+struct ChoiceKey {
+    const char* section;
+    const char* key;
+    const char* first;
+    const char* second;
+    bool CaseContents::*flag;
+};
+
+constexpr std::array<ChoiceKey, 4> kChoices {{
+    {"internalPipe", "given", "outletTemperature", "massFlow", &CaseContents::internalOutletGiven},
+    {"externalPipe", "given", "outletTemperature", "massFlow", &CaseContents::externalOutletGiven},
+    {"exchanger", "given", "length", "capacity", &CaseContents::lengthGiven},
+    {"exchanger", "configuration", "countercurrent", "equicurrent", &CaseContents::counterCurrent},
+}};
+
+constexpr const char* kSections[] = {"internalPipe", "externalPipe", "exchanger", "options"};
+
+class CaseReader {
+public:
+    CaseReader(const std::string& path, const Json& document)
+        : m_path(path)
+        , m_document(document)
+    { }
+
+    [[noreturn]] void fail(const std::string& key, const std::string& what) const
+    {
+        throw CaseFileError(m_path + ": " + key + ": " + what);
+    }
+
+    const Json& section(const char* name) const
+    {
+        const auto it = m_document.find(name);
+        if (it == m_document.end()) {
+            if (std::string_view(name) == "options")
+                return m_emptySection;
+            fail(name, "missing");
+        }
+        if (!it->is_object())
+            fail(name, "must be an object");
+        return *it;
+    }
+
+    /** The string at section.key; absent options give the default. */
+    std::string text(const char* sectionName, const char* key, const char* absent = nullptr) const
+    {
+        const Json& object = section(sectionName);
+        const std::string path = std::string(sectionName) + "." + key;
+        const auto it = object.find(key);
+        if (it == object.end()) {
+            if (absent != nullptr)
+                return absent;
+            fail(path, "missing");
+        }
+        if (!it->is_string())
+            fail(path, "must be a text in double quotes");
+        return it->get<std::string>();
+    }
+
+    void checkNoUnknownKeys() const
+    {
+        for (const auto& [name, value] : m_document.items()) {
+            if (name != "format" && name != "version" && std::ranges::find(kSections, name) == std::end(kSections))
+                fail(name, "unknown key");
+        }
+        for (const char* name : kSections) {
+            for (const auto& [key, value] : section(name).items()) {
+                const bool known = std::ranges::any_of(kBoxes, [&](const BoxKey& box) {
+                    return name == std::string_view(box.section) && key == box.key;
+                }) || std::ranges::any_of(kChoices, [&](const ChoiceKey& choice) {
+                    return name == std::string_view(choice.section) && key == choice.key;
+                });
+                if (!known)
+                    fail(std::string(name) + "." + key, "unknown key");
+            }
+        }
+    }
+
+private:
+    std::string m_path;
+    const Json& m_document;
+    const Json m_emptySection = Json::object();
+};
+
+} // namespace
+
+std::vector<std::string> CaseContents::selectedOptions() const
+{
+    return {internalOutletGiven ? "Option3" : "Option4",
+        externalOutletGiven && !internalOutletGiven ? "Option7" : "Option8", lengthGiven ? "Option5" : "Option6",
+        counterCurrent ? "Option1" : "Option2"};
+}
+
+CaseContents readCaseFile(const std::string& path)
+{
+    std::string bytes;
+    try {
+        bytes = readWholeFile(path, kMaxCaseFileSize);
+    } catch (const CalcError& error) {
+        throw CaseFileError(error.what());
+    }
+    const Json document = Json::parse(bytes, nullptr, false);
+    if (document.is_discarded())
+        throw CaseFileError(path + ": not a case file (it is not JSON)");
+    if (!document.is_object())
+        throw CaseFileError(path + ": not a case file (a JSON object was expected)");
+    CaseReader reader(path, document);
+
+    const auto format = document.find("format");
+    if (format == document.end() || !format->is_string() || format->get<std::string>() != kFormat)
+        reader.fail("format", std::string("must be \"") + kFormat + "\"");
+    const auto version = document.find("version");
+    if (version == document.end() || !version->is_number_integer())
+        reader.fail("version", "must be a whole number");
+    if (version->get<long long>() > kVersion)
+        reader.fail("version",
+            "the file comes from a newer Vorlan (version " + std::to_string(version->get<long long>()) + ")");
+    if (version->get<long long>() < kVersion)
+        reader.fail("version", "unknown version " + std::to_string(version->get<long long>()));
+    reader.checkNoUnknownKeys();
+
+    CaseContents contents;
+    for (const BoxKey& box : kBoxes) {
+        const bool option = std::string_view(box.section) == "options";
+        contents.texts[box.control] = reader.text(box.section, box.key, option ? "0" : nullptr);
+    }
+    for (const ChoiceKey& choice : kChoices) {
+        const std::string word = reader.text(choice.section, choice.key);
+        if (word != choice.first && word != choice.second)
+            reader.fail(std::string(choice.section) + "." + choice.key,
+                std::string("must be \"") + choice.first + "\" or \"" + choice.second + "\"");
+        contents.*choice.flag = word == choice.first;
+    }
+    if (contents.internalOutletGiven && contents.externalOutletGiven)
+        reader.fail("externalPipe.given", "the outlet temperatures of both sides cannot be given at once");
+    return contents;
+}
+
+void writeCaseFile(const std::string& path, const CaseContents& contents)
+{
+    Json document = {{"format", kFormat}, {"version", kVersion}};
+    for (const char* section : kSections)
+        document[section] = Json::object();
+    for (const BoxKey& box : kBoxes) {
+        const auto it = contents.texts.find(box.control);
+        document[box.section][box.key] = it == contents.texts.end() ? "" : it->second;
+    }
+    for (const ChoiceKey& choice : kChoices)
+        document[choice.section][choice.key] = contents.*choice.flag ? choice.first : choice.second;
+    try {
+        // Invalid UTF-8 in a text is written replaced rather than refused.
+        writeFileAtomically(path, document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n");
+    } catch (const CalcError& error) {
+        throw CaseFileError(error.what());
+    }
+}
+
+void fillForm(const CaseContents& contents, MemoryForm& form)
+{
+    for (const auto& [control, text] : contents.texts)
+        form.setText(control, text);
+    for (const std::string& option : contents.selectedOptions())
+        form.setSelected(option);
+}
+
+std::string caseKeyOf(std::string_view control)
+{
+    for (const BoxKey& box : kBoxes) {
+        if (control == box.control)
+            return std::string(box.section) + "." + box.key;
+    }
+    return {};
+}
+
+} // namespace vorlan

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include <vector>
+
+#include "platform/memoryform.h"
+
+namespace vorlan {
+
+/** A case file that cannot be read or written; the text names the file and the key. */
+class CaseFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/**
+ * A case as the main window holds it: the texts of its boxes exactly as typed (decimal comma),
+ * keyed by control name ("Text1", "Combo4", and "Form2.Text1", "Form2.Text2" for the fouling
+ * factors), and the four choices of its option buttons.
+ */
+struct CaseContents {
+    std::map<std::string, std::string, std::less<>> texts;
+    bool internalOutletGiven = true; ///< Option3; otherwise Option4 (internal mass flow given)
+    bool externalOutletGiven = false; ///< Option7, only with Option4; otherwise Option8
+    bool lengthGiven = true; ///< Option5; otherwise Option6 (capacity given)
+    bool counterCurrent = true; ///< Option1; otherwise Option2 (co-current)
+
+    /** The option buttons these choices select. */
+    std::vector<std::string> selectedOptions() const;
+};
+
+/** Reads a ".vorlan" case file (JSON, format "vorlan-case", version 1). Throws CaseFileError. */
+CaseContents readCaseFile(const std::string& path);
+
+/** Writes a case file atomically: a failure leaves an existing file intact. Throws CaseFileError. */
+void writeCaseFile(const std::string& path, const CaseContents& contents);
+
+/** Puts the case into a form: every text, and its choices as the selected option buttons. */
+void fillForm(const CaseContents& contents, MemoryForm& form);
+
+/** The case-file key of a box ("internalPipe.massFlow" for "Text8"); empty for a control without one. */
+std::string caseKeyOf(std::string_view control);
+
+} // namespace vorlan

@@ -1,0 +1,88 @@
+// vorlan-batch [--data DIR] CASE...: calculates each case file as a press of Calculate would and
+// prints one JSON line per case. Exit status: 0 all solved, 1 a calculation failed, 2 a usage
+// error or a case file that could not be read.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "batchreport.h"
+#include "calc/casefile.h"
+#include "calc/exchanger.h"
+#include "platform/appdir.h"
+#include "platform/calcerror.h"
+
+namespace {
+
+/** A form that remembers the texts the calculation writes back, under their case-file keys. */
+class RecordingForm : public vorlan::MemoryForm {
+public:
+    void setText(std::string_view control, std::string_view text) override
+    {
+        MemoryForm::setText(control, text);
+        if (recording)
+            written.emplace_back(vorlan::caseKeyOf(control), std::string(text));
+    }
+
+    bool recording = false;
+    vorlan::WriteBacks written;
+};
+
+int usage()
+{
+    std::fputs("usage: vorlan-batch [--data DIR] CASE...\n"
+               "Calculates each .vorlan case file and prints one JSON line per case.\n",
+        stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    std::string dataFolder = vorlan::QuestaDirectory() + "/data";
+    std::vector<std::string> cases;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--data") {
+            if (++i == argc)
+                return usage();
+            dataFolder = argv[i];
+        } else if (argument == "--help" || argument == "-h") {
+            usage();
+            return 0;
+        } else if (argument.starts_with("--")) {
+            return usage();
+        } else {
+            cases.push_back(argument);
+        }
+    }
+    if (cases.empty())
+        return usage();
+
+    int status = 0;
+    for (const std::string& path : cases) {
+        vorlan::CaseContents contents;
+        try {
+            contents = vorlan::readCaseFile(path);
+        } catch (const vorlan::CaseFileError& error) {
+            std::cerr << "vorlan-batch: " << error.what() << '\n';
+            status = 2;
+            continue;
+        }
+        RecordingForm form;
+        vorlan::fillForm(contents, form);
+        vorlan::Exchanger exchanger(form, dataFolder);
+        try {
+            exchanger.materials.dbmateriale(dataFolder);
+        } catch (const vorlan::CalcError& error) {
+            std::cerr << "vorlan-batch: " << error.what() << '\n';
+        }
+        form.recording = true;
+        const vorlan::CalcOutcome outcome = exchanger.Command1_Click();
+        std::cout << vorlan::batchReport(path, outcome, form.written) << std::endl;
+        if (!outcome.record && status == 0)
+            status = 1;
+    }
+    return status;
+}

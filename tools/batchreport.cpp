@@ -1,0 +1,89 @@
+#include "batchreport.h"
+
+#include <charconv>
+#include <nlohmann/json.hpp>
+
+namespace vorlan {
+
+namespace {
+
+std::string quoted(const std::string& text)
+{
+    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+/** Shortest text that reads back to the same float or double. */
+template <typename T> std::string exact(T value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return {buffer, result.ptr};
+}
+
+class JsonObject {
+public:
+    template <typename T> JsonObject& number(const char* key, T value) { return raw(key, exact(value)); }
+    JsonObject& text(const char* key, const std::string& value) { return raw(key, quoted(value)); }
+    JsonObject& raw(const std::string& key, const std::string& json)
+    {
+        m_text += (m_text.empty() ? "{" : ", ") + quoted(key) + ": " + json;
+        return *this;
+    }
+    std::string str() const { return m_text.empty() ? "{}" : m_text + "}"; }
+
+private:
+    std::string m_text;
+};
+
+std::string recordJson(const ResultRecord& r)
+{
+    return JsonObject()
+        .number("q", r.q)
+        .number("A", r.A)
+        .number("L", r.L)
+        .number("U", r.U)
+        .text("controequi", r.controequi)
+        .number("deti", r.deti)
+        .number("spi", r.spi)
+        .number("dete", r.dete)
+        .number("spe", r.spe)
+        .text("mat", r.mat)
+        .text("intfluid", r.intfluid)
+        .text("estfluid", r.estfluid)
+        .number("intpress", r.intpress)
+        .number("estpress", r.estpress)
+        .number("intTin", r.intTin)
+        .number("intTout", r.intTout)
+        .number("estTin", r.estTin)
+        .number("estTout", r.estTout)
+        .number("intPort", r.intPort)
+        .number("estPort", r.estPort)
+        .number("intVel", r.intVel)
+        .number("estVel", r.estVel)
+        .number("intDeltaP", r.intDeltaP)
+        .number("estDeltaP", r.estDeltaP)
+        .number("intSporc", r.intSporc)
+        .number("estSporc", r.estSporc)
+        .number("Rei", r.Rei)
+        .number("Ree", r.Ree)
+        .str();
+}
+
+} // namespace
+
+std::string batchReport(const std::string& casePath, const CalcOutcome& outcome, const WriteBacks& writeBacks)
+{
+    JsonObject written;
+    for (const auto& [key, text] : writeBacks)
+        written.text(key.c_str(), text);
+    JsonObject line;
+    line.text("case", casePath).raw("ok", outcome.record ? "true" : "false");
+    if (!outcome.record)
+        line.text("message", outcome.message).text("detail", outcome.detail);
+    line.raw("writeBack", written.str());
+    if (outcome.record)
+        line.raw("record", recordJson(*outcome.record));
+    return line.str();
+}
+
+} // namespace vorlan
