@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cfloat>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,27 +23,43 @@ private:
     std::string m_message;
 };
 
+/** Throws the CalcError of a value that is infinite or NaN. */
+[[noreturn]] void throwNotFinite(double v);
+/** Throws the CalcError of a value beyond the single-precision range. */
+[[noreturn]] void throwSingleOverflow();
+/** Throws the CalcError of a row outside a table. */
+[[noreturn]] void throwOutsideTable(int i, std::size_t size);
+
 /** Returns v, or throws CalcError when v is infinite or NaN (overflow, division by zero, invalid operation). */
-template <typename T> T checked(T v);
-extern template double checked(double);
-extern template float checked(float);
+template <typename T> inline T checked(T v)
+{
+    if (!std::isfinite(v)) [[unlikely]]
+        throwNotFinite(v);
+    return v;
+}
 
 /** Rounds a double to single precision; a value beyond the single range is an overflow error. */
-float toSingle(double v);
-
-/** Throws CalcError unless 0 <= i < size. */
-void checkIndex(int i, std::size_t size);
+inline float toSingle(double v)
+{
+    // Values below FLT_MAX plus half a unit in its last place still round to FLT_MAX.
+    constexpr double limit = static_cast<double>(FLT_MAX) + 0x1p103;
+    if (!(std::fabs(checked(v)) < limit)) [[unlikely]]
+        throwSingleOverflow();
+    return static_cast<float>(v);
+}
 
 /** Element i of a table column; an index outside the column is an error. */
-template <typename T> T& element(std::vector<T>& column, int i)
+template <typename T> inline T& element(std::vector<T>& column, int i)
 {
-    checkIndex(i, column.size());
+    if (i < 0 || static_cast<std::size_t>(i) >= column.size()) [[unlikely]]
+        throwOutsideTable(i, column.size());
     return column[static_cast<std::size_t>(i)];
 }
 
-template <typename T> const T& element(const std::vector<T>& column, int i)
+template <typename T> inline const T& element(const std::vector<T>& column, int i)
 {
-    checkIndex(i, column.size());
+    if (i < 0 || static_cast<std::size_t>(i) >= column.size()) [[unlikely]]
+        throwOutsideTable(i, column.size());
     return column[static_cast<std::size_t>(i)];
 }
 

@@ -42,7 +42,10 @@ std::string_view trimBlanks(std::string_view text)
 std::string quoted(std::string_view text)
 {
     constexpr std::size_t shown = 40;
-    return "\"" + std::string(text.substr(0, shown)) + (text.size() > shown ? "...\"" : "\"");
+    std::string result = "\"";
+    result.append(text.substr(0, shown));
+    result.append(text.size() > shown ? "...\"" : "\"");
+    return result;
 }
 
 } // namespace

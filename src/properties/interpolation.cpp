@@ -1,5 +1,6 @@
 #include "properties/interpolation.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/calcerror.h"
@@ -30,7 +31,10 @@ float SelectedPressure::value()
     return m_value;
 }
 
-int findSegment(const std::vector<double>& X, const std::vector<float>& P, double t, SelectedPressure& pressure)
+namespace {
+
+/** The search with every difference checked for overflow, row by row. */
+int findSegmentChecked(const std::vector<double>& X, const std::vector<float>& P, double t, SelectedPressure& pressure)
 {
     const int n = static_cast<int>(X.size()) - 1;
     for (int i = 0; i < n; ++i) {
@@ -43,6 +47,29 @@ int findSegment(const std::vector<double>& X, const std::vector<float>& P, doubl
             return i;
     }
     return 0;
+}
+
+} // namespace
+
+int findSegment(const std::vector<double>& X, const std::vector<float>& P, double t, SelectedPressure& pressure)
+{
+    // The calculation's hottest loop. While every difference stays well inside the single range no
+    // check can fail, so the rows are compared without them; a difference outside it sends the
+    // search to the checked loop, which fails at the same row.
+    constexpr double safe = 1e37;
+    const std::size_t rows = std::min(X.size(), P.size());
+    if (rows < 2 || X.size() != P.size())
+        return findSegmentChecked(X, P, t, pressure);
+    const float p = pressure.value();
+    bool outsideSafeRange = !(std::fabs(t) < safe);
+    for (std::size_t i = 0; i + 1 < rows && !outsideSafeRange; ++i) {
+        const double offset = t - X[i];
+        const double step = X[i + 1] - X[i];
+        outsideSafeRange = !(std::fabs(offset) < safe && std::fabs(step) < safe);
+        if (!outsideSafeRange && offset >= 0 && static_cast<float>(offset) < static_cast<float>(step) && p == P[i])
+            return static_cast<int>(i);
+    }
+    return outsideSafeRange ? findSegmentChecked(X, P, t, pressure) : 0;
 }
 
 } // namespace vorlan

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/calcerror.h"
 #include "platform/memoryform.h"
 #include "properties/fluidtables.h"
@@ -135,6 +137,16 @@ TEST_F(Lookups, UnusablePressureOrTableIsAnError)
     EXPECT_THROW(empty.propint(20), CalcError);
     EXPECT_THROW(empty.propviscpari(20), CalcError);
     EXPECT_THROW(empty.trovatint(20), CalcError);
+}
+
+TEST_F(Lookups, ValuesBeyondTheSingleRangeAreErrors)
+{
+    // Each row's difference to the argument is rounded to single precision.
+    EXPECT_THROW(fluids.propHint(1e39), CalcError);
+    EXPECT_THROW(fluids.propHint(-1e300), CalcError);
+    EXPECT_THROW(fluids.propHint(std::nan("")), CalcError);
+    EXPECT_THROW(fluids.trovatint(1e39), CalcError);
+    EXPECT_NO_THROW(fluids.propHint(1e30)); // extrapolated, but within range
 }
 
 TEST(Interpola, RaisesTheUpperEndAndFailsOnArithmeticFaults)

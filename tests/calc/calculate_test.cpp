@@ -1,0 +1,310 @@
+// The Calculate command on the shipped tables: the checks in their order, the six modes with the
+// physics every solution must satisfy, and the refusals of the solution.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "calc/exchanger.h"
+#include "platform/appdir.h"
+#include "platform/memoryform.h"
+#include "platform/messages.h"
+#include "platform/numbertext.h"
+#include "support/tempfolder.h"
+
+namespace vorlan {
+namespace {
+
+enum class Mode { L1, L2, L3, C1, C2, C3 };
+
+/** A water-in-water exchanger, 25x2 mm copper inside 50x3 mm, internal hot at 80, external at 20 degC. */
+void describeCase(MemoryForm& form, Mode mode, const char* fluid = "Water")
+{
+    const std::pair<const char*, const char*> texts[] = {
+        {"Text1", "25"},
+        {"Text2", "2"},
+        {"Text4", "50"},
+        {"Text5", "3"},
+        {"Combo3", "Copper"},
+        {"Combo1", fluid},
+        {"Combo2", fluid},
+        {"Combo4", "1"},
+        {"Combo5", "1"},
+        {"Text6", "80"},
+        {"Text9", "20"},
+        {"Form2.Text1", "0"},
+        {"Form2.Text2", "0"},
+        {"Text12", "10"},
+        {"Text3", "40"},
+        {"Text7", "60"},
+        {"Text10", "40"},
+        {"Text8", "0,5"},
+        {"Text11", "0,5"},
+    };
+    for (const auto& [box, text] : texts)
+        form.setText(box, text);
+    const bool internalOutlet = mode == Mode::L1 || mode == Mode::C1;
+    const bool externalOutlet = mode == Mode::L2 || mode == Mode::C2;
+    const bool length = mode == Mode::L1 || mode == Mode::L2 || mode == Mode::L3;
+    form.setSelected("Option1");
+    form.setSelected("Option3", internalOutlet);
+    form.setSelected("Option4", !internalOutlet);
+    form.setSelected("Option7", externalOutlet);
+    form.setSelected("Option8", !externalOutlet);
+    form.setSelected("Option5", length);
+    form.setSelected("Option6", !length);
+}
+
+class Calculate : public ::testing::Test {
+protected:
+    Calculate() { useDataFolder(QuestaDirectory() + "/data"); }
+
+    void useDataFolder(const std::string& folder)
+    {
+        dataFolder = folder;
+        exchanger = std::make_unique<Exchanger>(form, folder);
+        exchanger->materials.dbmateriale(folder);
+    }
+
+    CalcOutcome run() { return exchanger->Command1_Click(); }
+    std::string messageOf() { return run().message; }
+
+    /** Specific enthalpy [kJ/kg] of a shipped fluid at 1 bar from a fresh table. */
+    double enthalpy(const char* fluid, double t)
+    {
+        MemoryForm pressureOnly;
+        pressureOnly.setText("Combo4", "1");
+        FluidTables tables(pressureOnly, dataFolder);
+        tables.dbpropint(fluid);
+        return tables.propHint(t);
+    }
+
+    /** Energy balance on both streams and the counter-current temperature order. */
+    void expectPhysicalSolution(const ResultRecord& r, const char* fluid)
+    {
+        const double internalDuty = r.intPort * (enthalpy(fluid, r.intTin) - enthalpy(fluid, r.intTout));
+        const double externalDuty = r.estPort * (enthalpy(fluid, r.estTout) - enthalpy(fluid, r.estTin));
+        EXPECT_NEAR(internalDuty, r.q, r.q * 2e-3);
+        EXPECT_NEAR(externalDuty, r.q, r.q * 2e-3);
+        EXPECT_GT(r.intTout, r.estTin); // counter-current: the outlets stay between the inlets
+        EXPECT_LT(r.intTout, r.intTin);
+        EXPECT_GT(r.estTout, r.estTin);
+        EXPECT_LT(r.estTout, r.intTin);
+        EXPECT_NEAR(r.A, 3.1415929794 * r.L * 0.025, r.A * 1e-6); // outside surface of the inner pipe
+    }
+
+    std::string dataFolder;
+    MemoryForm form;
+    std::unique_ptr<Exchanger> exchanger;
+};
+
+class SixModes : public Calculate, public ::testing::WithParamInterface<std::tuple<Mode, const char*>> { };
+
+TEST_P(SixModes, SolutionKeepsTheEnergyBalance)
+{
+    const auto [mode, fluid] = GetParam();
+    describeCase(form, mode, fluid);
+    const CalcOutcome outcome = run();
+    ASSERT_TRUE(outcome.record) << outcome.message << ": " << outcome.detail;
+    const ResultRecord& r = *outcome.record;
+    expectPhysicalSolution(r, fluid);
+
+    // What was written back is the solved value rounded, the given boxes stay as typed.
+    const bool length = mode == Mode::L1 || mode == Mode::L2 || mode == Mode::L3;
+    if (length) {
+        EXPECT_EQ(form.text("Text3"), numberToText(roundHalfEven(r.q, 3)));
+        EXPECT_EQ(form.text("Text12"), "10");
+        EXPECT_EQ(r.L, 10.0f);
+    } else {
+        EXPECT_EQ(form.text("Text12"), numberToText(roundHalfEven(r.L, 3)));
+        EXPECT_EQ(form.text("Text3"), "40");
+        EXPECT_EQ(r.q, 40.0f);
+    }
+    if (mode == Mode::L1 || mode == Mode::C1) {
+        EXPECT_EQ(form.text("Text7"), "60");
+        EXPECT_EQ(form.text("Text8"), numberToText(roundHalfEven(r.intPort, 4)));
+        EXPECT_EQ(form.text("Text10"), numberToText(roundHalfEven(r.estTout, 4)));
+    } else if (mode == Mode::L2 || mode == Mode::C2) {
+        EXPECT_EQ(form.text("Text10"), "40");
+        EXPECT_EQ(form.text("Text11"), numberToText(roundHalfEven(r.estPort, 4)));
+        EXPECT_EQ(form.text("Text7"), numberToText(roundHalfEven(r.intTout, 4)));
+    } else {
+        EXPECT_EQ(form.text("Text7"), numberToText(roundHalfEven(r.intTout, 4)));
+        EXPECT_EQ(form.text("Text10"), numberToText(roundHalfEven(r.estTout, 4)));
+    }
+
+    // The record carries the inputs as typed, in millimetres, and Reynolds numbers that agree with
+    // the velocities.
+    EXPECT_EQ(r.deti, 25.0f);
+    EXPECT_EQ(r.spi, 2.0f);
+    EXPECT_EQ(r.dete, 50.0f);
+    EXPECT_EQ(r.spe, 3.0f);
+    EXPECT_EQ(r.controequi, "contro");
+    EXPECT_EQ(r.intfluid, fluid);
+    EXPECT_GT(r.Rei, 0);
+    EXPECT_GT(r.intDeltaP, 0);
+    EXPECT_GT(r.estDeltaP, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(WaterAndGlycol, SixModes,
+    ::testing::Combine(::testing::Values(Mode::L1, Mode::L2, Mode::L3, Mode::C1, Mode::C2, Mode::C3),
+        ::testing::Values("Water", "Ethylene Glycol 30%")));
+
+TEST_F(Calculate, ChecksComeInTheirOrder)
+{
+    describeCase(form, Mode::L1);
+    form.setText("Text7", "90"); // invalid temperatures too
+    form.setText("Combo4", "3");
+    EXPECT_EQ(messageOf(), msg::InvalidPressureInternal);
+    form.setText("Combo4", "1");
+    form.setText("Combo5", "1,5");
+    EXPECT_EQ(messageOf(), msg::InvalidPressureExternal);
+    form.setText("Combo5", "1");
+    EXPECT_EQ(messageOf(), msg::InvalidTemperatures);
+}
+
+TEST_F(Calculate, DirectionChecksBothWays)
+{
+    describeCase(form, Mode::L1);
+    form.setText("Text7", "90"); // the hot internal fluid would warm up
+    EXPECT_EQ(messageOf(), msg::InvalidTemperatures);
+    form.setText("Text7", "10"); // below the cold inlet: not this check's business
+    EXPECT_NE(messageOf(), msg::InvalidTemperatures);
+
+    describeCase(form, Mode::L2);
+    form.setText("Text10", "10"); // the cold external fluid would cool down
+    EXPECT_EQ(messageOf(), msg::InvalidTemperatures);
+    form.setText("Text6", "20");
+    form.setText("Text9", "80");
+    form.setText("Text10", "90"); // external hot now: it would warm up
+    EXPECT_EQ(messageOf(), msg::InvalidTemperatures);
+    form.setText("Text10", "50");
+    EXPECT_TRUE(run().record);
+}
+
+TEST_F(Calculate, EqualInletTemperatures)
+{
+    describeCase(form, Mode::L1);
+    form.setText("Text6", "50");
+    form.setText("Text9", "50");
+    form.setText("Text7", "60"); // the internal fluid counts as the cold one: no direction check
+    EXPECT_NE(messageOf(), msg::InvalidTemperatures);
+
+    describeCase(form, Mode::L3); // both flows given: no heat can flow
+    form.setText("Text6", "50");
+    form.setText("Text9", "50");
+    EXPECT_EQ(messageOf(), msg::InvalidTemperatures);
+}
+
+TEST_F(Calculate, UnusableInputsAreInvalidData)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"Text11", ""}, // the given external mass flow is empty
+        {"Text4", "29"}, // zero annulus: the external inside diameter equals 25 mm
+        {"Text2", "13"}, // the wall is thicker than the radius
+        {"Combo3", ""}, // no material: zero wall conductivity
+        {"Combo1", ""}, // no fluid file
+        {"Combo1", "water"},
+        {"Text12", "0"},
+        {"Form2.Text1", "-0,001"},
+        {"Text11", "-1"},
+    };
+    for (const auto& [box, text] : rows) {
+        describeCase(form, Mode::L1);
+        form.setText("Text5", "2");
+        form.setText(box, text);
+        EXPECT_EQ(messageOf(), msg::InvalidData) << box << " = \"" << text << "\"";
+    }
+}
+
+TEST_F(Calculate, PressureMustEqualAListedOneInSinglePrecision)
+{
+    describeCase(form, Mode::L1);
+    form.setText("Combo4", "1,0001");
+    EXPECT_EQ(messageOf(), msg::InvalidPressureInternal);
+    form.setText("Combo4", "1,00000001"); // the same single as 1
+    EXPECT_TRUE(run().record);
+    form.setText("Combo4", "2"); // a listed block of water
+    EXPECT_TRUE(run().record);
+}
+
+TEST_F(Calculate, VeryLongExchangerExceedsTheNtuLimit)
+{
+    for (const Mode mode : {Mode::L1, Mode::L2, Mode::L3}) {
+        describeCase(form, mode);
+        form.setText("Text12", "500"); // short enough for the entry-length correlations
+        EXPECT_EQ(messageOf(), msg::NtuTooHigh) << static_cast<int>(mode);
+    }
+}
+
+TEST_F(Calculate, LongExchangerWithBothFlowsStillExchangesHeat)
+{
+    // NTU about 10: the first relaxed difference is already within the tolerance of zero.
+    describeCase(form, Mode::L3);
+    form.setText("Text12", "150");
+    const CalcOutcome outcome = run();
+    ASSERT_TRUE(outcome.record) << outcome.message;
+    expectPhysicalSolution(*outcome.record, "Water");
+    EXPECT_GT(outcome.record->estTout, 70); // close approach of a long counter-current exchanger
+}
+
+TEST_F(Calculate, RepeatedCalculationsGiveTheSameResult)
+{
+    describeCase(form, Mode::C3);
+    const CalcOutcome first = run();
+    describeCase(form, Mode::C3);
+    const CalcOutcome second = run();
+    ASSERT_TRUE(first.record && second.record);
+    EXPECT_EQ(first.record->L, second.record->L); // each calculation reloads its tables
+}
+
+/** Constant-property fluids in a data folder of their own, for limits that must be hit exactly. */
+class CalculateFlatFluids : public Calculate {
+protected:
+    CalculateFlatFluids()
+    {
+        // cp 4 kJ/(kg K), h = 4 T; "Narrow" covers 20 to 50 degC only.
+        own.write("Flat.dat", "-100,1,1000,4,0.6,0.001,-400\r\n300,1,1000,4,0.6,0.001,1200\r\n");
+        own.write("Narrow.dat", "20,1,1000,4,0.6,0.001,80\r\n50,1,1000,4,0.6,0.001,200\r\n");
+        own.write("condmat.dat", "\"Copper\",401,1.5E-06\r\n");
+        useDataFolder(own.path());
+    }
+
+    test::TempFolder own;
+};
+
+TEST_F(CalculateFlatFluids, CapacityEqualToTheMaximumDutyIsRefused)
+{
+    describeCase(form, Mode::C3, "Flat");
+    form.setText("Text8", "1");
+    form.setText("Text11", "2");
+    // The internal stream is the smaller (4 < 8 kW/K): at most 1 * 4 * (80 - 20) = 240 kW.
+    form.setText("Text3", "240");
+    EXPECT_EQ(messageOf(), msg::CapacityTooHigh);
+    form.setText("Text3", "239,9");
+    EXPECT_TRUE(run().record);
+    form.setText("Text3", "1000");
+    EXPECT_EQ(messageOf(), msg::CapacityTooHigh);
+}
+
+TEST_F(CalculateFlatFluids, SolvedExternalOutletIsRangeCheckedOnlyWithTheInternalFluidHot)
+{
+    describeCase(form, Mode::L1, "Flat");
+    form.setText("Combo2", "Narrow");
+    form.setText("Text6", "95");
+    form.setText("Text7", "60");
+    form.setText("Text9", "25");
+    form.setText("Text11", "0,05"); // a small external flow heats far above 50 degC
+    form.setText("Text12", "100");
+    EXPECT_EQ(messageOf(), msg::TemperaturesOutOfRange);
+
+    form.setText("Text6", "5");
+    form.setText("Text7", "15");
+    form.setText("Text9", "45"); // external hot now: its outlet falls below 20 degC unchecked
+    const CalcOutcome outcome = run();
+    ASSERT_TRUE(outcome.record) << outcome.message;
+    EXPECT_LT(outcome.record->estTout, 20);
+}
+
+} // namespace
+} // namespace vorlan
