@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/appdir.h"
 #include "ui/mainwindow.h"
 
 namespace {
@@ -22,12 +23,13 @@ bool displayAvailable()
 int main(int argc, char* argv[])
 {
     if (!displayAvailable()) {
-        std::fputs(
-            "vorlan: no display found (DISPLAY is not set); start it in a desktop session or under xvfb-run\n", stderr);
+        std::fputs("vorlan: no display found (DISPLAY is not set); start it in a desktop session or under xvfb-run\n",
+                   stderr);
         return 1;
     }
     QApplication app(argc, argv);
-    vorlan::MainWindow window;
+    const std::string programFolder = vorlan::QuestaDirectory();
+    vorlan::MainWindow window(programFolder + "/data", QString::fromStdString(programFolder));
     window.show();
     return app.exec();
 }

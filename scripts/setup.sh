@@ -5,7 +5,7 @@ VORLAN_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-pdf-dev libgl-dev
     nlohmann-json3-dev libgtest-dev libbenchmark-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-liberation2
 )
 
 vorlan_install_packages() {

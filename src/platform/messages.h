@@ -1,6 +1,6 @@
 #pragma once
 
-// Every text the program shows about a failed calculation, in one place.
+// Every message text the program shows, in one place.
 namespace vorlan::msg {
 
 inline constexpr char Title[] = "Vorlan"; ///< title of every message box
@@ -13,5 +13,17 @@ inline constexpr char TemperaturesOutOfRange[] = "Temperatures out of allowed ra
 inline constexpr char CapacityTooHigh[] = "Capacity too high";
 inline constexpr char NtuTooHigh[] = "Invalid data: NTUmin too high";
 inline constexpr char NotConverged[] = "Calculation did not converge";
+
+// Messages of the windows, each followed by the file or box it is about.
+inline constexpr char FluidFileUnreadable[] = "Cannot read the data file of this fluid: ";
+inline constexpr char MaterialsUnreadable[] = "Cannot read the pipe materials file: ";
+inline constexpr char NotANumber[] = "Not a number: ";
+inline constexpr char UserFluidUnreadable[] = "Cannot read the user-defined fluid file: ";
+inline constexpr char UserFluidNotWritten[] = "Cannot write the user-defined fluid file (the previous file is kept): ";
+inline constexpr char CaseNotOpened[] = "Cannot open the case file: ";
+inline constexpr char CaseNotSaved[] = "Cannot save the case file (an existing file is kept): ";
+
+inline constexpr char AboutTitle[] = "About";
+inline constexpr char AboutText[] = "Vorlan 1.0.2\nQuessel Calculator";
 
 } // namespace vorlan::msg

@@ -1,16 +1,382 @@
 #include "ui/mainwindow.h"
 
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "platform/calcerror.h"
+#include "platform/messages.h"
+#include "properties/pressurelist.h"
+#include "ui/boxlook.h"
+#include "ui/casereport.h"
+#include "ui/formfont.h"
+#include "ui/helpviewer.h"
+#include "ui/keyfilter.h"
+#include "ui/optionsdialog.h"
+#include "ui/resultswindow.h"
 #include "ui_form1.h"
 
 namespace vorlan {
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent)
-    , m_ui(std::make_unique<Ui::Form1>())
+namespace {
+
+const char* const kFluids[] = {"Water", "Air", "R134a s.h. vapor", "R134a liquid", "R404A s.h. vapor", "R404A liquid",
+    "R410A s.h. vapor", "R410A liquid", "CO2 s.h. vapor", "Acetone", "Methanol", "Methanol 40%", "Ethylene Glycol 30%",
+    "Propylene Glycol 30%", "Nitrogen", "User defined"};
+
+constexpr char kUserDefined[] = "User defined";
+constexpr char kOptionsPrefix[] = "Form2.";
+
+QString fromStd(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+void setComboText(QComboBox* combo, const QString& text)
 {
-    m_ui->setupUi(this);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
 }
 
-MainWindow::~MainWindow() = default;
+} // namespace
+
+MainWindow::MainWindow(std::string dataFolder, QString guideFolder, QWidget* parent)
+    : QMainWindow(parent)
+    , m_ui(std::make_unique<Ui::Form1>())
+    , m_dataFolder(std::move(dataFolder))
+    , m_guideFolder(std::move(guideFolder))
+    , m_core(*this, m_dataFolder)
+    , m_showMessage(messageBoxHandler(this))
+{
+    m_ui->setupUi(this);
+    applyFormFont(this);
+    adjustSize();
+    setFixedSize(size());
+
+    for (int i = 1; i <= 12; ++i) {
+        const QString name = QStringLiteral("Text%1").arg(i);
+        const bool temperature = i == 6 || i == 7 || i == 9 || i == 10;
+        findChild<QLineEdit*>(name)->installEventFilter(new NumericKeyFilter(temperature, this));
+    }
+    connectModeRules();
+    connect(m_ui->Combo1, &QComboBox::activated, this, [this] { pickFluid(true); });
+    connect(m_ui->Combo2, &QComboBox::activated, this, [this] { pickFluid(false); });
+    connect(m_ui->Command1, &QPushButton::clicked, this, &MainWindow::calculate);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &MainWindow::showOptions);
+    connect(m_ui->mnuNewFile, &QAction::triggered, this, &MainWindow::newCase);
+    connect(m_ui->mnuFileOpen, &QAction::triggered, this, &MainWindow::openFromDialog);
+    connect(m_ui->mnuFileSave, &QAction::triggered, this, &MainWindow::saveFromDialog);
+    connect(m_ui->mnuFilePrint, &QAction::triggered, this, &MainWindow::printFromDialog);
+    connect(m_ui->mnuFileExit, &QAction::triggered, qApp, [] {
+        QApplication::closeAllWindows();
+        QApplication::quit();
+    });
+    connect(m_ui->mnuHelpIndex, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(m_ui->mnuHelpAbout, &QAction::triggered, this, &MainWindow::showAbout);
+    startUp();
+}
+
+MainWindow::~MainWindow()
+{
+    // The secondary windows have no owner: they go with the main window.
+    delete m_results;
+    delete m_options;
+    delete m_help;
+}
+
+ResultsWindow* MainWindow::resultsWindow() const { return m_results; }
+OptionsDialog* MainWindow::optionsDialog() const { return m_options; }
+HelpViewer* MainWindow::helpViewer() const { return m_help; }
+
+void MainWindow::setMessageHandler(MessageHandler handler) { m_showMessage = std::move(handler); }
+
+void MainWindow::message(QMessageBox::Icon icon, const QString& title, const QString& text) const
+{
+    m_showMessage(icon, title, text);
+}
+
+void MainWindow::startUp()
+{
+    setWindowTitle("Vorlan - Quessel");
+    for (int i = 1; i <= 12; ++i)
+        findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i))->clear();
+    for (QRadioButton* option : {m_ui->Option1, m_ui->Option3, m_ui->Option5, m_ui->Option8})
+        option->setChecked(true);
+
+    setComboText(m_ui->Combo3, "");
+    try {
+        m_core.materials.dbmateriale(m_dataFolder);
+    } catch (const CalcError&) {
+        // The program starts without materials; a calculation then reports "Invalid data".
+        m_core.materials = Materials {};
+        message(QMessageBox::Warning, msg::Title,
+            QString(msg::MaterialsUnreadable) + fromStd(m_dataFolder) + "/condmat.dat");
+    }
+    for (const std::string& name : m_core.materials.names())
+        m_ui->Combo3->addItem(fromStd(name));
+    setComboText(m_ui->Combo3, "");
+
+    for (QComboBox* fluidBox : {m_ui->Combo1, m_ui->Combo2}) {
+        for (const char* fluid : kFluids)
+            fluidBox->addItem(fluid);
+        setComboText(fluidBox, "");
+    }
+    setComboText(m_ui->Combo4, "");
+    setComboText(m_ui->Combo5, "");
+}
+
+void MainWindow::connectModeRules()
+{
+    // Each rule runs when its option becomes selected, by a click or from code.
+    const auto onSelected = [this](QRadioButton* option, auto rule) {
+        connect(option, &QRadioButton::toggled, this, [rule](bool selected) {
+            if (selected)
+                rule();
+        });
+    };
+    Ui::Form1& ui = *m_ui;
+    onSelected(ui.Option3, [&ui] {
+        ui.Text8->clear();
+        setEditable(ui.Text7);
+        setEditable(ui.Text11);
+        setLocked(ui.Text8);
+        setLocked(ui.Text10);
+        ui.Option7->setEnabled(false);
+        ui.Option8->setChecked(true);
+    });
+    onSelected(ui.Option4, [&ui] {
+        ui.Text7->clear();
+        setEditable(ui.Text8);
+        setLocked(ui.Text7);
+        ui.Option7->setEnabled(true);
+    });
+    onSelected(ui.Option7, [&ui] {
+        ui.Text11->clear();
+        setEditable(ui.Text10);
+        setLocked(ui.Text11);
+    });
+    onSelected(ui.Option8, [&ui] {
+        ui.Text10->clear();
+        setEditable(ui.Text11);
+        setLocked(ui.Text10);
+    });
+    onSelected(ui.Option5, [&ui] {
+        setEditable(ui.Text12);
+        setLocked(ui.Text3);
+    });
+    onSelected(ui.Option6, [&ui] {
+        setEditable(ui.Text3);
+        setLocked(ui.Text12);
+    });
+}
+
+void MainWindow::pickFluid(bool internalSide)
+{
+    fillPressureList(internalSide);
+    setComboText(internalSide ? m_ui->Combo4 : m_ui->Combo5, "1");
+}
+
+void MainWindow::fillPressureList(bool internalSide)
+{
+    QComboBox* fluidBox = internalSide ? m_ui->Combo1 : m_ui->Combo2;
+    QComboBox* pressureBox = internalSide ? m_ui->Combo4 : m_ui->Combo5;
+    pressureBox->clear();
+    const std::string fluid = fluidBox->currentText().toStdString();
+    try {
+        if (internalSide)
+            m_core.fluids.dbpropint(fluid);
+        else
+            m_core.fluids.dbpropest(fluid);
+    } catch (const CalcError&) {
+        message(QMessageBox::Warning, msg::Title,
+            QString(msg::FluidFileUnreadable) + fromStd(m_core.fluids.fluidPath(fluid)));
+        return;
+    }
+    const FluidTable& table = internalSide ? m_core.fluids.intSide.Tab : m_core.fluids.estSide.Tab;
+    for (const std::string& entry : pressureList(table))
+        pressureBox->addItem(fromStd(entry));
+}
+
+void MainWindow::calculate()
+{
+    const CalcOutcome outcome = m_core.Command1_Click();
+    if (!outcome.record) {
+        message(QMessageBox::Warning, msg::Title, fromStd(outcome.message));
+        return;
+    }
+    m_lastResults = outcome.record;
+    if (!m_results)
+        m_results = new ResultsWindow();
+    m_results->Risultati(*outcome.record);
+    m_results->show();
+    m_results->raise();
+}
+
+void MainWindow::newCase()
+{
+    for (QLineEdit* box : {m_ui->Text1, m_ui->Text2, m_ui->Text4, m_ui->Text5, m_ui->Text6, m_ui->Text7, m_ui->Text8,
+             m_ui->Text9, m_ui->Text10, m_ui->Text11, m_ui->Text12, m_ui->Text3})
+        box->clear();
+    for (QRadioButton* option : {m_ui->Option1, m_ui->Option3, m_ui->Option5, m_ui->Option8})
+        option->setChecked(true);
+    for (QComboBox* combo : {m_ui->Combo3, m_ui->Combo1, m_ui->Combo2, m_ui->Combo4, m_ui->Combo5})
+        setComboText(combo, "");
+}
+
+OptionsDialog* MainWindow::ensureOptions() const
+{
+    if (!m_options) {
+        m_options = new OptionsDialog(
+            m_dataFolder + "/User defined.dat", [this] { return userFluidPicked(); },
+            [this](QMessageBox::Icon icon, const QString& title, const QString& text) { message(icon, title, text); });
+    }
+    return m_options;
+}
+
+bool MainWindow::userFluidPicked() const
+{
+    return m_ui->Combo1->currentText() == kUserDefined || m_ui->Combo2->currentText() == kUserDefined;
+}
+
+void MainWindow::showOptions()
+{
+    OptionsDialog* dialog = ensureOptions();
+    dialog->prepare(userFluidPicked());
+    dialog->show();
+    dialog->raise();
+}
+
+void MainWindow::showHelp()
+{
+    if (!m_help)
+        m_help = new HelpViewer(m_guideFolder + "/Using Vorlan.pdf");
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void MainWindow::showAbout() { message(QMessageBox::Information, msg::AboutTitle, msg::AboutText); }
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing the main window ends the program: the other windows close with it.
+    for (QWidget* window : std::initializer_list<QWidget*> {m_results, m_options, m_help}) {
+        if (window != nullptr)
+            window->close();
+    }
+    event->accept();
+}
+
+std::string MainWindow::text(std::string_view control) const
+{
+    const QString name = fromStd(control);
+    if (name.startsWith(kOptionsPrefix)) {
+        const QString box = name.mid(qsizetype(std::size(kOptionsPrefix) - 1));
+        return ensureOptions()->box(box.toUtf8().constData())->text().toStdString();
+    }
+    if (const auto* box = findChild<QLineEdit*>(name))
+        return box->text().toStdString();
+    if (const auto* combo = findChild<QComboBox*>(name))
+        return combo->currentText().toStdString();
+    return {};
+}
+
+void MainWindow::setText(std::string_view control, std::string_view text)
+{
+    if (auto* box = findChild<QLineEdit*>(fromStd(control)))
+        box->setText(fromStd(text));
+}
+
+bool MainWindow::isSelected(std::string_view option) const
+{
+    const auto* button = findChild<QRadioButton*>(fromStd(option));
+    return button != nullptr && button->isChecked();
+}
+
+CaseContents MainWindow::caseContents() const
+{
+    CaseContents contents;
+    for (const char* control :
+        {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Text12",
+            "Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Form2.Text1", "Form2.Text2"})
+        contents.texts[control] = text(control);
+    contents.internalOutletGiven = m_ui->Option3->isChecked();
+    contents.externalOutletGiven = m_ui->Option7->isChecked();
+    contents.lengthGiven = m_ui->Option5->isChecked();
+    contents.counterCurrent = m_ui->Option1->isChecked();
+    return contents;
+}
+
+bool MainWindow::openCase(const QString& path)
+{
+    CaseContents contents;
+    try {
+        contents = readCaseFile(path.toStdString());
+    } catch (const CaseFileError& error) {
+        message(QMessageBox::Warning, msg::Title, QString(msg::CaseNotOpened) + fromStd(error.what()));
+        return false;
+    }
+    // The choices first: their rules empty the boxes they lock, which the saved texts then fill.
+    (contents.counterCurrent ? m_ui->Option1 : m_ui->Option2)->setChecked(true);
+    (contents.internalOutletGiven ? m_ui->Option3 : m_ui->Option4)->setChecked(true);
+    (contents.externalOutletGiven ? m_ui->Option7 : m_ui->Option8)->setChecked(true);
+    (contents.lengthGiven ? m_ui->Option5 : m_ui->Option6)->setChecked(true);
+
+    const auto saved = [&contents](const char* control) { return fromStd(contents.texts.at(control)); };
+    setComboText(m_ui->Combo3, saved("Combo3"));
+    for (const bool internalSide : {true, false}) {
+        QComboBox* fluidBox = internalSide ? m_ui->Combo1 : m_ui->Combo2;
+        setComboText(fluidBox, saved(internalSide ? "Combo1" : "Combo2"));
+        if (!fluidBox->currentText().isEmpty())
+            fillPressureList(internalSide);
+        setComboText(internalSide ? m_ui->Combo4 : m_ui->Combo5, saved(internalSide ? "Combo4" : "Combo5"));
+    }
+    for (const auto& [control, text] : contents.texts) {
+        if (control.starts_with("Text"))
+            setText(control, text);
+    }
+    ensureOptions()->box("Text1")->setText(saved("Form2.Text1"));
+    ensureOptions()->box("Text2")->setText(saved("Form2.Text2"));
+    return true;
+}
+
+bool MainWindow::saveCase(const QString& path)
+{
+    try {
+        writeCaseFile(path.toStdString(), caseContents());
+    } catch (const CaseFileError& error) {
+        message(QMessageBox::Warning, msg::Title, QString(msg::CaseNotSaved) + fromStd(error.what()));
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::printReport(QPagedPaintDevice* device) const
+{
+    printCaseReport(device, caseContents(), m_lastResults);
+}
+
+void MainWindow::openFromDialog()
+{
+    const QString path = QFileDialog::getOpenFileName(this, "Open", {}, "Vorlan cases (*.vorlan)");
+    if (!path.isEmpty())
+        openCase(path);
+}
+
+void MainWindow::saveFromDialog()
+{
+    QString path = QFileDialog::getSaveFileName(this, "Save", {}, "Vorlan cases (*.vorlan)");
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(".vorlan"))
+        path += ".vorlan";
+    saveCase(path);
+}
+
+void MainWindow::printFromDialog()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printReport(&printer);
+}
 
 } // namespace vorlan

@@ -1,0 +1,88 @@
+#include "ui/casereport.h"
+
+#include <QPagedPaintDevice>
+#include <QString>
+#include <QTextDocument>
+
+#include "ui/resultdisplay.h"
+
+namespace vorlan {
+
+namespace {
+
+QString escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
+
+QString row(const QString& caption, const QString& unit, const QString& internal, const QString& external = {})
+{
+    return "<tr><td>" + caption + "</td><td>" + unit + "</td><td>" + internal + "</td><td>" + external + "</td></tr>";
+}
+
+} // namespace
+
+QString caseReportHtml(const CaseContents& contents, const std::optional<ResultRecord>& results)
+{
+    const auto typed = [&contents](const char* control) {
+        const auto it = contents.texts.find(control);
+        return it == contents.texts.end() ? QString() : escaped(it->second);
+    };
+    const auto given = [](bool isGiven) { return isGiven ? QString(" (given)") : QString(" (calculated)"); };
+
+    QString html = "<h2>Vorlan - double-pipe heat exchanger</h2><h3>Case</h3>"
+                   "<table cellspacing='0' cellpadding='3' border='1'>"
+                   "<tr><th></th><th></th><th>INTERNAL PIPE</th><th>EXTERNAL PIPE</th></tr>";
+    html += row("Outside diameter", "mm", typed("Text1"), typed("Text4"));
+    html += row("Thickness", "mm", typed("Text2"), typed("Text5"));
+    html += row("Material", "", typed("Combo3"));
+    html += row("Fluid", "", typed("Combo1"), typed("Combo2"));
+    html += row("Pressure", "bar", typed("Combo4"), typed("Combo5"));
+    html += row("Inlet temp.", "°C", typed("Text6"), typed("Text9"));
+    html += row("Outlet temp.", "°C", typed("Text7") + given(contents.internalOutletGiven),
+        typed("Text10") + given(contents.externalOutletGiven));
+    html += row("Mass flow", "kg/s", typed("Text8") + given(!contents.internalOutletGiven),
+        typed("Text11") + given(!contents.externalOutletGiven));
+    html += row("Fouling factor", "(m^2 K)/W", typed("Form2.Text1"), typed("Form2.Text2"));
+    html += row("Lenght", "m", typed("Text12") + given(contents.lengthGiven));
+    html += row("Capacity", "kW", typed("Text3") + given(!contents.lengthGiven));
+    html += row("Configuration", "", contents.counterCurrent ? "Countercurrent" : "Equicurrent");
+    html += "</table>";
+
+    if (!results) {
+        html += "<p>No results: the case has not been calculated.</p>";
+        return html;
+    }
+    std::map<std::string, QString> shown;
+    for (const auto& [box, text] : resultTexts(*results))
+        shown[box] = escaped(text);
+    html += "<h3>Results</h3><table cellspacing='0' cellpadding='3' border='1'>"
+            "<tr><th></th><th></th><th>INTERNAL PIPE</th><th>EXTERNAL PIPE</th></tr>";
+    html += row("Outside diameter", "mm", shown["Text1"], shown["Text2"]);
+    html += row("Thickness", "mm", shown["Text3"], shown["Text4"]);
+    html += row("Material", "", shown["Text5"]);
+    html += row("Fluid", "", shown["Text7"], shown["Text8"]);
+    html += row("Pressure", "bar", shown["Text9"], shown["Text10"]);
+    html += row("Temp in", "°C", shown["Text11"], shown["Text12"]);
+    html += row("Temp out", "°C", shown["Text13"], shown["Text14"]);
+    html += row("Mass flow", "kg/s", shown["Text15"], shown["Text16"]);
+    html += row("Velocity", "m/s", shown["Text17"], shown["Text18"]);
+    html += row("Pressure drop", "kPa", shown["Text19"], shown["Text20"]);
+    html += row("Fouling factor", "(m^2 K)/W", shown["Text21"], shown["Text22"]);
+    html += row("Reynolds number", "", shown["Text28"], shown["Text6"]);
+    html += row("<b>Capacity</b>", "kW", "<b>" + shown["Text23"] + "</b>");
+    html += row("Surface", "m^2", shown["Text24"]);
+    html += row("Lenght", "m", shown["Text25"]);
+    html += row("Heat transfer coefficient", "W/(m^2 K)", shown["Text26"]);
+    html += row("Configuration", "", shown["Text27"]);
+    html += "</table>";
+    return html;
+}
+
+void printCaseReport(
+    QPagedPaintDevice* device, const CaseContents& contents, const std::optional<ResultRecord>& results)
+{
+    QTextDocument document;
+    document.setDefaultFont(QFont("Liberation Sans", 9));
+    document.setHtml(caseReportHtml(contents, results));
+    document.print(device);
+}
+
+} // namespace vorlan

@@ -1,0 +1,42 @@
+#include "ui/keyfilter.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace vorlan {
+
+QChar FiltroNumerico(QChar typed, const QString& text, bool allowSign, int cursorPosition)
+{
+    const QString trimmed = text.trimmed();
+    if (typed == u'.' || typed == u',')
+        return trimmed.contains(u',') ? QChar() : QChar(u',');
+    if ((typed >= u'0' && typed <= u'9') || typed == QChar(8))
+        return typed;
+    if (allowSign && typed == u'-' && cursorPosition == 0 && !text.contains(u'-'))
+        return typed;
+    return {};
+}
+
+bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box == nullptr || event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut)
+        || key->matches(QKeySequence::Undo))
+        return true;
+    if (key->key() == Qt::Key_Backspace || key->text().isEmpty())
+        return false; // Backspace, Delete, arrows and other keys that type nothing
+    const QChar typed = key->text().front();
+    const QChar accepted = FiltroNumerico(typed, box->text(), m_allowSign, box->cursorPosition());
+    if (accepted.isNull())
+        return true;
+    if (accepted != typed) {
+        box->insert(QString(accepted));
+        return true;
+    }
+    return false;
+}
+
+} // namespace vorlan

@@ -1,0 +1,134 @@
+#include "ui/optionsdialog.h"
+
+#include <QLineEdit>
+
+#include "platform/calcerror.h"
+#include "platform/datafile.h"
+#include "platform/messages.h"
+#include "platform/numbertext.h"
+#include "ui/boxlook.h"
+#include "ui/formfont.h"
+#include "ui_form2.h"
+
+namespace vorlan {
+
+namespace {
+
+constexpr const char* kPropertyBoxes[] = {"Text3", "Text4", "Text5", "Text6"};
+
+} // namespace
+
+OptionsDialog::OptionsDialog(
+    std::string userFluidPath, std::function<bool()> userFluidPicked, MessageHandler showMessage, QWidget* parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::Form2>())
+    , m_userFluidPath(std::move(userFluidPath))
+    , m_userFluidPicked(std::move(userFluidPicked))
+    , m_showMessage(std::move(showMessage))
+{
+    m_ui->setupUi(this);
+    applyFormFont(this);
+    setAttribute(Qt::WA_DeleteOnClose); // the close box discards the dialog without writing
+    m_ui->Text1->setText("0");
+    m_ui->Text2->setText("0");
+    connect(m_ui->Check1, &QCheckBox::toggled, this, &OptionsDialog::checkRule);
+    connect(m_ui->Command1, &QPushButton::clicked, this, &OptionsDialog::closeDialog);
+}
+
+OptionsDialog::~OptionsDialog() = default;
+
+QLineEdit* OptionsDialog::box(const char* name) const { return findChild<QLineEdit*>(name); }
+
+void OptionsDialog::prepare(bool userFluidPicked)
+{
+    for (const char* name : kPropertyBoxes)
+        setButtonFace(box(name));
+    if (!userFluidPicked) {
+        for (const char* name : kPropertyBoxes) {
+            box(name)->clear();
+            box(name)->setReadOnly(true);
+        }
+        m_ui->Check1->setChecked(false);
+        m_ui->Check1->setEnabled(false);
+    } else {
+        for (const char* name : kPropertyBoxes)
+            box(name)->setReadOnly(false);
+        m_ui->Check1->setChecked(false);
+        m_ui->Check1->setEnabled(true);
+    }
+}
+
+void OptionsDialog::checkRule()
+{
+    if (!m_ui->Check1->isChecked()) {
+        for (const char* name : kPropertyBoxes)
+            setLocked(box(name));
+    } else if (m_userFluidPicked()) {
+        for (const char* name : kPropertyBoxes)
+            setEditable(box(name));
+        showFileValues();
+    }
+}
+
+void OptionsDialog::showFileValues()
+{
+    float values[7] = {};
+    try {
+        DataFileReader reader(m_userFluidPath);
+        for (float& value : values)
+            value = toSingle(reader.readNumber());
+    } catch (const CalcError&) {
+        // No file yet, or one that cannot be read: the boxes stay as they are, editable.
+        m_showMessage(QMessageBox::Warning, msg::Title,
+            QString(msg::UserFluidUnreadable) + QString::fromStdString(m_userFluidPath));
+        return;
+    }
+    for (int i = 0; i < 4; ++i)
+        box(kPropertyBoxes[i])->setText(QString::fromStdString(numberToText(values[i + 2])));
+}
+
+void OptionsDialog::closeDialog()
+{
+    if (m_ui->Check1->isChecked() && !writeUserFluid())
+        return;
+    hide();
+}
+
+bool OptionsDialog::writeUserFluid()
+{
+    // All four values are converted before the file is touched.
+    float density = 0, specificHeat = 0, conductivity = 0;
+    double viscosity = 0;
+    const QLabel* converting = nullptr;
+    try {
+        converting = m_ui->Label5;
+        density = textToSingle(m_ui->Text3->text().toStdString());
+        converting = m_ui->Label6;
+        specificHeat = textToSingle(m_ui->Text4->text().toStdString());
+        converting = m_ui->Label7;
+        conductivity = textToSingle(m_ui->Text5->text().toStdString());
+        converting = m_ui->Label8;
+        viscosity = textToDouble(m_ui->Text6->text().toStdString());
+    } catch (const CalcError&) {
+        m_showMessage(QMessageBox::Warning, msg::Title, QString(msg::NotANumber) + converting->text());
+        return false;
+    }
+
+    // Three rows at 1 bar, -100 to 300 degC, with the enthalpy zero at 0 degC.
+    std::vector<std::vector<std::string>> records;
+    for (const float t : {-100.0f, 0.0f, 300.0f}) {
+        const float enthalpy = specificHeat * t;
+        records.push_back({numberToText(t, '.'), "1", numberToText(density, '.'), numberToText(specificHeat, '.'),
+            numberToText(conductivity, '.'), numberToText(viscosity, '.'), numberToText(enthalpy, '.')});
+    }
+    try {
+        writeDataFile(m_userFluidPath, records);
+    } catch (const CalcError&) {
+        m_showMessage(QMessageBox::Warning, msg::Title,
+            QString(msg::UserFluidNotWritten) + QString::fromStdString(m_userFluidPath));
+        return false;
+    }
+    return true;
+}
+
+} // namespace vorlan

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "calc/resultrecord.h"
+
+namespace Ui {
+class Form3;
+}
+
+namespace vorlan {
+
+/** The results of one solved case, internal and external side in two columns. "Close" only hides it. */
+class ResultsWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ResultsWindow(QWidget* parent = nullptr);
+    ~ResultsWindow() override;
+
+    /** Fills every value box from the record; does not show the window. */
+    void Risultati(const ResultRecord& record);
+
+private:
+    std::unique_ptr<Ui::Form3> m_ui;
+};
+
+} // namespace vorlan

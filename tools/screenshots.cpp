@@ -1,0 +1,40 @@
+// vorlan-screenshots CASE FOLDER: opens a case in the main window, calculates it and saves pictures
+// of the main window, the results window and the Options dialog into FOLDER, for the guide and the
+// README.
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+
+#include "platform/appdir.h"
+#include "ui/mainwindow.h"
+#include "ui/optionsdialog.h"
+#include "ui/resultswindow.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fputs("usage: vorlan-screenshots CASE FOLDER\n", stderr);
+        return 2;
+    }
+    const std::string programFolder = vorlan::QuestaDirectory();
+    vorlan::MainWindow window(programFolder + "/data", QString::fromStdString(programFolder));
+    int failures = 0;
+    window.setMessageHandler([&failures](QMessageBox::Icon, const QString&, const QString& text) {
+        std::fprintf(stderr, "vorlan-screenshots: %s\n", qPrintable(text));
+        ++failures;
+    });
+    window.show();
+    if (!window.openCase(argv[1]))
+        return 1;
+    window.calculate();
+    window.showOptions();
+    const QString folder = argv[2];
+    QTimer::singleShot(300, [&] {
+        const bool saved = window.grab().save(folder + "/main-window.png")
+                           && window.resultsWindow()->grab().save(folder + "/results-window.png")
+                           && window.optionsDialog()->grab().save(folder + "/options-dialog.png");
+        QApplication::exit(saved && failures == 0 ? 0 : 1);
+    });
+    return QApplication::exec();
+}
