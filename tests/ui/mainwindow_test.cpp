@@ -1,0 +1,388 @@
+// The windows as a user drives them, offscreen: start-up, input modes, key filter, fluid picks,
+// Calculate with its results, the Options dialog, case files, the report and the menus.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPdfDocument>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <filesystem>
+
+#include "platform/appdir.h"
+#include "support/tempfolder.h"
+#include "ui/helpviewer.h"
+#include "ui/mainwindow.h"
+#include "ui/optionsdialog.h"
+#include "ui/resultswindow.h"
+
+using namespace vorlan;
+
+namespace {
+
+struct Message {
+    QMessageBox::Icon icon;
+    QString title;
+    QString text;
+};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TempFolder> m_folder;
+    std::unique_ptr<MainWindow> m_window;
+    std::vector<Message> m_messages;
+
+    template <typename T = QLineEdit> T* w(const char* name) const
+    {
+        T* widget = m_window->findChild<T*>(name);
+        if (widget == nullptr)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QString textOf(const char* name) const { return w(name)->text(); }
+    bool locked(const char* name) const
+    {
+        return w(name)->isReadOnly()
+            && w(name)->palette().color(QPalette::Base) == QApplication::palette().color(QPalette::Button);
+    }
+    bool editable(const char* name) const
+    {
+        return !w(name)->isReadOnly() && w(name)->palette().color(QPalette::Base) == QColor(Qt::white);
+    }
+    void pick(const char* combo, const QString& entry)
+    {
+        auto* box = w<QComboBox>(combo);
+        const int index = box->findText(entry);
+        QVERIFY(index >= 0);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    void type(const char* name, const QString& text)
+    {
+        w(name)->clear();
+        QTest::keyClicks(w(name), text);
+    }
+    /** Water in water, internal outlet temperature and length given. */
+    void describeCase()
+    {
+        pick("Combo1", "Water");
+        pick("Combo2", "Water");
+        pick("Combo3", "Copper");
+        type("Text1", "25");
+        type("Text2", "2");
+        type("Text4", "50");
+        type("Text5", "3");
+        type("Text6", "80");
+        type("Text7", "60");
+        type("Text9", "20");
+        type("Text11", "0,5");
+        type("Text12", "10");
+    }
+    ResultsWindow* results() const { return m_window->resultsWindow(); }
+    QString result(const char* box) const { return results()->findChild<QLineEdit*>(box)->text(); }
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<test::TempFolder>();
+        const std::string shipped = QuestaDirectory() + "/data/";
+        for (const char* file : {"Water.dat", "Ethylene Glycol 30%.dat", "condmat.dat"})
+            std::filesystem::copy_file(shipped + file, m_folder->path() + "/" + file);
+        m_folder->write(
+            "Air.dat", "0,1,1,1,1,1,0\r\n10,1,1,1,1,1,1\r\n20,5,1,1,1,1,0\r\n30,5,1,1,1,1,1\r\n40,10,1,1,1,1,2\r\n");
+        m_messages.clear();
+        m_window = std::make_unique<MainWindow>(m_folder->path(), QString::fromStdString(m_folder->path()));
+        m_window->setMessageHandler([this](QMessageBox::Icon icon, const QString& title, const QString& text) {
+            m_messages.push_back({icon, title, text});
+        });
+        m_window->show();
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_folder.reset();
+    }
+
+    void startUpState()
+    {
+        QCOMPARE(m_window->windowTitle(), QString("Vorlan - Quessel"));
+        for (int i = 1; i <= 12; ++i)
+            QVERIFY(w(qPrintable(QString("Text%1").arg(i)))->text().isEmpty());
+        for (const char* option : {"Option1", "Option3", "Option5", "Option8"})
+            QVERIFY(w<QRadioButton>(option)->isChecked());
+        QVERIFY(!w<QRadioButton>("Option7")->isEnabled());
+        for (const char* box : {"Text8", "Text10", "Text3"})
+            QVERIFY2(locked(box), box);
+        for (const char* box : {"Text7", "Text11", "Text12"})
+            QVERIFY2(editable(box), box);
+        QCOMPARE(w<QComboBox>("Combo1")->count(), 16);
+        QCOMPARE(w<QComboBox>("Combo2")->itemText(15), QString("User defined"));
+        QCOMPARE(w<QComboBox>("Combo3")->count(), 11);
+        for (const char* combo : {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5"})
+            QVERIFY(w<QComboBox>(combo)->currentText().isEmpty());
+        QCOMPARE(w<QComboBox>("Combo4")->count(), 0);
+        QVERIFY(m_messages.empty());
+        QCOMPARE(m_window->centralWidget()->size(), QSize(497, 474)); // 7455 x 7110 twips
+    }
+
+    void modeRules()
+    {
+        w<QRadioButton>("Option4")->setChecked(true);
+        QVERIFY(locked("Text7"));
+        QVERIFY(editable("Text8"));
+        QVERIFY(w<QRadioButton>("Option7")->isEnabled());
+        type("Text11", "0,5");
+        w<QRadioButton>("Option7")->setChecked(true);
+        QVERIFY(textOf("Text11").isEmpty());
+        QVERIFY(locked("Text11"));
+        QVERIFY(editable("Text10"));
+
+        type("Text10", "40");
+        type("Text8", "2");
+        w<QRadioButton>("Option3")->setChecked(true); // forces the external mass flow
+        QVERIFY(w<QRadioButton>("Option8")->isChecked());
+        QVERIFY(!w<QRadioButton>("Option7")->isEnabled());
+        QVERIFY(textOf("Text10").isEmpty());
+        QVERIFY(textOf("Text8").isEmpty());
+        QVERIFY(editable("Text7") && editable("Text11") && locked("Text8") && locked("Text10"));
+
+        type("Text12", "10");
+        w<QRadioButton>("Option6")->setChecked(true);
+        QCOMPARE(textOf("Text12"), QString("10")); // kept, locked
+        QVERIFY(locked("Text12") && editable("Text3"));
+        type("Text3", "40");
+        w<QRadioButton>("Option5")->setChecked(true);
+        QCOMPARE(textOf("Text3"), QString("40"));
+        QVERIFY(locked("Text3") && editable("Text12"));
+    }
+
+    void keyFilter()
+    {
+        type("Text1", "12.5");
+        QCOMPARE(textOf("Text1"), QString("12,5"));
+        QTest::keyClicks(w("Text1"), ".,");
+        QCOMPARE(textOf("Text1"), QString("12,5"));
+        type("Text1", "-5e+x 3");
+        QCOMPARE(textOf("Text1"), QString("53"));
+        type("Text6", "-5,5");
+        QCOMPARE(textOf("Text6"), QString("-5,5")); // temperatures may be negative
+        QTest::keyClicks(w("Text6"), "-");
+        QCOMPARE(textOf("Text6"), QString("-5,5"));
+        type("Text9", "5-");
+        QCOMPARE(textOf("Text9"), QString("5"));
+
+        QGuiApplication::clipboard()->setText("999");
+        type("Text2", "7");
+        QTest::keyClick(w("Text2"), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(w("Text2"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(w("Text2"), Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(w("Text2"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(textOf("Text2"), QString("7"));
+        QTest::keyClick(w("Text2"), Qt::Key_Backspace);
+        QVERIFY(textOf("Text2").isEmpty());
+    }
+
+    void pickingAFluidFillsItsPressureList()
+    {
+        pick("Combo1", "Water");
+        auto* pressures = w<QComboBox>("Combo4");
+        QStringList entries;
+        for (int i = 0; i < pressures->count(); ++i)
+            entries << pressures->itemText(i);
+        QCOMPARE(entries, (QStringList {"1", "2", "5", "10", "20"}));
+        QCOMPARE(pressures->currentText(), QString("1"));
+        QCOMPARE(w<QComboBox>("Combo5")->count(), 0);
+
+        pick("Combo2", "Air"); // pressures 1, 1, 5, 5, 10: the last row alone is not offered
+        QCOMPARE(w<QComboBox>("Combo5")->count(), 2);
+        QCOMPARE(w<QComboBox>("Combo5")->itemText(1), QString("5"));
+
+        w<QComboBox>("Combo1")->setEditText("Nitrogen"); // typed, not picked: nothing loads
+        QCOMPARE(pressures->count(), 5);
+        pick("Combo1", "Nitrogen"); // no such file in this data folder
+        QCOMPARE(pressures->count(), 0);
+        QCOMPARE(m_messages.size(), size_t(1));
+        QVERIFY(m_messages[0].text.contains("Nitrogen.dat"));
+    }
+
+    void calculateShowsResultsAndWritesBack()
+    {
+        describeCase();
+        QTest::mouseClick(w<QPushButton>("Command1"), Qt::LeftButton);
+        QVERIFY2(m_messages.empty(), m_messages.empty() ? "" : qPrintable(m_messages[0].text));
+        QVERIFY(results() != nullptr && results()->isVisible());
+        QVERIFY(QRegularExpression("^\\d+(,\\d{1,3})?$").match(textOf("Text3")).hasMatch());
+        QVERIFY(QRegularExpression("^0,\\d{1,4}$").match(textOf("Text8")).hasMatch());
+        QVERIFY(QRegularExpression("^\\d+(,\\d{1,4})?$").match(textOf("Text10")).hasMatch());
+        QCOMPARE(textOf("Text7"), QString("60"));
+        QCOMPARE(result("Text23"), textOf("Text3")); // the capacity, to 3 decimals in both
+        QCOMPARE(result("Text27"), QString("Contercurrent"));
+        QCOMPARE(result("Text1"), QString("25"));
+        QVERIFY(result("Text23").size() > 0 && results()->findChild<QLineEdit*>("Text23")->font().bold());
+        QVERIFY(m_window->optionsDialog() != nullptr && !m_window->optionsDialog()->isVisible());
+
+        const QString firstCapacity = result("Text23");
+        type("Text12", "20");
+        QTest::mouseClick(w<QPushButton>("Command1"), Qt::LeftButton);
+        QVERIFY(result("Text23") != firstCapacity); // the same window, new values
+        const QString secondCapacity = result("Text23");
+
+        w<QComboBox>("Combo4")->setEditText("3");
+        QTest::mouseClick(w<QPushButton>("Command1"), Qt::LeftButton);
+        QCOMPARE(m_messages.size(), size_t(1));
+        QCOMPARE(m_messages[0].text, QString("Invalid pressure of internal fluid"));
+        QCOMPARE(m_messages[0].title, QString("Vorlan"));
+        QCOMPARE(m_messages[0].icon, QMessageBox::Warning);
+        QCOMPARE(result("Text23"), secondCapacity); // a failure leaves the results alone
+
+        QTest::mouseClick(results()->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QVERIFY(results() != nullptr && !results()->isVisible()); // "Close" only hides
+        results()->close();
+        QTest::qWait(0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(results() == nullptr); // the close box destroys it
+    }
+
+    void optionsDialogWritesTheUserFluid()
+    {
+        m_window->showOptions();
+        OptionsDialog* options = m_window->optionsDialog();
+        QVERIFY(options->isVisible());
+        auto* check = options->findChild<QCheckBox*>("Check1");
+        QVERIFY(!check->isEnabled() && !check->isChecked());
+        for (const char* box : {"Text3", "Text4", "Text5", "Text6"})
+            QVERIFY(options->box(box)->isReadOnly() && options->box(box)->text().isEmpty());
+
+        w<QComboBox>("Combo2")->setEditText("User defined");
+        m_window->showOptions();
+        QVERIFY(check->isEnabled() && !check->isChecked());
+        QVERIFY(!options->box("Text3")->isReadOnly());
+        check->setChecked(true); // no file yet: said once, the boxes stay usable
+        QCOMPARE(m_messages.size(), size_t(1));
+        QVERIFY(m_messages[0].text.contains("User defined.dat"));
+        QVERIFY(!options->box("Text3")->isReadOnly());
+
+        options->box("Text3")->setText("1000");
+        options->box("Text4")->setText("4,18");
+        options->box("Text5")->setText("abc");
+        options->box("Text6")->setText("0,001");
+        QTest::mouseClick(options->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QCOMPARE(m_messages.size(), size_t(2));
+        QCOMPARE(m_messages[1].text, QString("Not a number: Conductivity"));
+        QVERIFY(options->isVisible());
+        QVERIFY(!std::filesystem::exists(m_folder->path() + "/User defined.dat"));
+
+        options->box("Text5")->setText("0,6");
+        QTest::mouseClick(options->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QVERIFY(!options->isVisible());
+        QCOMPARE(QString::fromStdString(m_folder->read("User defined.dat")),
+            QString("-100,1,1000,4.18,0.6,0.001,-418\r\n0,1,1000,4.18,0.6,0.001,0\r\n"
+                    "300,1,1000,4.18,0.6,0.001,1254\r\n"));
+
+        m_window->showOptions(); // ticked boxes are cleared by the preparation, then ticked again
+        options->box("Text3")->setText("5");
+        check->setChecked(true);
+        QCOMPARE(options->box("Text3")->text(), QString("1000")); // the file's values
+        QCOMPARE(options->box("Text6")->text(), QString("0,001"));
+    }
+
+    void foulingTypedIntoTheOpenDialogIsUsed()
+    {
+        describeCase();
+        m_window->showOptions();
+        m_window->optionsDialog()->box("Text1")->setText("0,0002");
+        m_window->calculate();
+        QVERIFY(m_messages.empty());
+        QCOMPARE(result("Text21"), QString("0,0002"));
+        QCOMPARE(result("Text22"), QString("0"));
+    }
+
+    void saveAndOpenRoundTrip()
+    {
+        describeCase();
+        w<QRadioButton>("Option2")->setChecked(true);
+        w<QRadioButton>("Option6")->setChecked(true);
+        type("Text3", "30");
+        m_window->calculate();
+        const CaseContents before = m_window->caseContents();
+        const QString path = QString::fromStdString(m_folder->path() + "/case.vorlan");
+        QVERIFY(m_window->saveCase(path));
+
+        m_window->newCase();
+        QVERIFY(textOf("Text1").isEmpty());
+        QVERIFY(m_window->openCase(path));
+        const CaseContents after = m_window->caseContents();
+        QVERIFY(before.texts == after.texts);
+        QCOMPARE(after.selectedOptions(), before.selectedOptions());
+        QCOMPARE(w<QComboBox>("Combo4")->count(), 5); // the pressure list as a pick fills it
+
+        m_folder->write("corrupt.vorlan", "{\"format\": \"vorlan-case\", \"version\": 1");
+        QVERIFY(!m_window->openCase(QString::fromStdString(m_folder->path() + "/corrupt.vorlan")));
+        QCOMPARE(m_messages.size(), size_t(1));
+        QVERIFY(m_messages[0].text.contains("corrupt.vorlan"));
+        QVERIFY(m_window->caseContents().texts == after.texts);
+    }
+
+    void reportHoldsTheCaseAndTheResults()
+    {
+        describeCase();
+        m_window->calculate();
+        const QString path = QString::fromStdString(m_folder->path() + "/report.pdf");
+        {
+            QPdfWriter writer(path);
+            m_window->printReport(&writer);
+        }
+        QPdfDocument document;
+        QCOMPARE(document.load(path), QPdfDocument::Error::None);
+        QCOMPARE(document.pageCount(), 1);
+        const QString text = document.getAllText(0).text();
+        for (const QString& expected :
+            {QString("INTERNAL PIPE"), QString("Water"), QString("Copper"), textOf("Text3"), QString("Contercurrent")})
+            QVERIFY2(text.contains(expected), qPrintable(expected));
+    }
+
+    void newCaseRestoresTheStartUpState()
+    {
+        describeCase();
+        w<QRadioButton>("Option4")->setChecked(true);
+        w<QRadioButton>("Option7")->setChecked(true);
+        w<QRadioButton>("Option2")->setChecked(true);
+        m_window->newCase();
+        for (int i = 1; i <= 12; ++i)
+            QVERIFY(w(qPrintable(QString("Text%1").arg(i)))->text().isEmpty());
+        for (const char* option : {"Option1", "Option3", "Option5", "Option8"})
+            QVERIFY(w<QRadioButton>(option)->isChecked());
+        QVERIFY(!w<QRadioButton>("Option7")->isEnabled());
+        QVERIFY(editable("Text7") && editable("Text11") && locked("Text8") && locked("Text10"));
+        QVERIFY(w<QComboBox>("Combo1")->currentText().isEmpty());
+        QCOMPARE(w<QComboBox>("Combo4")->count(), 5); // the lists stay
+    }
+
+    void aboutAndHelp()
+    {
+        m_window->showAbout();
+        QCOMPARE(m_messages.size(), size_t(1));
+        QCOMPARE(m_messages[0].icon, QMessageBox::Information);
+        QCOMPARE(m_messages[0].title, QString("About"));
+        QCOMPARE(m_messages[0].text.split('\n'), (QStringList {"Vorlan 1.0.2", "Quessel Calculator"}));
+
+        m_window->showHelp(); // no guide in this folder: an empty viewer
+        QVERIFY(m_window->helpViewer() != nullptr && m_window->helpViewer()->isVisible());
+        QCOMPARE(m_window->helpViewer()->document()->pageCount(), 0);
+        HelpViewer* first = m_window->helpViewer();
+        m_window->showHelp();
+        QCOMPARE(m_window->helpViewer(), first); // shown again, not rebuilt
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"
