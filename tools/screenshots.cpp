@@ -18,12 +18,12 @@ int main(int argc, char* argv[])
         return 2;
     }
     const std::string programFolder = vorlan::QuestaDirectory();
-    vorlan::MainWindow window(programFolder + "/data", QString::fromStdString(programFolder));
     int failures = 0;
-    window.setMessageHandler([&failures](QMessageBox::Icon, const QString&, const QString& text) {
-        std::fprintf(stderr, "vorlan-screenshots: %s\n", qPrintable(text));
-        ++failures;
-    });
+    vorlan::MainWindow window(programFolder + "/data", QString::fromStdString(programFolder),
+        [&failures](QMessageBox::Icon, const QString&, const QString& text) {
+            std::fprintf(stderr, "vorlan-screenshots: %s\n", qPrintable(text));
+            ++failures;
+        });
     window.show();
     if (!window.openCase(argv[1]))
         return 1;
@@ -32,8 +32,8 @@ int main(int argc, char* argv[])
     const QString folder = argv[2];
     QTimer::singleShot(300, [&] {
         const bool saved = window.grab().save(folder + "/main-window.png")
-                           && window.resultsWindow()->grab().save(folder + "/results-window.png")
-                           && window.optionsDialog()->grab().save(folder + "/options-dialog.png");
+            && window.resultsWindow()->grab().save(folder + "/results-window.png")
+            && window.optionsDialog()->grab().save(folder + "/options-dialog.png");
         QApplication::exit(saved && failures == 0 ? 0 : 1);
     });
     return QApplication::exec();

@@ -38,13 +38,13 @@ void setComboText(QComboBox* combo, const QString& text)
 
 } // namespace
 
-MainWindow::MainWindow(std::string dataFolder, QString guideFolder, QWidget* parent)
+MainWindow::MainWindow(std::string dataFolder, QString guideFolder, MessageHandler showMessage, QWidget* parent)
     : QMainWindow(parent)
     , m_ui(std::make_unique<Ui::Form1>())
     , m_dataFolder(std::move(dataFolder))
     , m_guideFolder(std::move(guideFolder))
     , m_core(*this, m_dataFolder)
-    , m_showMessage(messageBoxHandler(this))
+    , m_showMessage(showMessage ? std::move(showMessage) : messageBoxHandler(this))
 {
     m_ui->setupUi(this);
     applyFormFont(this);
@@ -85,8 +85,6 @@ MainWindow::~MainWindow()
 ResultsWindow* MainWindow::resultsWindow() const { return m_results; }
 OptionsDialog* MainWindow::optionsDialog() const { return m_options; }
 HelpViewer* MainWindow::helpViewer() const { return m_help; }
-
-void MainWindow::setMessageHandler(MessageHandler handler) { m_showMessage = std::move(handler); }
 
 void MainWindow::message(QMessageBox::Icon icon, const QString& title, const QString& text) const
 {

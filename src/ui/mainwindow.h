@@ -35,11 +35,12 @@ class MainWindow : public QMainWindow, private FormView {
     Q_OBJECT
 
 public:
-    /** dataFolder holds the fluid tables and condmat.dat; the user guide lies in guideFolder. */
-    MainWindow(std::string dataFolder, QString guideFolder, QWidget* parent = nullptr);
+    /**
+     * dataFolder holds the fluid tables and condmat.dat; the user guide lies in guideFolder.
+     * Messages go to showMessage, message boxes over this window when none is given.
+     */
+    MainWindow(std::string dataFolder, QString guideFolder, MessageHandler showMessage = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
-
-    void setMessageHandler(MessageHandler handler);
 
     /** The secondary windows, or null while they do not exist. */
     ResultsWindow* resultsWindow() const;

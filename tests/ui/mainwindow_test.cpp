@@ -86,6 +86,12 @@ private:
         type("Text11", "0,5");
         type("Text12", "10");
     }
+    MessageHandler recorder()
+    {
+        return [this](QMessageBox::Icon icon, const QString& title, const QString& text) {
+            m_messages.push_back({icon, title, text});
+        };
+    }
     ResultsWindow* results() const { return m_window->resultsWindow(); }
     QString result(const char* box) const { return results()->findChild<QLineEdit*>(box)->text(); }
 
@@ -99,10 +105,7 @@ private slots:
         m_folder->write(
             "Air.dat", "0,1,1,1,1,1,0\r\n10,1,1,1,1,1,1\r\n20,5,1,1,1,1,0\r\n30,5,1,1,1,1,1\r\n40,10,1,1,1,1,2\r\n");
         m_messages.clear();
-        m_window = std::make_unique<MainWindow>(m_folder->path(), QString::fromStdString(m_folder->path()));
-        m_window->setMessageHandler([this](QMessageBox::Icon icon, const QString& title, const QString& text) {
-            m_messages.push_back({icon, title, text});
-        });
+        m_window = std::make_unique<MainWindow>(m_folder->path(), QString::fromStdString(m_folder->path()), recorder());
         m_window->show();
     }
 
@@ -365,6 +368,31 @@ private slots:
         QVERIFY(editable("Text7") && editable("Text11") && locked("Text8") && locked("Text10"));
         QVERIFY(w<QComboBox>("Combo1")->currentText().isEmpty());
         QCOMPARE(w<QComboBox>("Combo4")->count(), 5); // the lists stay
+    }
+
+    void unreadableFilesAreReportedOnce()
+    {
+        // The user fluid file cannot be replaced: a folder stands in its way.
+        std::filesystem::create_directory(m_folder->path() + "/User defined.dat");
+        w<QComboBox>("Combo1")->setEditText("User defined");
+        m_window->showOptions();
+        OptionsDialog* options = m_window->optionsDialog();
+        options->findChild<QCheckBox*>("Check1")->setChecked(true);
+        m_messages.clear();
+        for (const char* box : {"Text3", "Text4", "Text5", "Text6"})
+            options->box(box)->setText("1");
+        options->closeDialog();
+        QCOMPARE(m_messages.size(), size_t(1));
+        QVERIFY(m_messages[0].text.startsWith("Cannot write the user-defined fluid file"));
+        QVERIFY(options->isVisible());
+
+        // A data folder without condmat.dat: the window starts with an empty material list.
+        std::filesystem::remove(m_folder->path() + "/condmat.dat");
+        m_messages.clear();
+        MainWindow withoutMaterials(m_folder->path(), {}, recorder());
+        QCOMPARE(withoutMaterials.findChild<QComboBox*>("Combo3")->count(), 0);
+        QCOMPARE(m_messages.size(), size_t(1));
+        QVERIFY(m_messages[0].text.endsWith("/condmat.dat"));
     }
 
     void aboutAndHelp()
