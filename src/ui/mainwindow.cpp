@@ -7,6 +7,7 @@
 
 #include "platform/calcerror.h"
 #include "platform/messages.h"
+#include "properties/fluidlist.h"
 #include "properties/pressurelist.h"
 #include "ui/boxlook.h"
 #include "ui/casereport.h"
@@ -21,11 +22,6 @@ namespace vorlan {
 
 namespace {
 
-const char* const kFluids[] = {"Water", "Air", "R134a s.h. vapor", "R134a liquid", "R404A s.h. vapor", "R404A liquid",
-    "R410A s.h. vapor", "R410A liquid", "CO2 s.h. vapor", "Acetone", "Methanol", "Methanol 40%", "Ethylene Glycol 30%",
-    "Propylene Glycol 30%", "Nitrogen", "User defined"};
-
-constexpr char kUserDefined[] = "User defined";
 constexpr char kOptionsPrefix[] = "Form2.";
 
 QString fromStd(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -113,8 +109,8 @@ void MainWindow::startUp()
     setComboText(m_ui->Combo3, "");
 
     for (QComboBox* fluidBox : {m_ui->Combo1, m_ui->Combo2}) {
-        for (const char* fluid : kFluids)
-            fluidBox->addItem(fluid);
+        for (const std::string_view fluid : kFluidNames)
+            fluidBox->addItem(fromStd(fluid));
         setComboText(fluidBox, "");
     }
     setComboText(m_ui->Combo4, "");
@@ -231,7 +227,8 @@ OptionsDialog* MainWindow::ensureOptions() const
 
 bool MainWindow::userFluidPicked() const
 {
-    return m_ui->Combo1->currentText() == kUserDefined || m_ui->Combo2->currentText() == kUserDefined;
+    const QString userDefined = fromStd(kUserDefinedFluid);
+    return m_ui->Combo1->currentText() == userDefined || m_ui->Combo2->currentText() == userDefined;
 }
 
 void MainWindow::showOptions()

@@ -14,6 +14,8 @@
 #include <filesystem>
 
 #include "platform/appdir.h"
+#include "platform/messages.h"
+#include "properties/fluidlist.h"
 #include "support/tempfolder.h"
 #include "ui/helpviewer.h"
 #include "ui/mainwindow.h"
@@ -393,6 +395,35 @@ private slots:
         QCOMPARE(withoutMaterials.findChild<QComboBox*>("Combo3")->count(), 0);
         QCOMPARE(m_messages.size(), size_t(1));
         QVERIFY(m_messages[0].text.endsWith("/condmat.dat"));
+    }
+
+    void helpShowsTheGuideOfTheBuild()
+    {
+        MainWindow beside(m_folder->path(), QString::fromStdString(QuestaDirectory()), recorder());
+        beside.showHelp();
+        QVERIFY(beside.helpViewer()->document()->pageCount() > 1);
+    }
+
+    void userGuideNamesEveryFluidAndMessage()
+    {
+        QPdfDocument guide;
+        QCOMPARE(
+            guide.load(QString::fromStdString(QuestaDirectory() + "/Using Vorlan.pdf")), QPdfDocument::Error::None);
+        QVERIFY(guide.pageCount() > 1);
+        QString text;
+        for (int page = 0; page < guide.pageCount(); ++page)
+            text += guide.getAllText(page).text() + " ";
+        text = text.simplified(); // line breaks of the layout become blanks
+        for (const std::string_view fluid : kFluidNames)
+            QVERIFY2(text.contains(QString::fromUtf8(fluid.data(), qsizetype(fluid.size()))), fluid.data());
+        for (const char* message : {msg::InvalidData, msg::InvalidPressureInternal, msg::InvalidPressureExternal,
+                 msg::InvalidTemperatures, msg::TemperaturesOutOfRange, msg::CapacityTooHigh, msg::NtuTooHigh,
+                 msg::NotConverged, msg::FluidFileUnreadable, msg::MaterialsUnreadable, msg::NotANumber,
+                 msg::UserFluidUnreadable, msg::UserFluidNotWritten, msg::CaseNotOpened, msg::CaseNotSaved}) {
+            // The messages that name a file or box: their words up to the first punctuation.
+            const QString words = QString(message).section(QRegularExpression("[:;(]"), 0, 0).trimmed();
+            QVERIFY2(text.contains(words), qPrintable(words));
+        }
     }
 
     void aboutAndHelp()

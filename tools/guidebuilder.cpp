@@ -1,0 +1,118 @@
+// vorlan-guide MARKDOWN DATA_FOLDER PDF: turns the user guide into the PDF the help viewer shows.
+// The table of fluids is generated from the data folder, so the guide always describes the tables
+// that ship with the build.
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTextDocument>
+#include <QUrl>
+#include <cstdio>
+#include <filesystem>
+
+#include "platform/numbertext.h"
+#include "properties/fluidlist.h"
+#include "properties/fluidtable.h"
+
+namespace {
+
+/** Each pressure block of a table as "p bar: first..last °C (step K)". */
+QString blocksOf(const vorlan::FluidTable& table)
+{
+    QStringList blocks;
+    std::size_t start = 0;
+    for (std::size_t i = 1; i <= table.P.size(); ++i) {
+        if (i < table.P.size() && table.P[i] == table.P[start])
+            continue;
+        const double step = i - start > 1 ? table.T[start + 1] - table.T[start] : 0;
+        blocks << QString("%1 bar: %2..%3 (%4)")
+                      .arg(QString::fromStdString(vorlan::numberToText(table.P[start])),
+                          QString::fromStdString(vorlan::numberToText(table.T[start])),
+                          QString::fromStdString(vorlan::numberToText(table.T[i - 1])),
+                          QString::fromStdString(vorlan::numberToText(step)));
+        start = i;
+    }
+    return blocks.join("; ");
+}
+
+QString fluidTable(const std::string& dataFolder)
+{
+    QString markdown = "| Fluid | Pressure blocks |\n|---|---|\n";
+    for (const std::string_view name : vorlan::kFluidNames) {
+        if (name == vorlan::kUserDefinedFluid)
+            continue;
+        vorlan::FluidTable table;
+        vorlan::loadFluidTable(table, dataFolder + "/" + std::string(name) + ".dat");
+        markdown
+            += QString("| %1 | %2 |\n").arg(QString::fromUtf8(name.data(), qsizetype(name.size())), blocksOf(table));
+    }
+    return markdown;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 4) {
+        std::fputs("usage: vorlan-guide MARKDOWN DATA_FOLDER PDF\n", stderr);
+        return 2;
+    }
+    QFile source(argv[1]);
+    if (!source.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "vorlan-guide: cannot read %s\n", argv[1]);
+        return 1;
+    }
+    QString markdown = QString::fromUtf8(source.readAll());
+    try {
+        markdown.replace("{{FLUID_TABLE}}", fluidTable(argv[2]));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "vorlan-guide: %s\n", error.what());
+        return 1;
+    }
+
+    QTextDocument document;
+    QFont font("Liberation Sans");
+    font.setPointSize(10);
+    document.setDefaultFont(font);
+    // Pictures are given relative to the guide's source; they are added after the text, which
+    // setMarkdown() would otherwise clear with them.
+    document.setMarkdown(markdown);
+    const QString folder = QString::fromStdString(std::filesystem::absolute(argv[1]).parent_path().string()) + "/";
+    static const QRegularExpression picture(R"(!\[[^\]]*\]\(([^)]+)\))");
+    for (const QRegularExpressionMatch& match : picture.globalMatch(markdown)) {
+        const QImage image(folder + match.captured(1));
+        if (image.isNull()) {
+            std::fprintf(stderr, "vorlan-guide: cannot read the picture %s\n", qPrintable(match.captured(1)));
+            return 1;
+        }
+        document.addResource(QTextDocument::ImageResource, QUrl(match.captured(1)), image);
+    }
+
+    QPdfWriter writer(QString::fromLocal8Bit(argv[3]));
+    writer.setTitle("Using Vorlan");
+    writer.setCreator("Vorlan");
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+    writer.setResolution(96); // the pictures keep the size they have on screen
+
+    // Paint page by page: printing through QTextDocument::print would drop the pictures, which
+    // live in this document's resources only.
+    document.documentLayout()->setPaintDevice(&writer);
+    const QRectF page = writer.pageLayout().paintRectPixels(writer.resolution());
+    document.setPageSize(page.size());
+    QPainter painter(&writer);
+    for (int i = 0; i < document.pageCount(); ++i) {
+        if (i > 0)
+            writer.newPage();
+        const QRectF shown(0, i * page.height(), page.width(), page.height());
+        painter.save();
+        painter.translate(0, -shown.top());
+        document.drawContents(&painter, shown);
+        painter.restore();
+    }
+    return 0;
+}
