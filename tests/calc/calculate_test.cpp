@@ -146,15 +146,20 @@ TEST_P(SixModes, SolutionKeepsTheEnergyBalance)
     EXPECT_GT(r.estDeltaP, 0);
 }
 
+std::string sixModesName(const ::testing::TestParamInfo<std::tuple<Mode, const char*>>& info)
+{
+    static const char* const modes[] = {"L1", "L2", "L3", "C1", "C2", "C3"};
+    std::string fluid = std::get<1>(info.param);
+    std::erase_if(fluid, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
+    return modes[static_cast<int>(std::get<0>(info.param))] + std::string("_") + fluid;
+}
+
 INSTANTIATE_TEST_SUITE_P(WaterAndGlycol, SixModes,
     ::testing::Combine(::testing::Values(Mode::L1, Mode::L2, Mode::L3, Mode::C1, Mode::C2, Mode::C3),
         ::testing::Values("Water", "Ethylene Glycol 30%")),
-    [](const auto& info) {
-        static const char* const modes[] = {"L1", "L2", "L3", "C1", "C2", "C3"};
-        std::string fluid = std::get<1>(info.param);
-        std::erase_if(fluid, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
-        return modes[static_cast<int>(std::get<0>(info.param))] + std::string("_") + fluid;
-    });
+    sixModesName);
+return modes[static_cast<int>(std::get<0>(info.param))] + std::string("_") + fluid;
+});
 
 TEST_F(Calculate, ChecksComeInTheirOrder)
 {
