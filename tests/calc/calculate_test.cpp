@@ -158,8 +158,6 @@ INSTANTIATE_TEST_SUITE_P(WaterAndGlycol, SixModes,
     ::testing::Combine(::testing::Values(Mode::L1, Mode::L2, Mode::L3, Mode::C1, Mode::C2, Mode::C3),
         ::testing::Values("Water", "Ethylene Glycol 30%")),
     sixModesName);
-return modes[static_cast<int>(std::get<0>(info.param))] + std::string("_") + fluid;
-});
 
 TEST_F(Calculate, ChecksComeInTheirOrder)
 {
