@@ -1,5 +1,6 @@
 #include "calc/casefile.h"
 
+#include <algorithm>
 #include <array>
 #include <nlohmann/json.hpp>
 
@@ -63,6 +64,13 @@ constexpr std::array<ChoiceKey, 4> kChoices {{
 
 constexpr const char* kSections[] = {"internalPipe", "externalPipe", "exchanger", "options"};
 
+bool isKnownKey(std::string_view section, std::string_view key)
+{
+    return std::ranges::any_of(kBoxes, [&](const BoxKey& box) { return section == box.section && key == box.key; })
+           || std::ranges::any_of(kChoices,
+                                  [&](const ChoiceKey& choice) { return section == choice.section && key == choice.key; });
+}
+
 class CaseReader {
 public:
     CaseReader(const std::string& path, const Json& document)
@@ -106,19 +114,15 @@ public:
 
     void checkNoUnknownKeys() const
     {
-        for (const auto& [name, value] : m_document.items()) {
+        for (const auto& item : m_document.items()) {
+            const std::string& name = item.key();
             if (name != "format" && name != "version" && std::ranges::find(kSections, name) == std::end(kSections))
                 fail(name, "unknown key");
         }
         for (const char* name : kSections) {
-            for (const auto& [key, value] : section(name).items()) {
-                const bool known = std::ranges::any_of(kBoxes, [&](const BoxKey& box) {
-                    return name == std::string_view(box.section) && key == box.key;
-                }) || std::ranges::any_of(kChoices, [&](const ChoiceKey& choice) {
-                    return name == std::string_view(choice.section) && key == choice.key;
-                });
-                if (!known)
-                    fail(std::string(name) + "." + key, "unknown key");
+            for (const auto& item : section(name).items()) {
+                if (!isKnownKey(name, item.key()))
+                    fail(std::string(name) + "." + item.key(), "unknown key");
             }
         }
     }

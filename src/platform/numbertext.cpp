@@ -18,8 +18,10 @@ template <typename T> std::string formatNumber(T value, int significantDigits, c
     if (value == 0)
         return "0"; // also for -0
     char buffer[64];
-    const auto result
-        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
+    // No digit count: the shortest text that reads back to the same value.
+    const auto result = significantDigits > 0
+        ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits)
+        : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general);
     std::string text(buffer, result.ptr);
     for (char& c : text) {
         if (c == '.')
@@ -50,7 +52,13 @@ std::string quoted(std::string_view text)
 
 } // namespace
 
-std::string numberToText(float value, char decimalSeparator) { return formatNumber(value, 7, decimalSeparator); }
+std::string numberToText(float value, char decimalSeparator)
+{
+    // A subnormal single has fewer than 7 digits of its own: 7 digits may name its neighbour.
+    if (std::fpclassify(value) == FP_SUBNORMAL)
+        return formatNumber(value, 0, decimalSeparator);
+    return formatNumber(value, 7, decimalSeparator);
+}
 
 std::string numberToText(double value, char decimalSeparator)
 {
@@ -62,7 +70,8 @@ std::string numberToText(double value, char decimalSeparator)
     return formatNumber(value, 15, decimalSeparator);
 }
 
-bool parseNumber(std::string_view text, char decimalSeparator, double& value)
+template <typename T>
+bool parseNumber(std::string_view text, char decimalSeparator, T& value)
 {
     std::size_t i = 0;
     const bool negative = i < text.size() && text[i] == '-';
@@ -122,29 +131,30 @@ bool parseNumber(std::string_view text, char decimalSeparator, double& value)
         const long magnitude = integerDigits - 1 - firstNonzero + exponent; // decimal exponent of the value
         if (magnitude >= 0)
             return false; // overflow
-        value = negative ? -0.0 : 0.0; // underflow is not an error
+        value = negative ? T(-0.0) : T(0); // underflow is not an error
         return true;
     }
     return result.ec == std::errc() && result.ptr == end;
 }
+template bool parseNumber(std::string_view, char, float&);
+template bool parseNumber(std::string_view, char, double&);
 
-float textToSingle(std::string_view text)
-{
-    const double value = textToDouble(text);
-    try {
-        return toSingle(value);
-    } catch (const CalcError&) {
-        throw CalcError(quoted(text) + " is too large for a single-precision number");
-    }
-}
+namespace {
 
-double textToDouble(std::string_view text)
+template <typename T>
+T windowTextToNumber(std::string_view text, const char* typeName)
 {
-    double value = 0;
+    T value = 0;
     if (!parseNumber(trimBlanks(text), ',', value))
-        throw CalcError(quoted(text) + " is not a number");
+        throw CalcError(quoted(text) + " is not a " + typeName + " number");
     return value;
 }
+
+} // namespace
+
+float textToSingle(std::string_view text) { return windowTextToNumber<float>(text, "single-precision"); }
+
+double textToDouble(std::string_view text) { return windowTextToNumber<double>(text, "double-precision"); }
 
 namespace {
 

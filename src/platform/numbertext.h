@@ -10,7 +10,11 @@ namespace vorlan {
  * Window text uses ',' as decimal separator, data files '.'.
  */
 
-/** Shortest text with at most 7 significant digits; exponent form ("1E+07") from 1E+07 and below 1E-04. */
+/**
+ * Shortest text with at most 7 significant digits; exponent form ("1E+07") from 1E+07 and below
+ * 1E-04. Below the normal single range (1.2E-38), where a single holds fewer than 7 digits, the
+ * shortest text that reads back to the same single.
+ */
 std::string numberToText(float value, char decimalSeparator = ',');
 /** Shortest text with at most 15 significant digits; exponent form from 1E+15 and below 1E-04. */
 std::string numberToText(double value, char decimalSeparator = ',');
@@ -25,10 +29,14 @@ float textToSingle(std::string_view text);
 double textToDouble(std::string_view text);
 
 /**
- * Parses a number written with the given decimal separator; false when the text is not such a
- * number or overflows a double. Shared by the window text and the data-file reader.
+ * Parses a number written with the given decimal separator, rounded once to the type; false when
+ * the text is not such a number or overflows the type. Shared by the window text and the
+ * data-file reader.
  */
-bool parseNumber(std::string_view text, char decimalSeparator, double& value);
+template <typename T>
+bool parseNumber(std::string_view text, char decimalSeparator, T& value);
+extern template bool parseNumber(std::string_view, char, float&);
+extern template bool parseNumber(std::string_view, char, double&);
 
 /** Rounds to n decimals, half to even, keeping the argument's precision. */
 float roundHalfEven(float value, int decimals);

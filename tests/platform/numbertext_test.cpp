@@ -49,6 +49,16 @@ TEST(NumberText, ExtremeValuesReadBackToTheirText)
     }
 }
 
+TEST(NumberText, SubnormalSinglesReadBackToTheirText)
+{
+    // Found by fuzzing: 7 digits of 1.00000008E-38 name its neighbour single.
+    const float value = textToSingle("0,000000000000000000000000000000000000010000000078608");
+    const std::string text = numberToText(value);
+    EXPECT_EQ(textToSingle(text), value);
+    EXPECT_EQ(numberToText(textToSingle(text)), text);
+    EXPECT_EQ(numberToText(std::numeric_limits<float>::denorm_min()), "1E-45");
+}
+
 TEST(NumberText, ReadsSignCommaAndExponent)
 {
     const struct {
