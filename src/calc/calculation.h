@@ -4,6 +4,7 @@
 
 #include "calc/resultrecord.h"
 #include "platform/formview.h"
+#include "platform/passcounter.h"
 #include "properties/casestate.h"
 #include "properties/fluidtables.h"
 #include "properties/materials.h"
@@ -67,6 +68,12 @@ private:
     double tmi = 0, tme = 0;
     float q = 0, A = 0, U = 0, Unew = 0, dTml = 0, relax = 0;
     float tolT = 0, tolU = 0;
+
+    // Pass limits, far above converging cases (a few dozen coefficient passes; some hundred
+    // thousand temperature passes in all at NTU 20), so that a case that never settles ends within
+    // seconds: each coefficient pass evaluates the film coefficients six times.
+    static constexpr long kCoefficientPasses = 10'000;
+    PassCounter m_temperaturePasses {2'000'000}; // all temperature iterations of the calculation
 };
 
 } // namespace vorlan

@@ -66,14 +66,13 @@ void Calculation::solveLengthInternalOutletGiven()
     m_state.intPort = startFlow(m_fluids.intSide.Mu, m_state.diti, m_state.intArea);
     U = overallCoefficient();
     Unew = 0;
-    PassCounter outerPasses;
+    PassCounter outerPasses(kCoefficientPasses);
     while (apart(U, Unew, tolU)) {
         outerPasses.next();
         updateDampingWeight();
         double found = 10000;
-        PassCounter innerPasses;
         while (apart(estTout, found, tolT)) {
-            innerPasses.next();
+            m_temperaturePasses.next();
             dTml = toSingle(logMeanDifference());
             const float duty = dutyFromCoefficient();
             found = m_fluids.trovatest(estHin + sign * checked(duty / m_state.estPort));
@@ -106,14 +105,13 @@ void Calculation::solveLengthExternalOutletGiven()
     m_state.estPort = startFlow(m_fluids.estSide.Mu, m_state.dhe, m_state.estArea);
     U = overallCoefficient();
     Unew = 0;
-    PassCounter outerPasses;
+    PassCounter outerPasses(kCoefficientPasses);
     while (apart(U, Unew, tolU)) {
         outerPasses.next();
         updateDampingWeight();
         double found = 10000;
-        PassCounter innerPasses;
         while (apart(intTout, found, tolT)) {
-            innerPasses.next();
+            m_temperaturePasses.next();
             dTml = toSingle(logMeanDifference());
             const float duty = dutyFromCoefficient();
             found = m_fluids.trovatint(intHin - sign * checked(duty / m_state.intPort));
@@ -152,16 +150,15 @@ void Calculation::solveLengthBothFlowsGiven()
     dTml = toSingle(checked(cmin * (sign * (intTin - estTin)) / checked(U * A) * 1000));
 
     float duty = 0;
-    PassCounter outerPasses;
+    PassCounter outerPasses(kCoefficientPasses);
     while (apart(U, Unew, tolU)) {
         outerPasses.next();
         double previous = 0;
         updateDampingWeight();
         dTml = toSingle(relax * dTml * 0.1);
         // At least one pass, also when the start difference is already within the tolerance.
-        PassCounter innerPasses;
         do {
-            innerPasses.next();
+            m_temperaturePasses.next();
             duty = dutyFromCoefficient();
             intHout = intHin - sign * checked(duty / m_state.intPort);
             estHout = estHin + sign * checked(duty / m_state.estPort);
@@ -239,7 +236,7 @@ void Calculation::searchLength()
     U = 10;
     A = checked(q / 10 / dTml * 1000);
     s.L = checked(A / s.pigreco / s.deti);
-    PassCounter passes;
+    PassCounter passes(kCoefficientPasses);
     while (apart(U, Unew, tolU)) {
         passes.next();
         Unew = overallCoefficient();

@@ -19,8 +19,8 @@ inline constexpr char FluidFileUnreadable[] = "Cannot read the data file of this
 inline constexpr char MaterialsUnreadable[] = "Cannot read the pipe materials file: ";
 inline constexpr char NotANumber[] = "Not a number: ";
 inline constexpr char UserFluidUnreadable[] = "Cannot read the user-defined fluid file: ";
-inline constexpr char UserFluidNotWritten[] =
-    "Cannot write the user-defined fluid file; the data folder may be read-only. The previous file is kept: ";
+inline constexpr char UserFluidNotWritten[]
+    = "Cannot write the user-defined fluid file; the data folder may be read-only. The previous file is kept: ";
 inline constexpr char CaseNotOpened[] = "Cannot open the case file: ";
 inline constexpr char CaseNotSaved[] = "Cannot save the case file (an existing file is kept): ";
 

@@ -70,8 +70,7 @@ std::string numberToText(double value, char decimalSeparator)
     return formatNumber(value, 15, decimalSeparator);
 }
 
-template <typename T>
-bool parseNumber(std::string_view text, char decimalSeparator, T& value)
+template <typename T> bool parseNumber(std::string_view text, char decimalSeparator, T& value)
 {
     std::size_t i = 0;
     const bool negative = i < text.size() && text[i] == '-';
@@ -141,8 +140,7 @@ template bool parseNumber(std::string_view, char, double&);
 
 namespace {
 
-template <typename T>
-T windowTextToNumber(std::string_view text, const char* typeName)
+template <typename T> T windowTextToNumber(std::string_view text, const char* typeName)
 {
     T value = 0;
     if (!parseNumber(trimBlanks(text), ',', value))

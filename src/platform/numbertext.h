@@ -33,8 +33,7 @@ double textToDouble(std::string_view text);
  * the text is not such a number or overflows the type. Shared by the window text and the
  * data-file reader.
  */
-template <typename T>
-bool parseNumber(std::string_view text, char decimalSeparator, T& value);
+template <typename T> bool parseNumber(std::string_view text, char decimalSeparator, T& value);
 extern template bool parseNumber(std::string_view, char, float&);
 extern template bool parseNumber(std::string_view, char, double&);
 

@@ -6,8 +6,8 @@ namespace vorlan {
 
 void PassCounter::next()
 {
-    if (++m_passes > kMaxPasses)
-        throw CalcError("an iteration ran more than a million passes", msg::NotConverged);
+    if (++m_passes > m_limit)
+        throw CalcError("an iteration ran more than " + std::to_string(m_limit) + " passes", msg::NotConverged);
 }
 
 } // namespace vorlan

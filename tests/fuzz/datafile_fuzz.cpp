@@ -31,7 +31,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             reader.readString();
             reader.readNumber();
         }
-    } catch (const vorlan::CalcError&) {
-    }
+    } catch (const vorlan::CalcError&) { }
     return 0;
 }

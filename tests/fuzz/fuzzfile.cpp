@@ -17,6 +17,7 @@ std::string fuzzFolder()
 std::string fuzzFile(const std::uint8_t* data, std::size_t size, const std::string& name)
 {
     const std::string path = fuzzFolder() + "/" + name;
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), std::streamsize(size));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), std::streamsize(size));
     return path;
 }

@@ -13,8 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vorlan::Materials materials;
     try {
         materials.dbmateriale(fuzzFolder());
-    } catch (const vorlan::CalcError&) {
-    }
+    } catch (const vorlan::CalcError&) { }
     if (materials.count < 0 || materials.count > vorlan::kMaxMaterials)
         std::abort();
     for (const std::string& name : materials.names()) {

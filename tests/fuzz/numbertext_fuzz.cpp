@@ -9,8 +9,7 @@
 
 namespace {
 
-template <typename T>
-void checkRoundTrip(T value, T (*read)(std::string_view))
+template <typename T> void checkRoundTrip(T value, T (*read)(std::string_view))
 {
     if (!std::isfinite(value))
         std::abort();
@@ -26,13 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     try {
         checkRoundTrip(vorlan::textToDouble(text), &vorlan::textToDouble);
-    } catch (const vorlan::CalcError&) {
-    }
+    } catch (const vorlan::CalcError&) { }
     try {
         const float value = vorlan::textToSingle(text);
         checkRoundTrip(value, &vorlan::textToSingle);
         checkRoundTrip(vorlan::roundHalfEven(value, 3), &vorlan::textToSingle);
-    } catch (const vorlan::CalcError&) {
-    }
+    } catch (const vorlan::CalcError&) { }
     return 0;
 }

@@ -1,0 +1,148 @@
+// Bad input in every box of valid cases in the six modes: each variant ends as a solved case or
+// with one of the program's messages, in bounded time, and nothing shown is infinite or NaN.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <set>
+
+#include "calc/exchanger.h"
+#include "platform/appdir.h"
+#include "platform/memoryform.h"
+#include "platform/messages.h"
+#include "platform/numbertext.h"
+
+namespace vorlan {
+namespace {
+
+const std::set<std::string> kMessages = {
+    msg::InvalidData,
+    msg::InvalidPressureInternal,
+    msg::InvalidPressureExternal,
+    msg::InvalidTemperatures,
+    msg::TemperaturesOutOfRange,
+    msg::CapacityTooHigh,
+    msg::NtuTooHigh,
+    msg::NotConverged,
+};
+
+struct ModeCase {
+    const char* name;
+    std::vector<const char*> options;
+};
+
+const ModeCase kModes[] = {
+    {"L1", {"Option1", "Option3", "Option8", "Option5"}},
+    {"L2", {"Option1", "Option4", "Option7", "Option5"}},
+    {"L3", {"Option1", "Option4", "Option8", "Option5"}},
+    {"C1", {"Option2", "Option3", "Option8", "Option6"}},
+    {"C2", {"Option2", "Option4", "Option7", "Option6"}},
+    {"C3", {"Option2", "Option4", "Option8", "Option6"}},
+};
+
+const std::vector<std::pair<std::string, std::string>> kValidTexts = {
+    {"Text1", "25"},
+    {"Text2", "2"},
+    {"Text4", "50"},
+    {"Text5", "3"},
+    {"Combo3", "Copper"},
+    {"Combo1", "Water"},
+    {"Combo2", "Water"},
+    {"Combo4", "2"},
+    {"Combo5", "1"},
+    {"Text6", "80"},
+    {"Text9", "20"},
+    {"Form2.Text1", "0"},
+    {"Form2.Text2", "0,0001"},
+    {"Text12", "10"},
+    {"Text3", "30"},
+    {"Text7", "60"},
+    {"Text10", "40"},
+    {"Text8", "0,5"},
+    {"Text11", "0,5"},
+};
+
+std::vector<std::string> badTexts()
+{
+    return {"", "abc", "0", "-5", "1,2,3", "1E40", "0,0000001", std::string(10000, '7')};
+}
+
+std::string otherCase(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::islower(static_cast<unsigned char>(c)) ? std::toupper(c) : std::tolower(c));
+    return text;
+}
+
+void expectFinite(const ResultRecord& r)
+{
+    for (const double value : {double(r.q), double(r.A), double(r.L), double(r.U), double(r.intPort), double(r.estPort),
+             double(r.intVel), double(r.estVel), double(r.intDeltaP), double(r.estDeltaP), r.intTin, r.intTout,
+             r.estTin, r.estTout, r.Rei, r.Ree})
+        EXPECT_TRUE(std::isfinite(value));
+}
+
+/** A form that keeps the texts the calculation writes back. */
+class WatchedForm : public MemoryForm {
+public:
+    void setText(std::string_view control, std::string_view text) override
+    {
+        MemoryForm::setText(control, text);
+        if (watching)
+            written.emplace_back(text);
+    }
+    bool watching = false;
+    std::vector<std::string> written;
+};
+
+class BadInput : public ::testing::TestWithParam<ModeCase> { };
+
+TEST_P(BadInput, EveryVariantEndsWithAResultOrAMessage)
+{
+    const std::string dataFolder = QuestaDirectory() + "/data";
+    std::vector<std::pair<std::string, std::string>> variants;
+    for (const auto& [box, valid] : kValidTexts) {
+        if (box.starts_with("Combo")) {
+            for (const std::string& text : {std::string(), std::string("Unobtainium"), otherCase(valid)})
+                variants.emplace_back(box, text);
+        } else {
+            for (const std::string& text : badTexts())
+                variants.emplace_back(box, text);
+        }
+    }
+
+    int solved = 0;
+    for (const auto& [box, text] : variants) {
+        WatchedForm form;
+        for (const auto& [validBox, validText] : kValidTexts)
+            form.setText(validBox, validText);
+        for (const char* option : GetParam().options)
+            form.setSelected(option);
+        form.setText(box, text);
+        Exchanger exchanger(form, dataFolder);
+        exchanger.materials.dbmateriale(dataFolder);
+
+        form.watching = true;
+        const auto start = std::chrono::steady_clock::now();
+        const CalcOutcome outcome = exchanger.Command1_Click();
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const std::string variant = box + " = \"" + text.substr(0, 20) + "\"";
+        EXPECT_LT(seconds, 5) << variant;
+        if (outcome.record) {
+            ++solved;
+            expectFinite(*outcome.record);
+        } else {
+            EXPECT_TRUE(kMessages.contains(outcome.message)) << variant << ": " << outcome.message;
+        }
+        for (const std::string& shown : form.written)
+            EXPECT_TRUE(std::isfinite(textToDouble(shown))) << variant << ": wrote " << shown;
+    }
+    EXPECT_GT(solved, 0); // the boxes a mode does not read leave it solvable
+}
+
+std::string modeName(const ::testing::TestParamInfo<ModeCase>& info) { return info.param.name; }
+
+INSTANTIATE_TEST_SUITE_P(SixModes, BadInput, ::testing::ValuesIn(kModes), modeName);
+
+} // namespace
+} // namespace vorlan
