@@ -34,22 +34,45 @@ private:
     void checkPressure(const FluidTable& table, const std::string& pressureBox, const char* message);
     void checkRange(double temperature, bool internalSide);
 
-    void solveLengthInternalOutletGiven(); // L1
-    void solveLengthExternalOutletGiven(); // L2
+    /**
+     * One stream as the balances see it: the temperatures, enthalpies, mean temperature and flow of
+     * its side, whether it gives heat off (+1, the hot stream) or takes it up (-1), and the boxes
+     * its solved flow and outlet temperature are written to.
+     */
+    struct Stream {
+        bool internalSide;
+        double& Tin;
+        double& Tout;
+        double& Hin;
+        double& Hout;
+        double& tm;
+        float& port;
+        double gives;
+        const char* flowBox;
+        const char* outletBox;
+    };
+    Stream internalStream();
+    Stream externalStream();
+    double enthalpyAt(const Stream& stream, double t);
+    double temperatureAt(const Stream& stream, double h);
+    /** Sets the stream's mean temperature and its side's bulk properties there. */
+    void propertiesAtMean(const Stream& stream);
+    /** The flow of a Reynolds number of 10000 at the stream's current viscosity [kg/s]. */
+    float startFlow(const Stream& stream) const;
+
+    void solveLengthOneOutletGiven(const Stream& given, const Stream& solved); // L1, L2
     void solveLengthBothFlowsGiven(); // L3
-    void solveCapacityInternalOutletGiven(); // C1
-    void solveCapacityExternalOutletGiven(); // C2
+    void solveCapacityOneOutletGiven(const Stream& given, const Stream& solved); // C1, C2
     void solveCapacityBothFlowsGiven(); // C3
     void searchLength();
     void checkSolution() const;
 
-    /** +1 when the internal fluid is the hot one, -1 otherwise: the sign of its heat given up. */
+    /** +1 when the internal fluid is the hot one, -1 otherwise (equal inlets: it is the cold one). */
     double hotSign() const { return intTin > estTin ? 1.0 : -1.0; }
     double logMeanDifference() const;
     float dutyFromCoefficient() const;
     float overallCoefficient();
     void relaxCoefficient();
-    float startFlow(double mu, float diameter, float area) const;
     void updateDampingWeight();
     void checkCapacity();
     void writeBack(const char* box, float value, int decimals);

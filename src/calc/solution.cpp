@@ -23,14 +23,19 @@ double mean(double a, double b) { return checked((a + b) / 2); }
 
 void Calculation::solve()
 {
+    const Stream internal = internalStream();
+    const Stream external = externalStream();
     if (m_lengthGiven) {
         A = checked(checked(m_state.pigreco * m_state.L) * m_state.deti);
         switch (m_flow) {
         case FlowMode::InternalOutletGiven:
-            solveLengthInternalOutletGiven();
+            solveLengthOneOutletGiven(internal, external);
+            // The solved outlet of a heated external fluid must stay in its table.
+            if (intTin > estTin)
+                checkRange(estTout, false);
             break;
         case FlowMode::ExternalOutletGiven:
-            solveLengthExternalOutletGiven();
+            solveLengthOneOutletGiven(external, internal);
             break;
         case FlowMode::BothFlowsGiven:
             solveLengthBothFlowsGiven();
@@ -39,10 +44,10 @@ void Calculation::solve()
     } else {
         switch (m_flow) {
         case FlowMode::InternalOutletGiven:
-            solveCapacityInternalOutletGiven();
+            solveCapacityOneOutletGiven(internal, external);
             break;
         case FlowMode::ExternalOutletGiven:
-            solveCapacityExternalOutletGiven();
+            solveCapacityOneOutletGiven(external, internal);
             break;
         case FlowMode::BothFlowsGiven:
             solveCapacityBothFlowsGiven();
@@ -53,56 +58,53 @@ void Calculation::solve()
     checkSolution();
 }
 
-// L1: the internal outlet temperature and the external flow are given.
-void Calculation::solveLengthInternalOutletGiven()
+Calculation::Stream Calculation::internalStream()
 {
-    const double sign = hotSign();
-    estTout = 0.5 * intTout + 0.5 * estTin;
-    tmi = mean(intTout, intTin);
-    tme = mean(estTout, estTin);
-    m_fluids.propint(tmi);
-    m_fluids.propest(tme);
-    intHout = m_fluids.propHint(intTout);
-    m_state.intPort = startFlow(m_fluids.intSide.Mu, m_state.diti, m_state.intArea);
-    U = overallCoefficient();
-    Unew = 0;
-    PassCounter outerPasses(kCoefficientPasses);
-    while (apart(U, Unew, tolU)) {
-        outerPasses.next();
-        updateDampingWeight();
-        double found = 10000;
-        while (apart(estTout, found, tolT)) {
-            m_temperaturePasses.next();
-            dTml = toSingle(logMeanDifference());
-            const float duty = dutyFromCoefficient();
-            found = m_fluids.trovatest(estHin + sign * checked(duty / m_state.estPort));
-            estTout = checked((1 - relax) * estTout + relax * found);
-        }
-        estHout = m_fluids.propHest(estTout);
-        const float duty = toSingle(sign * (estHout - estHin) * m_state.estPort);
-        m_state.intPort = toSingle(checked(duty / (sign * (intHin - intHout))));
-        tme = mean(estTout, estTin);
-        m_fluids.propest(tme);
-        Unew = overallCoefficient();
-        relaxCoefficient();
-    }
-    dTml = toSingle(logMeanDifference());
-    q = dutyFromCoefficient();
-    if (intTin > estTin)
-        checkRange(estTout, false);
+    return {true, intTin, intTout, intHin, intHout, tmi, m_state.intPort, hotSign(), "Text8", "Text7"};
 }
 
-// L2: the external outlet temperature and the internal flow are given.
-void Calculation::solveLengthExternalOutletGiven()
+Calculation::Stream Calculation::externalStream()
 {
-    const double sign = hotSign();
-    intTout = 0.5 * intTin + 0.5 * estTout;
+    return {false, estTin, estTout, estHin, estHout, tme, m_state.estPort, -hotSign(), "Text11", "Text10"};
+}
+
+double Calculation::enthalpyAt(const Stream& stream, double t)
+{
+    return stream.internalSide ? m_fluids.propHint(t) : m_fluids.propHest(t);
+}
+
+double Calculation::temperatureAt(const Stream& stream, double h)
+{
+    return stream.internalSide ? m_fluids.trovatint(h) : m_fluids.trovatest(h);
+}
+
+void Calculation::propertiesAtMean(const Stream& stream)
+{
+    stream.tm = mean(stream.Tout, stream.Tin);
+    if (stream.internalSide)
+        m_fluids.propint(stream.tm);
+    else
+        m_fluids.propest(stream.tm);
+}
+
+float Calculation::startFlow(const Stream& stream) const
+{
+    const CaseState& s = m_state;
+    return stream.internalSide ? toSingle(checked(m_fluids.intSide.Mu * 10000 / s.diti * s.intArea))
+                               : toSingle(checked(m_fluids.estSide.Mu * 10000 / s.dhe * s.estArea));
+}
+
+// L1 and L2: one side's outlet temperature and the other side's flow are given; the given side's
+// flow and the other side's outlet temperature are solved.
+void Calculation::solveLengthOneOutletGiven(const Stream& given, const Stream& solved)
+{
+    solved.Tout = 0.5 * given.Tout + 0.5 * solved.Tin;
     tmi = mean(intTout, intTin);
     tme = mean(estTout, estTin);
     m_fluids.propint(tmi);
     m_fluids.propest(tme);
-    estHout = m_fluids.propHest(estTout);
-    m_state.estPort = startFlow(m_fluids.estSide.Mu, m_state.dhe, m_state.estArea);
+    given.Hout = enthalpyAt(given, given.Tout);
+    given.port = startFlow(given);
     U = overallCoefficient();
     Unew = 0;
     PassCounter outerPasses(kCoefficientPasses);
@@ -110,18 +112,17 @@ void Calculation::solveLengthExternalOutletGiven()
         outerPasses.next();
         updateDampingWeight();
         double found = 10000;
-        while (apart(intTout, found, tolT)) {
+        while (apart(solved.Tout, found, tolT)) {
             m_temperaturePasses.next();
             dTml = toSingle(logMeanDifference());
             const float duty = dutyFromCoefficient();
-            found = m_fluids.trovatint(intHin - sign * checked(duty / m_state.intPort));
-            intTout = checked((1 - relax) * intTout + relax * found);
+            found = temperatureAt(solved, solved.Hin - solved.gives * checked(duty / solved.port));
+            solved.Tout = checked((1 - relax) * solved.Tout + relax * found);
         }
-        intHout = m_fluids.propHint(intTout);
-        const float duty = toSingle(sign * (intHin - intHout) * m_state.intPort);
-        m_state.estPort = toSingle(checked(duty / (sign * (estHout - estHin))));
-        tmi = mean(intTout, intTin);
-        m_fluids.propint(tmi);
+        solved.Hout = enthalpyAt(solved, solved.Tout);
+        const float duty = toSingle(solved.gives * (solved.Hin - solved.Hout) * solved.port);
+        given.port = toSingle(checked(duty / (given.gives * (given.Hin - given.Hout))));
+        propertiesAtMean(solved);
         Unew = overallCoefficient();
         relaxCoefficient();
     }
@@ -135,7 +136,8 @@ void Calculation::solveLengthBothFlowsGiven()
     // Equal inlet temperatures exchange no heat: there is nothing to solve.
     if (intTin == estTin)
         throw CalcError("both inlet temperatures are equal", msg::InvalidTemperatures);
-    const double sign = hotSign();
+    const Stream internal = internalStream();
+    const Stream external = externalStream();
     tmi = intTin;
     tme = estTin;
     m_fluids.propint(tmi);
@@ -147,7 +149,7 @@ void Calculation::solveLengthBothFlowsGiven()
     const double ci = checked(m_state.intPort * m_fluids.intSide.Cp);
     const double ce = checked(m_state.estPort * m_fluids.estSide.Cp);
     const double cmin = ce > ci ? ci : ce;
-    dTml = toSingle(checked(cmin * (sign * (intTin - estTin)) / checked(U * A) * 1000));
+    dTml = toSingle(checked(cmin * (internal.gives * (intTin - estTin)) / checked(U * A) * 1000));
 
     float duty = 0;
     PassCounter outerPasses(kCoefficientPasses);
@@ -160,69 +162,46 @@ void Calculation::solveLengthBothFlowsGiven()
         do {
             m_temperaturePasses.next();
             duty = dutyFromCoefficient();
-            intHout = intHin - sign * checked(duty / m_state.intPort);
-            estHout = estHin + sign * checked(duty / m_state.estPort);
+            intHout = intHin - internal.gives * checked(duty / m_state.intPort);
+            estHout = estHin - external.gives * checked(duty / m_state.estPort);
             intTout = m_fluids.trovatint(intHout);
             estTout = m_fluids.trovatest(estHout);
             previous = logMeanDifference();
             dTml = toSingle(checked((1 - relax) * dTml + relax * previous));
         } while (apart(dTml, previous, tolT));
-        tmi = mean(intTout, intTin);
-        tme = mean(estTout, estTin);
-        m_fluids.propint(tmi);
-        m_fluids.propest(tme);
+        propertiesAtMean(internal);
+        propertiesAtMean(external);
         Unew = overallCoefficient();
         relaxCoefficient();
     }
     q = duty;
 }
 
-// C1: the internal outlet temperature and the external flow are given.
-void Calculation::solveCapacityInternalOutletGiven()
+// C1 and C2: one side's outlet temperature and the other side's flow are given.
+void Calculation::solveCapacityOneOutletGiven(const Stream& given, const Stream& solved)
 {
-    const double sign = hotSign();
-    tmi = mean(intTout, intTin);
-    m_fluids.propint(tmi);
-    intHout = m_fluids.propHint(intTout);
-    m_state.intPort = toSingle(checked(q / (sign * (intHin - intHout))));
-    estTout = m_fluids.trovatest(sign * checked(q / m_state.estPort) + estHin);
-    tme = mean(estTout, estTin);
-    m_fluids.propest(tme);
+    propertiesAtMean(given);
+    given.Hout = enthalpyAt(given, given.Tout);
+    given.port = toSingle(checked(q / (given.gives * (given.Hin - given.Hout))));
+    solved.Tout = temperatureAt(solved, solved.Hin - solved.gives * checked(q / solved.port));
+    propertiesAtMean(solved);
     checkCapacity();
     dTml = toSingle(logMeanDifference());
-    writeBack("Text8", m_state.intPort, 4);
-    writeBack("Text10", estTout, 4);
-}
-
-// C2: the external outlet temperature and the internal flow are given.
-void Calculation::solveCapacityExternalOutletGiven()
-{
-    const double sign = hotSign();
-    tme = mean(estTout, estTin);
-    m_fluids.propest(tme);
-    estHout = m_fluids.propHest(estTout);
-    m_state.estPort = toSingle(checked(q / (sign * (estHout - estHin))));
-    intTout = m_fluids.trovatint(intHin - sign * checked(q / m_state.intPort));
-    tmi = mean(intTout, intTin);
-    m_fluids.propint(tmi);
-    checkCapacity();
-    dTml = toSingle(logMeanDifference());
-    writeBack("Text11", m_state.estPort, 4);
-    writeBack("Text7", intTout, 4);
+    writeBack(given.flowBox, given.port, 4);
+    writeBack(solved.outletBox, solved.Tout, 4);
 }
 
 // C3: both flows are given.
 void Calculation::solveCapacityBothFlowsGiven()
 {
-    const double sign = hotSign();
-    intTout = m_fluids.trovatint(intHin - sign * checked(q / m_state.intPort));
-    estTout = m_fluids.trovatest(estHin + sign * checked(q / m_state.estPort));
+    const Stream internal = internalStream();
+    const Stream external = externalStream();
+    intTout = m_fluids.trovatint(intHin - internal.gives * checked(q / m_state.intPort));
+    estTout = m_fluids.trovatest(estHin - external.gives * checked(q / m_state.estPort));
     // The properties at the mean temperatures come before the capacity check, whose maximum duty
     // compares the streams' heat-capacity rates.
-    tmi = mean(intTout, intTin);
-    tme = mean(estTout, estTin);
-    m_fluids.propint(tmi);
-    m_fluids.propest(tme);
+    propertiesAtMean(internal);
+    propertiesAtMean(external);
     checkCapacity();
     dTml = toSingle(logMeanDifference());
     writeBack("Text10", estTout, 4);
@@ -269,12 +248,6 @@ float Calculation::overallCoefficient()
 }
 
 void Calculation::relaxCoefficient() { U = checked((1 - 0.8f) * U + 0.8f * Unew); }
-
-float Calculation::startFlow(double mu, float diameter, float area) const
-{
-    // The flow of a Reynolds number of 10000 at the current viscosity.
-    return toSingle(checked(mu * 10000 / diameter * area));
-}
 
 void Calculation::updateDampingWeight()
 {
