@@ -11,6 +11,7 @@
 #include "platform/memoryform.h"
 #include "platform/messages.h"
 #include "platform/numbertext.h"
+#include "support/watercase.h"
 
 namespace vorlan {
 namespace {
@@ -24,42 +25,6 @@ const std::set<std::string> kMessages = {
     msg::CapacityTooHigh,
     msg::NtuTooHigh,
     msg::NotConverged,
-};
-
-struct ModeCase {
-    const char* name;
-    std::vector<const char*> options;
-};
-
-const ModeCase kModes[] = {
-    {"L1", {"Option1", "Option3", "Option8", "Option5"}},
-    {"L2", {"Option1", "Option4", "Option7", "Option5"}},
-    {"L3", {"Option1", "Option4", "Option8", "Option5"}},
-    {"C1", {"Option2", "Option3", "Option8", "Option6"}},
-    {"C2", {"Option2", "Option4", "Option7", "Option6"}},
-    {"C3", {"Option2", "Option4", "Option8", "Option6"}},
-};
-
-const std::vector<std::pair<std::string, std::string>> kValidTexts = {
-    {"Text1", "25"},
-    {"Text2", "2"},
-    {"Text4", "50"},
-    {"Text5", "3"},
-    {"Combo3", "Copper"},
-    {"Combo1", "Water"},
-    {"Combo2", "Water"},
-    {"Combo4", "2"},
-    {"Combo5", "1"},
-    {"Text6", "80"},
-    {"Text9", "20"},
-    {"Form2.Text1", "0"},
-    {"Form2.Text2", "0,0001"},
-    {"Text12", "10"},
-    {"Text3", "30"},
-    {"Text7", "60"},
-    {"Text10", "40"},
-    {"Text8", "0,5"},
-    {"Text11", "0,5"},
 };
 
 std::vector<std::string> badTexts()
@@ -95,13 +60,13 @@ public:
     std::vector<std::string> written;
 };
 
-class BadInput : public ::testing::TestWithParam<ModeCase> { };
+class BadInput : public ::testing::TestWithParam<test::Mode> { };
 
 TEST_P(BadInput, EveryVariantEndsWithAResultOrAMessage)
 {
     const std::string dataFolder = QuestaDirectory() + "/data";
     std::vector<std::pair<std::string, std::string>> variants;
-    for (const auto& [box, valid] : kValidTexts) {
+    for (const auto& [box, valid] : test::waterCase()) {
         if (box.starts_with("Combo")) {
             for (const std::string& text : {std::string(), std::string("Unobtainium"), otherCase(valid)})
                 variants.emplace_back(box, text);
@@ -114,10 +79,7 @@ TEST_P(BadInput, EveryVariantEndsWithAResultOrAMessage)
     int solved = 0;
     for (const auto& [box, text] : variants) {
         WatchedForm form;
-        for (const auto& [validBox, validText] : kValidTexts)
-            form.setText(validBox, validText);
-        for (const char* option : GetParam().options)
-            form.setSelected(option);
+        test::describeWaterCase(form, GetParam());
         form.setText(box, text);
         Exchanger exchanger(form, dataFolder);
         exchanger.materials.dbmateriale(dataFolder);
@@ -140,9 +102,9 @@ TEST_P(BadInput, EveryVariantEndsWithAResultOrAMessage)
     EXPECT_GT(solved, 0); // the boxes a mode does not read leave it solvable
 }
 
-std::string modeName(const ::testing::TestParamInfo<ModeCase>& info) { return info.param.name; }
+std::string modeName(const ::testing::TestParamInfo<test::Mode>& info) { return test::modeName(info.param); }
 
-INSTANTIATE_TEST_SUITE_P(SixModes, BadInput, ::testing::ValuesIn(kModes), modeName);
+INSTANTIATE_TEST_SUITE_P(SixModes, BadInput, ::testing::ValuesIn(test::kModes), modeName);
 
 } // namespace
 } // namespace vorlan

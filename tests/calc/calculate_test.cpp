@@ -11,48 +11,16 @@
 #include "platform/messages.h"
 #include "platform/numbertext.h"
 #include "support/tempfolder.h"
+#include "support/watercase.h"
 
 namespace vorlan {
 namespace {
 
-enum class Mode { L1, L2, L3, C1, C2, C3 };
+using test::Mode;
 
-/** A water-in-water exchanger, 25x2 mm copper inside 50x3 mm, internal hot at 80, external at 20 degC. */
 void describeCase(MemoryForm& form, Mode mode, const char* fluid = "Water")
 {
-    const std::pair<const char*, const char*> texts[] = {
-        {"Text1", "25"},
-        {"Text2", "2"},
-        {"Text4", "50"},
-        {"Text5", "3"},
-        {"Combo3", "Copper"},
-        {"Combo1", fluid},
-        {"Combo2", fluid},
-        {"Combo4", "1"},
-        {"Combo5", "1"},
-        {"Text6", "80"},
-        {"Text9", "20"},
-        {"Form2.Text1", "0"},
-        {"Form2.Text2", "0"},
-        {"Text12", "10"},
-        {"Text3", "40"},
-        {"Text7", "60"},
-        {"Text10", "40"},
-        {"Text8", "0,5"},
-        {"Text11", "0,5"},
-    };
-    for (const auto& [box, text] : texts)
-        form.setText(box, text);
-    const bool internalOutlet = mode == Mode::L1 || mode == Mode::C1;
-    const bool externalOutlet = mode == Mode::L2 || mode == Mode::C2;
-    const bool length = mode == Mode::L1 || mode == Mode::L2 || mode == Mode::L3;
-    form.setSelected("Option1");
-    form.setSelected("Option3", internalOutlet);
-    form.setSelected("Option4", !internalOutlet);
-    form.setSelected("Option7", externalOutlet);
-    form.setSelected("Option8", !externalOutlet);
-    form.setSelected("Option5", length);
-    form.setSelected("Option6", !length);
+    test::describeWaterCase(form, mode, fluid);
 }
 
 class Calculate : public ::testing::Test {
@@ -148,15 +116,13 @@ TEST_P(SixModes, SolutionKeepsTheEnergyBalance)
 
 std::string sixModesName(const ::testing::TestParamInfo<std::tuple<Mode, const char*>>& info)
 {
-    static const char* const modes[] = {"L1", "L2", "L3", "C1", "C2", "C3"};
     std::string fluid = std::get<1>(info.param);
     std::erase_if(fluid, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
-    return modes[static_cast<int>(std::get<0>(info.param))] + std::string("_") + fluid;
+    return test::modeName(std::get<0>(info.param)) + std::string("_") + fluid;
 }
 
 INSTANTIATE_TEST_SUITE_P(WaterAndGlycol, SixModes,
-    ::testing::Combine(::testing::Values(Mode::L1, Mode::L2, Mode::L3, Mode::C1, Mode::C2, Mode::C3),
-        ::testing::Values("Water", "Ethylene Glycol 30%")),
+    ::testing::Combine(::testing::ValuesIn(test::kModes), ::testing::Values("Water", "Ethylene Glycol 30%")),
     sixModesName);
 
 TEST_F(Calculate, ChecksComeInTheirOrder)

@@ -10,6 +10,7 @@
 #include "platform/memoryform.h"
 #include "platform/messages.h"
 #include "support/tempfolder.h"
+#include "support/watercase.h"
 
 namespace vorlan {
 namespace {
@@ -18,13 +19,7 @@ class FileFaults : public ::testing::Test {
 protected:
     FileFaults()
     {
-        for (const auto& [box, text] : std::vector<std::pair<const char*, const char*>> {{"Text1", "25"},
-                 {"Text2", "2"}, {"Text4", "50"}, {"Text5", "3"}, {"Combo3", "Copper"}, {"Combo1", "Water"},
-                 {"Combo2", "Water"}, {"Combo4", "1"}, {"Combo5", "1"}, {"Text6", "80"}, {"Text9", "20"},
-                 {"Form2.Text1", "0"}, {"Form2.Text2", "0"}, {"Text12", "10"}, {"Text7", "60"}, {"Text11", "0,5"}})
-            form.setText(box, text);
-        for (const char* option : {"Option1", "Option3", "Option8", "Option5"})
-            form.setSelected(option);
+        test::describeWaterCase(form, test::Mode::L1);
         restore("Water.dat");
         restore("condmat.dat");
     }
