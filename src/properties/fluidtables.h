@@ -36,7 +36,6 @@ public:
     double trovatint(double hh);
     double trovatest(double hh);
 
-    const std::string& dataFolder() const { return m_dataFolder; }
     /** Path of the named fluid's file in the data folder. */
     std::string fluidPath(const std::string& fluido) const;
 

@@ -17,8 +17,6 @@ QString row(const QString& caption, const QString& unit, const QString& internal
     return "<tr><td>" + caption + "</td><td>" + unit + "</td><td>" + internal + "</td><td>" + external + "</td></tr>";
 }
 
-} // namespace
-
 QString caseReportHtml(const CaseContents& contents, const std::optional<ResultRecord>& results)
 {
     const auto typed = [&contents](const char* control) {
@@ -75,6 +73,8 @@ QString caseReportHtml(const CaseContents& contents, const std::optional<ResultR
     html += "</table>";
     return html;
 }
+
+} // namespace
 
 void printCaseReport(
     QPagedPaintDevice* device, const CaseContents& contents, const std::optional<ResultRecord>& results)

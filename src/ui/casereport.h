@@ -6,14 +6,13 @@
 #include "calc/resultrecord.h"
 
 class QPagedPaintDevice;
-class QString;
 
 namespace vorlan {
 
-/** The report of a case, as HTML: the inputs as typed and, when there are any, the results shown. */
-QString caseReportHtml(const CaseContents& contents, const std::optional<ResultRecord>& results);
-
-/** Prints the report on one page of the device (a printer or a PDF writer). */
+/**
+ * Prints the report of a case on one page of the device (a printer or a PDF writer): the inputs as
+ * typed and, when there are any, the results shown.
+ */
 void printCaseReport(
     QPagedPaintDevice* device, const CaseContents& contents, const std::optional<ResultRecord>& results);
 
