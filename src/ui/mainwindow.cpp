@@ -24,6 +24,10 @@ namespace {
 
 constexpr char kOptionsPrefix[] = "Form2.";
 
+// Screen positions [pixels]: the main window at the left, results and guide just to its right.
+constexpr QPoint kMainWindowPosition(30, 76);
+constexpr QPoint kSecondaryWindowPosition(541, 56);
+
 QString fromStd(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 void setComboText(QComboBox* combo, const QString& text)
@@ -46,6 +50,7 @@ MainWindow::MainWindow(std::string dataFolder, QString guideFolder, MessageHandl
     applyFormFont(this);
     adjustSize();
     setFixedSize(size());
+    move(kMainWindowPosition);
 
     for (int i = 1; i <= 12; ++i) {
         const QString name = QStringLiteral("Text%1").arg(i);
@@ -197,8 +202,10 @@ void MainWindow::calculate()
         return;
     }
     m_lastResults = outcome.record;
-    if (!m_results)
+    if (!m_results) {
         m_results = new ResultsWindow();
+        m_results->move(kSecondaryWindowPosition);
+    }
     m_results->Risultati(*outcome.record);
     m_results->show();
     m_results->raise();
@@ -241,8 +248,10 @@ void MainWindow::showOptions()
 
 void MainWindow::showHelp()
 {
-    if (!m_help)
+    if (!m_help) {
         m_help = new HelpViewer(m_guideFolder + "/Using Vorlan.pdf");
+        m_help->move(kSecondaryWindowPosition);
+    }
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
