@@ -25,6 +25,6 @@ inline constexpr char CaseNotOpened[] = "Cannot open the case file: ";
 inline constexpr char CaseNotSaved[] = "Cannot save the case file (an existing file is kept): ";
 
 inline constexpr char AboutTitle[] = "About";
-inline constexpr char AboutText[] = "Vorlan 1.0.2\nQuessel Calculator";
+inline constexpr char AboutText[] = "Vorlan 1.0.2\r\nQuessel Calculator"; // two lines, CR LF between
 
 } // namespace vorlan::msg

@@ -497,7 +497,7 @@ private slots:
         QCOMPARE(m_messages.size(), size_t(1));
         QCOMPARE(m_messages[0].icon, QMessageBox::Information);
         QCOMPARE(m_messages[0].title, QString("About"));
-        QCOMPARE(m_messages[0].text.split('\n'), (QStringList {"Vorlan 1.0.2", "Quessel Calculator"}));
+        QCOMPARE(m_messages[0].text, QString("Vorlan 1.0.2\r\nQuessel Calculator"));
 
         m_window->showHelp(); // no guide in this folder: an empty viewer
         QVERIFY(m_window->helpViewer() != nullptr && m_window->helpViewer()->isVisible());
