@@ -166,16 +166,7 @@ int main()
                 r.intPort * std::fabs(enthalpy(inner.name, r.intTin) - enthalpy(inner.name, r.intTout)), r.intTin,
                 r.intTout, r.estPort * std::fabs(enthalpy(outer.name, r.estTin) - enthalpy(outer.name, r.estTout)),
                 r.estTin, r.estTout, r.U);
-            vorlan::CaseContents contents;
-            for (const char* box :
-                {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text11",
-                    "Text12", "Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Form2.Text1", "Form2.Text2"})
-                contents.texts[box] = form.text(box);
-            contents.internalOutletGiven = form.isSelected("Option3");
-            contents.externalOutletGiven = form.isSelected("Option7");
-            contents.lengthGiven = form.isSelected("Option5");
-            contents.counterCurrent = form.isSelected("Option1");
-            vorlan::writeCaseFile("loadtest-case-" + std::to_string(i) + ".vorlan", contents);
+            vorlan::writeCaseFile("loadtest-case-" + std::to_string(i) + ".vorlan", vorlan::caseFromForm(form));
             ++violations;
         }
     }

@@ -67,8 +67,8 @@ constexpr const char* kSections[] = {"internalPipe", "externalPipe", "exchanger"
 bool isKnownKey(std::string_view section, std::string_view key)
 {
     return std::ranges::any_of(kBoxes, [&](const BoxKey& box) { return section == box.section && key == box.key; })
-           || std::ranges::any_of(kChoices,
-                                  [&](const ChoiceKey& choice) { return section == choice.section && key == choice.key; });
+        || std::ranges::any_of(
+            kChoices, [&](const ChoiceKey& choice) { return section == choice.section && key == choice.key; });
 }
 
 class CaseReader {
@@ -204,6 +204,18 @@ void writeCaseFile(const std::string& path, const CaseContents& contents)
     } catch (const CalcError& error) {
         throw CaseFileError(error.what());
     }
+}
+
+CaseContents caseFromForm(const FormView& form)
+{
+    CaseContents contents;
+    for (const BoxKey& box : kBoxes)
+        contents.texts[box.control] = form.text(box.control);
+    contents.internalOutletGiven = form.isSelected("Option3");
+    contents.externalOutletGiven = form.isSelected("Option7");
+    contents.lengthGiven = form.isSelected("Option5");
+    contents.counterCurrent = form.isSelected("Option1");
+    return contents;
 }
 
 void fillForm(const CaseContents& contents, MemoryForm& form)

@@ -39,6 +39,9 @@ CaseContents readCaseFile(const std::string& path);
 /** Writes a case file atomically: a failure leaves an existing file intact. Throws CaseFileError. */
 void writeCaseFile(const std::string& path, const CaseContents& contents);
 
+/** The case a form holds: the text of every box of a case and the choices of its option buttons. */
+CaseContents caseFromForm(const FormView& form);
+
 /** Puts the case into a form: every text, and its choices as the selected option buttons. */
 void fillForm(const CaseContents& contents, MemoryForm& form);
 

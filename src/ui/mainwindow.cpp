@@ -295,19 +295,7 @@ bool MainWindow::isSelected(std::string_view option) const
     return button != nullptr && button->isChecked();
 }
 
-CaseContents MainWindow::caseContents() const
-{
-    CaseContents contents;
-    for (const char* control :
-        {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Text12",
-            "Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Form2.Text1", "Form2.Text2"})
-        contents.texts[control] = text(control);
-    contents.internalOutletGiven = m_ui->Option3->isChecked();
-    contents.externalOutletGiven = m_ui->Option7->isChecked();
-    contents.lengthGiven = m_ui->Option5->isChecked();
-    contents.counterCurrent = m_ui->Option1->isChecked();
-    return contents;
-}
+CaseContents MainWindow::caseContents() const { return caseFromForm(*this); }
 
 bool MainWindow::openCase(const QString& path)
 {
