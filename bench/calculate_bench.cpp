@@ -4,7 +4,6 @@
 
 #include "calc/exchanger.h"
 #include "platform/appdir.h"
-#include "platform/memoryform.h"
 #include "support/watercase.h"
 
 namespace {
@@ -32,14 +31,13 @@ const std::vector<std::pair<std::string, std::string>> kRefrigerant = {
 
 void calculate(benchmark::State& state, const Case& c)
 {
-    vorlan::MemoryForm form;
+    vorlan::CaseSnapshot form;
     vorlan::test::describeWaterCase(form, c.mode);
     for (const auto& [box, text] : c.changes)
         form.setText(box, text);
-    vorlan::Exchanger exchanger(form, kDataFolder);
-    exchanger.materials.dbmateriale(kDataFolder);
+    vorlan::Exchanger exchanger(kDataFolder);
     for (auto _ : state) {
-        const vorlan::CalcOutcome outcome = exchanger.Command1_Click();
+        const vorlan::CalcOutcome outcome = exchanger.Command1_Click(form);
         if (!outcome.record) {
             state.SkipWithError(outcome.message.c_str());
             break;

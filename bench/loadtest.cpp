@@ -11,7 +11,6 @@
 #include "calc/casefile.h"
 #include "calc/exchanger.h"
 #include "platform/appdir.h"
-#include "platform/memoryform.h"
 #include "platform/messages.h"
 #include "platform/numbertext.h"
 
@@ -55,14 +54,14 @@ int main()
         = [&random](double low, double high) { return std::uniform_real_distribution<>(low, high)(random); };
     const auto pick = [&random](int count) { return std::uniform_int_distribution<>(0, count - 1)(random); };
 
-    vorlan::MemoryForm lookupForm;
-    lookupForm.setText("Combo4", "1");
-    vorlan::FluidTables lookups(lookupForm, dataFolder);
+    vorlan::FluidTables lookups(dataFolder);
+    lookups.setPressures("1", "1");
     const auto enthalpy = [&lookups](const std::string& fluid, double t) {
         lookups.dbpropint(fluid);
         return lookups.propHint(t);
     };
 
+    vorlan::Exchanger exchanger(dataFolder);
     constexpr int kCases = 10000;
     std::map<std::string, int> outcomes;
     int violations = 0;
@@ -79,7 +78,7 @@ int main()
             = outerInlet + (innerHot ? 1 : -1) * uniform(0.1, 0.9) * std::fabs(innerInlet - outerInlet);
         const double outside = uniform(10, 60);
 
-        vorlan::MemoryForm form;
+        vorlan::CaseSnapshot form;
         for (const auto& [box, value] :
             std::vector<std::pair<const char*, std::string>> {{"Text1", text(outside)},
                 {"Text2", text(uniform(0.5, 3))}, {"Text4", text(outside * uniform(1.4, 2.5))},
@@ -95,10 +94,8 @@ int main()
         form.setSelected(flowMode == 1 ? "Option7" : "Option8");
         form.setSelected(pick(2) == 0 ? "Option5" : "Option6");
 
-        vorlan::Exchanger exchanger(form, dataFolder);
-        exchanger.materials.dbmateriale(dataFolder);
         const auto start = std::chrono::steady_clock::now();
-        const vorlan::CalcOutcome outcome = exchanger.Command1_Click();
+        const vorlan::CalcOutcome outcome = exchanger.Command1_Click(form);
         const double caseSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         seconds += caseSeconds;
         if (caseSeconds > 0.5) {
@@ -166,7 +163,7 @@ int main()
                 r.intPort * std::fabs(enthalpy(inner.name, r.intTin) - enthalpy(inner.name, r.intTout)), r.intTin,
                 r.intTout, r.estPort * std::fabs(enthalpy(outer.name, r.estTin) - enthalpy(outer.name, r.estTout)),
                 r.estTin, r.estTout, r.U);
-            vorlan::writeCaseFile("loadtest-case-" + std::to_string(i) + ".vorlan", vorlan::caseFromForm(form));
+            vorlan::writeCaseFile("loadtest-case-" + std::to_string(i) + ".vorlan", vorlan::caseFromSnapshot(form));
             ++violations;
         }
     }

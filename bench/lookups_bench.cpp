@@ -2,7 +2,6 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/appdir.h"
-#include "platform/memoryform.h"
 #include "properties/fluidtables.h"
 
 namespace {
@@ -11,8 +10,7 @@ const std::string kDataFolder = vorlan::QuestaDirectory() + "/data";
 
 void loadWater(benchmark::State& state)
 {
-    vorlan::MemoryForm form;
-    vorlan::FluidTables fluids(form, kDataFolder);
+    vorlan::FluidTables fluids(kDataFolder);
     for (auto _ : state)
         fluids.dbpropint("Water");
 }
@@ -20,9 +18,8 @@ BENCHMARK(loadWater);
 
 void bulkPropertiesOfWater(benchmark::State& state)
 {
-    vorlan::MemoryForm form;
-    form.setText("Combo4", "10");
-    vorlan::FluidTables fluids(form, kDataFolder);
+    vorlan::FluidTables fluids(kDataFolder);
+    fluids.setPressures("10", "10");
     fluids.dbpropint("Water");
     double t = 1;
     for (auto _ : state) {

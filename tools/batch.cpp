@@ -10,23 +10,8 @@
 #include "calc/casefile.h"
 #include "calc/exchanger.h"
 #include "platform/appdir.h"
-#include "platform/calcerror.h"
 
 namespace {
-
-/** A form that remembers the texts the calculation writes back, under their case-file keys. */
-class RecordingForm : public vorlan::MemoryForm {
-public:
-    void setText(std::string_view control, std::string_view text) override
-    {
-        MemoryForm::setText(control, text);
-        if (recording)
-            written.emplace_back(vorlan::caseKeyOf(control), std::string(text));
-    }
-
-    bool recording = false;
-    vorlan::WriteBacks written;
-};
 
 int usage()
 {
@@ -60,6 +45,9 @@ int main(int argc, char* argv[])
     if (cases.empty())
         return usage();
 
+    vorlan::Exchanger exchanger(dataFolder);
+    if (!exchanger.materialsError().empty())
+        std::cerr << "vorlan-batch: " << exchanger.materialsError() << '\n';
     int status = 0;
     for (const std::string& path : cases) {
         vorlan::CaseContents contents;
@@ -70,17 +58,8 @@ int main(int argc, char* argv[])
             status = 2;
             continue;
         }
-        RecordingForm form;
-        vorlan::fillForm(contents, form);
-        vorlan::Exchanger exchanger(form, dataFolder);
-        try {
-            exchanger.materials.dbmateriale(dataFolder);
-        } catch (const vorlan::CalcError& error) {
-            std::cerr << "vorlan-batch: " << error.what() << '\n';
-        }
-        form.recording = true;
-        const vorlan::CalcOutcome outcome = exchanger.Command1_Click();
-        std::cout << vorlan::batchReport(path, outcome, form.written) << std::endl;
+        const vorlan::CalcOutcome outcome = exchanger.Command1_Click(vorlan::snapshotOf(contents));
+        std::cout << vorlan::batchReport(path, outcome) << std::endl;
         if (!outcome.record && status == 0)
             status = 1;
     }

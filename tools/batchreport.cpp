@@ -3,6 +3,8 @@
 #include <charconv>
 #include <nlohmann/json.hpp>
 
+#include "calc/casefile.h"
+
 namespace vorlan {
 
 namespace {
@@ -71,11 +73,11 @@ std::string recordJson(const ResultRecord& r)
 
 } // namespace
 
-std::string batchReport(const std::string& casePath, const CalcOutcome& outcome, const WriteBacks& writeBacks)
+std::string batchReport(const std::string& casePath, const CalcOutcome& outcome)
 {
     JsonObject written;
-    for (const auto& [key, text] : writeBacks)
-        written.text(key.c_str(), text);
+    for (const WriteBack& writeBack : outcome.writeBacks)
+        written.text(caseKeyOf(writeBack.box).c_str(), writeBack.text);
     JsonObject line;
     line.text("case", casePath).raw("ok", outcome.record ? "true" : "false");
     if (!outcome.record)

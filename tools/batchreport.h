@@ -1,21 +1,16 @@
 #pragma once
 
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "calc/exchanger.h"
 
 namespace vorlan {
 
-/** The texts written back into the window, as (case-file key, text), in the order written. */
-using WriteBacks = std::vector<std::pair<std::string, std::string>>;
-
 /**
- * One JSON line for a calculated case: {"case", "ok", "writeBack", and "record" on success or
- * "message" and "detail" on failure}. Numbers are written so that they read back to the exact
- * float or double.
+ * One JSON line for a calculated case: {"case", "ok", "writeBack" (the texts written back under
+ * their case-file keys, in the order written), and "record" on success or "message" and "detail"
+ * on failure}. Numbers are written so that they read back to the exact float or double.
  */
-std::string batchReport(const std::string& casePath, const CalcOutcome& outcome, const WriteBacks& writeBacks);
+std::string batchReport(const std::string& casePath, const CalcOutcome& outcome);
 
 } // namespace vorlan

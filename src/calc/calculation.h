@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "calc/casesnapshot.h"
 #include "calc/resultrecord.h"
-#include "platform/formview.h"
 #include "platform/passcounter.h"
 #include "properties/casestate.h"
 #include "properties/fluidtables.h"
@@ -18,9 +18,11 @@ namespace vorlan {
  */
 class Calculation {
 public:
-    Calculation(FormView& form, FluidTables& fluids, const Materials& materials, CaseState& state);
+    /** Works on the case in snapshot; solved values are appended to writeBacks as they are written. */
+    Calculation(const CaseSnapshot& snapshot, FluidTables& fluids, const Materials& materials, CaseState& state,
+        std::vector<WriteBack>& writeBacks);
 
-    /** Reads the case from the window and rejects what cannot be solved. */
+    /** Reads the case and rejects what cannot be solved. */
     void readCase();
     /** Solves the exchanger, writing back what the mode solves for. */
     void solve();
@@ -31,7 +33,7 @@ private:
     enum class FlowMode { InternalOutletGiven, ExternalOutletGiven, BothFlowsGiven };
 
     void readGeometry();
-    void checkPressure(const FluidTable& table, const std::string& pressureBox, const char* message);
+    void checkPressure(const FluidTable& table, Box pressureBox, const char* message);
     void checkRange(double temperature, bool internalSide);
 
     /**
@@ -48,8 +50,8 @@ private:
         double& tm;
         float& port;
         double gives;
-        const char* flowBox;
-        const char* outletBox;
+        Box flowBox;
+        Box outletBox;
     };
     Stream internalStream();
     Stream externalStream();
@@ -72,16 +74,20 @@ private:
     double logMeanDifference() const;
     float dutyFromCoefficient() const;
     float overallCoefficient();
-    void relaxCoefficient();
-    void updateDampingWeight();
+    void relaxCoefficient(float Unew);
+    /** The damping weight of the temperature iterations at the current U and A; refuses NTU above the limit. */
+    float damping();
     void checkCapacity();
-    void writeBack(const char* box, float value, int decimals);
-    void writeBack(const char* box, double value, int decimals);
+    /** The single-precision pressure [bar] in a side's pressure box, converted again at every read. */
+    float pressureOf(bool internalSide) const;
+    void writeBack(Box box, float value, int decimals);
+    void writeBack(Box box, double value, int decimals);
 
-    FormView& m_form;
+    const CaseSnapshot& m_case;
     FluidTables& m_fluids;
     const Materials& m_materials;
     CaseState& m_state;
+    std::vector<WriteBack>& m_writeBacks;
 
     FlowMode m_flow = FlowMode::BothFlowsGiven;
     bool m_lengthGiven = true;
@@ -89,8 +95,10 @@ private:
     double intTin = 0, estTin = 0, intTout = 0, estTout = 0;
     double intHin = 0, estHin = 0, intHout = 0, estHout = 0;
     double tmi = 0, tme = 0;
-    float q = 0, A = 0, U = 0, Unew = 0, dTml = 0, relax = 0;
-    float tolT = 0, tolU = 0;
+    float q = 0, A = 0, U = 0, dTml = 0;
+
+    static constexpr float tolT = 0.001f; // [K] temperature iterations
+    static constexpr float tolU = 0.01f; // [W/(m^2 K)] coefficient iterations
 
     // Pass limits, far above converging cases (a few dozen coefficient passes; some hundred
     // thousand temperature passes in all at NTU 20), so that a case that never settles ends within

@@ -20,30 +20,30 @@ constexpr std::uintmax_t kMaxCaseFileSize = 1024 * 1024;
 struct BoxKey {
     const char* section;
     const char* key;
-    const char* control;
+    Box control;
 };
 
 // Every box of a case, in the order of the file.
 constexpr std::array<BoxKey, 19> kBoxes {{
-    {"internalPipe", "outsideDiameter", "Text1"},
-    {"internalPipe", "thickness", "Text2"},
-    {"internalPipe", "material", "Combo3"},
-    {"internalPipe", "fluid", "Combo1"},
-    {"internalPipe", "pressure", "Combo4"},
-    {"internalPipe", "inletTemperature", "Text6"},
-    {"internalPipe", "outletTemperature", "Text7"},
-    {"internalPipe", "massFlow", "Text8"},
-    {"externalPipe", "outsideDiameter", "Text4"},
-    {"externalPipe", "thickness", "Text5"},
-    {"externalPipe", "fluid", "Combo2"},
-    {"externalPipe", "pressure", "Combo5"},
-    {"externalPipe", "inletTemperature", "Text9"},
-    {"externalPipe", "outletTemperature", "Text10"},
-    {"externalPipe", "massFlow", "Text11"},
-    {"exchanger", "length", "Text12"},
-    {"exchanger", "capacity", "Text3"},
-    {"options", "internalFouling", "Form2.Text1"},
-    {"options", "externalFouling", "Form2.Text2"},
+    {"internalPipe", "outsideDiameter", Box::Text1},
+    {"internalPipe", "thickness", Box::Text2},
+    {"internalPipe", "material", Box::Combo3},
+    {"internalPipe", "fluid", Box::Combo1},
+    {"internalPipe", "pressure", Box::Combo4},
+    {"internalPipe", "inletTemperature", Box::Text6},
+    {"internalPipe", "outletTemperature", Box::Text7},
+    {"internalPipe", "massFlow", Box::Text8},
+    {"externalPipe", "outsideDiameter", Box::Text4},
+    {"externalPipe", "thickness", Box::Text5},
+    {"externalPipe", "fluid", Box::Combo2},
+    {"externalPipe", "pressure", Box::Combo5},
+    {"externalPipe", "inletTemperature", Box::Text9},
+    {"externalPipe", "outletTemperature", Box::Text10},
+    {"externalPipe", "massFlow", Box::Text11},
+    {"exchanger", "length", Box::Text12},
+    {"exchanger", "capacity", Box::Text3},
+    {"options", "internalFouling", Box::Form2Text1},
+    {"options", "externalFouling", Box::Form2Text2},
 }};
 
 /** A choice between two words, stored as the first one's flag. */
@@ -173,7 +173,7 @@ CaseContents readCaseFile(const std::string& path)
     CaseContents contents;
     for (const BoxKey& box : kBoxes) {
         const bool option = std::string_view(box.section) == "options";
-        contents.texts[box.control] = reader.text(box.section, box.key, option ? "0" : nullptr);
+        contents.texts[std::string(nameOf(box.control))] = reader.text(box.section, box.key, option ? "0" : nullptr);
     }
     for (const ChoiceKey& choice : kChoices) {
         const std::string word = reader.text(choice.section, choice.key);
@@ -193,7 +193,7 @@ void writeCaseFile(const std::string& path, const CaseContents& contents)
     for (const char* section : kSections)
         document[section] = Json::object();
     for (const BoxKey& box : kBoxes) {
-        const auto it = contents.texts.find(box.control);
+        const auto it = contents.texts.find(nameOf(box.control));
         document[box.section][box.key] = it == contents.texts.end() ? "" : it->second;
     }
     for (const ChoiceKey& choice : kChoices)
@@ -206,33 +206,35 @@ void writeCaseFile(const std::string& path, const CaseContents& contents)
     }
 }
 
-CaseContents caseFromForm(const FormView& form)
+CaseContents caseFromSnapshot(const CaseSnapshot& snapshot)
 {
     CaseContents contents;
     for (const BoxKey& box : kBoxes)
-        contents.texts[box.control] = form.text(box.control);
-    contents.internalOutletGiven = form.isSelected("Option3");
-    contents.externalOutletGiven = form.isSelected("Option7");
-    contents.lengthGiven = form.isSelected("Option5");
-    contents.counterCurrent = form.isSelected("Option1");
+        contents.texts[std::string(nameOf(box.control))] = snapshot.text(box.control);
+    contents.internalOutletGiven = snapshot.isSelected(Option::Option3);
+    contents.externalOutletGiven = snapshot.isSelected(Option::Option7);
+    contents.lengthGiven = snapshot.isSelected(Option::Option5);
+    contents.counterCurrent = snapshot.isSelected(Option::Option1);
     return contents;
 }
 
-void fillForm(const CaseContents& contents, MemoryForm& form)
+CaseSnapshot snapshotOf(const CaseContents& contents)
 {
+    CaseSnapshot snapshot;
     for (const auto& [control, text] : contents.texts)
-        form.setText(control, text);
+        snapshot.setText(control, text);
     for (const std::string& option : contents.selectedOptions())
-        form.setSelected(option);
+        snapshot.setSelected(option);
+    return snapshot;
 }
 
-std::string caseKeyOf(std::string_view control)
+std::string caseKeyOf(Box control)
 {
     for (const BoxKey& box : kBoxes) {
         if (control == box.control)
             return std::string(box.section) + "." + box.key;
     }
-    return {};
+    throw std::invalid_argument("the box " + std::string(nameOf(control)) + " has no case-file key");
 }
 
 } // namespace vorlan

@@ -3,11 +3,9 @@
 #include <map>
 #include <stdexcept>
 #include <string>
-#include <string_view>
-
 #include <vector>
 
-#include "platform/memoryform.h"
+#include "calc/casesnapshot.h"
 
 namespace vorlan {
 
@@ -39,13 +37,13 @@ CaseContents readCaseFile(const std::string& path);
 /** Writes a case file atomically: a failure leaves an existing file intact. Throws CaseFileError. */
 void writeCaseFile(const std::string& path, const CaseContents& contents);
 
-/** The case a form holds: the text of every box of a case and the choices of its option buttons. */
-CaseContents caseFromForm(const FormView& form);
+/** The case a snapshot holds: the text of every box of a case and the choices of its option buttons. */
+CaseContents caseFromSnapshot(const CaseSnapshot& snapshot);
 
-/** Puts the case into a form: every text, and its choices as the selected option buttons. */
-void fillForm(const CaseContents& contents, MemoryForm& form);
+/** The snapshot of a case: every text, and its choices as the selected option buttons. */
+CaseSnapshot snapshotOf(const CaseContents& contents);
 
-/** The case-file key of a box ("internalPipe.massFlow" for "Text8"); empty for a control without one. */
-std::string caseKeyOf(std::string_view control);
+/** The case-file key of a box ("internalPipe.massFlow" for Text8). */
+std::string caseKeyOf(Box box);
 
 } // namespace vorlan

@@ -11,48 +11,52 @@
 
 namespace vorlan {
 
-Calculation::Calculation(FormView& form, FluidTables& fluids, const Materials& materials, CaseState& state)
-    : m_form(form)
+Calculation::Calculation(const CaseSnapshot& snapshot, FluidTables& fluids, const Materials& materials,
+    CaseState& state, std::vector<WriteBack>& writeBacks)
+    : m_case(snapshot)
     , m_fluids(fluids)
     , m_materials(materials)
     , m_state(state)
-{ }
+    , m_writeBacks(writeBacks)
+{
+    m_fluids.setPressures(snapshot.text(Box::Combo4), snapshot.text(Box::Combo5));
+}
 
 void Calculation::readCase()
 {
     readGeometry();
-    intTin = textToDouble(m_form.text("Text6"));
-    estTin = textToDouble(m_form.text("Text9"));
-    m_state.intSporc = textToDouble(m_form.text("Form2.Text1"));
-    m_state.estSporc = textToDouble(m_form.text("Form2.Text2"));
+    intTin = textToDouble(m_case.text(Box::Text6));
+    estTin = textToDouble(m_case.text(Box::Text9));
+    m_state.intSporc = textToDouble(m_case.text(Box::Form2Text1));
+    m_state.estSporc = textToDouble(m_case.text(Box::Form2Text2));
     if (m_state.intSporc < 0 || m_state.estSporc < 0)
         throw CalcError("a fouling factor is negative");
-    m_controequi = m_form.isSelected("Option1") ? word::Contro : word::Equi;
-    m_materials.proptubo(m_form.text("Combo3"), m_state.wallK, m_state.wallRough);
+    m_controequi = m_case.isSelected(Option::Option1) ? word::Contro : word::Equi;
+    m_materials.proptubo(m_case.text(Box::Combo3), m_state.wallK, m_state.wallRough);
 
     tmi = intTin;
     tme = estTin;
-    m_fluids.dbpropint(m_form.text("Combo1"));
-    m_fluids.dbpropest(m_form.text("Combo2"));
+    m_fluids.dbpropint(m_case.text(Box::Combo1));
+    m_fluids.dbpropest(m_case.text(Box::Combo2));
     intHin = m_fluids.propHint(intTin);
     estHin = m_fluids.propHest(estTin);
-    checkPressure(m_fluids.intSide.Tab, "Combo4", msg::InvalidPressureInternal);
-    checkPressure(m_fluids.estSide.Tab, "Combo5", msg::InvalidPressureExternal);
+    checkPressure(m_fluids.intSide.Tab, Box::Combo4, msg::InvalidPressureInternal);
+    checkPressure(m_fluids.estSide.Tab, Box::Combo5, msg::InvalidPressureExternal);
     RiduciVettori(m_fluids);
 
-    if (m_form.isSelected("Option3")) {
+    if (m_case.isSelected(Option::Option3)) {
         m_flow = FlowMode::InternalOutletGiven;
-        intTout = textToDouble(m_form.text("Text7"));
-        m_state.estPort = textToSingle(m_form.text("Text11"));
+        intTout = textToDouble(m_case.text(Box::Text7));
+        m_state.estPort = textToSingle(m_case.text(Box::Text11));
         if ((intTin > estTin && intTout > intTin) || (intTin < estTin && intTout < intTin))
             throw CalcError("the internal outlet temperature moves the wrong way", msg::InvalidTemperatures);
         checkRange(intTin, true);
         checkRange(intTout, true);
         checkRange(estTin, false);
-    } else if (m_form.isSelected("Option7")) {
+    } else if (m_case.isSelected(Option::Option7)) {
         m_flow = FlowMode::ExternalOutletGiven;
-        m_state.intPort = textToSingle(m_form.text("Text8"));
-        estTout = textToDouble(m_form.text("Text10"));
+        m_state.intPort = textToSingle(m_case.text(Box::Text8));
+        estTout = textToDouble(m_case.text(Box::Text10));
         if ((intTin > estTin && estTout < estTin) || (intTin < estTin && estTout > estTin))
             throw CalcError("the external outlet temperature moves the wrong way", msg::InvalidTemperatures);
         checkRange(intTin, true);
@@ -60,8 +64,8 @@ void Calculation::readCase()
         checkRange(estTout, false);
     } else {
         m_flow = FlowMode::BothFlowsGiven;
-        m_state.intPort = textToSingle(m_form.text("Text8"));
-        m_state.estPort = textToSingle(m_form.text("Text11"));
+        m_state.intPort = textToSingle(m_case.text(Box::Text8));
+        m_state.estPort = textToSingle(m_case.text(Box::Text11));
         checkRange(intTin, true);
         checkRange(estTin, false);
     }
@@ -69,13 +73,11 @@ void Calculation::readCase()
     if (m_state.intPort < 0 || m_state.estPort < 0)
         throw CalcError("a mass flow is negative");
 
-    tolT = 0.001f;
-    tolU = 0.01f;
-    m_lengthGiven = m_form.isSelected("Option5");
+    m_lengthGiven = m_case.isSelected(Option::Option5);
     if (m_lengthGiven)
-        m_state.L = textToSingle(m_form.text("Text12"));
+        m_state.L = textToSingle(m_case.text(Box::Text12));
     else
-        q = textToSingle(m_form.text("Text3"));
+        q = textToSingle(m_case.text(Box::Text3));
     if (m_lengthGiven ? !(m_state.L > 0) : !(q > 0))
         throw CalcError(m_lengthGiven ? "the length is not positive" : "the capacity is not positive");
 }
@@ -83,10 +85,10 @@ void Calculation::readCase()
 void Calculation::readGeometry()
 {
     // Dimensions typed in mm, kept in m.
-    const float internalOutside = textToSingle(m_form.text("Text1"));
-    const float internalWall = textToSingle(m_form.text("Text2"));
-    const float externalWall = textToSingle(m_form.text("Text5"));
-    const float externalOutside = textToSingle(m_form.text("Text4"));
+    const float internalOutside = textToSingle(m_case.text(Box::Text1));
+    const float internalWall = textToSingle(m_case.text(Box::Text2));
+    const float externalWall = textToSingle(m_case.text(Box::Text5));
+    const float externalOutside = textToSingle(m_case.text(Box::Text4));
     CaseState& s = m_state;
     s.deti = checked(internalOutside / 1000.0f);
     s.diti = checked(s.deti - 2 * internalWall / 1000.0f);
@@ -103,21 +105,27 @@ void Calculation::readGeometry()
         throw CalcError("the pipe dimensions do not describe two nested pipes");
 }
 
-void Calculation::checkPressure(const FluidTable& table, const std::string& pressureBox, const char* message)
+void Calculation::checkPressure(const FluidTable& table, Box pressureBox, const char* message)
 {
-    const float pressure = textToSingle(m_form.text(pressureBox));
+    const float pressure = textToSingle(m_case.text(pressureBox));
     bool listed = false;
     for (const float rowPressure : table.P)
         listed = listed || rowPressure == pressure;
     if (!listed)
-        throw CalcError(pressureBox + " holds a pressure that is not in the fluid's table", message);
+        throw CalcError(
+            std::string(nameOf(pressureBox)) + " holds a pressure that is not in the fluid's table", message);
 }
 
 void Calculation::checkRange(double temperature, bool internalSide)
 {
-    const float pressure = textToSingle(m_form.text(internalSide ? "Combo4" : "Combo5"));
-    if (controllatemp(m_fluids, temperature, pressure, internalSide ? word::Int : word::Est) == word::No)
+    if (controllatemp(m_fluids, temperature, pressureOf(internalSide), internalSide ? word::Int : word::Est)
+        == word::No)
         throw CalcError(numberToText(temperature) + " degC is outside the fluid's table", msg::TemperaturesOutOfRange);
+}
+
+float Calculation::pressureOf(bool internalSide) const
+{
+    return textToSingle(internalSide ? m_fluids.intPressure() : m_fluids.estPressure());
 }
 
 } // namespace vorlan

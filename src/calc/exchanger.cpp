@@ -6,17 +6,24 @@
 
 namespace vorlan {
 
-Exchanger::Exchanger(FormView& form, std::string dataFolder)
-    : fluids(form, std::move(dataFolder))
-    , m_form(form)
-{ }
+Exchanger::Exchanger(std::string dataFolder)
+    : fluids(dataFolder)
+{
+    try {
+        materials.dbmateriale(dataFolder);
+    } catch (const CalcError& error) {
+        // The program goes on without materials; a calculation then ends with "Invalid data".
+        materials = Materials {};
+        m_materialsError = error.what();
+    }
+}
 
-CalcOutcome Exchanger::Command1_Click()
+CalcOutcome Exchanger::Command1_Click(const CaseSnapshot& snapshot)
 {
     inizializza(state, fluids);
     CalcOutcome outcome;
     try {
-        Calculation calculation(m_form, fluids, materials, state);
+        Calculation calculation(snapshot, fluids, materials, state, outcome.writeBacks);
         calculation.readCase();
         calculation.solve();
         outcome.record = calculation.results();

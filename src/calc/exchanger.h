@@ -2,41 +2,49 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "calc/casesnapshot.h"
 #include "calc/resultrecord.h"
-#include "platform/formview.h"
 #include "properties/casestate.h"
 #include "properties/fluidtables.h"
 #include "properties/materials.h"
 
 namespace vorlan {
 
-/** How a press of Calculate ended: the result record, or the message to show. */
+/**
+ * How a press of Calculate ended: the values written back, in the order they were written (also
+ * those written before a failure, which stay in the window), then the result record or the
+ * message to show.
+ */
 struct CalcOutcome {
+    std::vector<WriteBack> writeBacks;
     std::optional<ResultRecord> record;
     std::string message; ///< the message box text when there is no record
     std::string detail; ///< what exactly failed, for diagnostics
 };
 
 /**
- * The state the main window keeps between events (both fluid tables, the material table, the case
- * variables) and the Calculate command. The case is read from, and solved values are written back
- * to, the named controls of a FormView: the main window's boxes and options, and the Options
- * dialog's fouling factors as "Form2.Text1" and "Form2.Text2".
+ * The state the program keeps between events (both fluid tables, the material table, the case
+ * variables) and the Calculate command, which reads a snapshot of the case and returns its outcome.
  */
 class Exchanger {
 public:
-    Exchanger(FormView& form, std::string dataFolder);
+    /** Loads the pipe materials of the data folder; see materialsError(). */
+    explicit Exchanger(std::string dataFolder);
 
-    /** Runs one whole calculation; every failure ends it with exactly one message. */
-    CalcOutcome Command1_Click();
+    /** Runs one whole calculation of the case; every failure ends it with exactly one message. */
+    CalcOutcome Command1_Click(const CaseSnapshot& snapshot);
+
+    /** Why condmat.dat could not be read at construction (the material table is then empty); empty when it was. */
+    const std::string& materialsError() const { return m_materialsError; }
 
     FluidTables fluids;
     Materials materials;
     CaseState state;
 
 private:
-    FormView& m_form;
+    std::string m_materialsError;
 };
 
 } // namespace vorlan

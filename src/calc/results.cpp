@@ -10,19 +10,19 @@ namespace vorlan {
 ResultRecord Calculation::results()
 {
     if (m_lengthGiven) {
-        writeBack("Text3", q, 3);
+        writeBack(Box::Text3, q, 3);
         switch (m_flow) {
         case FlowMode::InternalOutletGiven:
-            writeBack("Text8", m_state.intPort, 4);
-            writeBack("Text10", estTout, 4);
+            writeBack(Box::Text8, m_state.intPort, 4);
+            writeBack(Box::Text10, estTout, 4);
             break;
         case FlowMode::ExternalOutletGiven:
-            writeBack("Text11", m_state.estPort, 4);
-            writeBack("Text7", intTout, 4);
+            writeBack(Box::Text11, m_state.estPort, 4);
+            writeBack(Box::Text7, intTout, 4);
             break;
         case FlowMode::BothFlowsGiven:
-            writeBack("Text10", estTout, 4);
-            writeBack("Text7", intTout, 4);
+            writeBack(Box::Text10, estTout, 4);
+            writeBack(Box::Text7, intTout, 4);
             break;
         }
     }
@@ -38,15 +38,15 @@ ResultRecord Calculation::results()
     r.Ree = Reynolds(es.Rho, r.estVel, s.dhe, es.Mu);
     r.estDeltaP = toSingle(PerditaCarico(s.wallRough, s.dhe, s.L, r.Ree, es.Rho, r.estVel));
 
-    r.mat = m_form.text("Combo3");
-    r.intfluid = m_form.text("Combo1");
-    r.estfluid = m_form.text("Combo2");
-    r.estpress = textToSingle(m_form.text("Combo5"));
-    r.intpress = textToSingle(m_form.text("Combo4"));
-    r.spe = textToSingle(m_form.text("Text5"));
-    r.dete = textToSingle(m_form.text("Text4"));
-    r.spi = textToSingle(m_form.text("Text2"));
-    r.deti = textToSingle(m_form.text("Text1"));
+    r.mat = m_case.text(Box::Combo3);
+    r.intfluid = m_case.text(Box::Combo1);
+    r.estfluid = m_case.text(Box::Combo2);
+    r.estpress = textToSingle(m_case.text(Box::Combo5));
+    r.intpress = textToSingle(m_case.text(Box::Combo4));
+    r.spe = textToSingle(m_case.text(Box::Text5));
+    r.dete = textToSingle(m_case.text(Box::Text4));
+    r.spi = textToSingle(m_case.text(Box::Text2));
+    r.deti = textToSingle(m_case.text(Box::Text1));
 
     r.q = q;
     r.A = A;

@@ -19,6 +19,16 @@ bool apart(double a, double b, float tolerance) { return toSingle(checked(std::f
 
 double mean(double a, double b) { return checked((a + b) / 2); }
 
+// The fixed numbers of the iterations.
+constexpr double kFarTemperature = 10000; // [degC] start of T*: far from any outlet, so a first pass runs
+constexpr double kStartReynolds = 10000; // a solved flow starts where its side's flow turns turbulent
+constexpr double kHalf = 0.5; // a solved outlet starts halfway between the given outlet and its own inlet
+constexpr float kNewCoefficientWeight = 0.8f; // length given: U takes 0.8 of each new coefficient
+constexpr float kSearchStartU = 10; // [W/(m^2 K)] the length search's first guess, a low U: a long first length
+constexpr double kSearchOldWeight = 0.3; // the length search keeps 0.3 of the previous U ...
+constexpr double kSearchNewWeight = 0.7; // ... and takes 0.7 of the new one
+constexpr double kStartDifferenceShare = 0.1; // L3 starts each pass from a tenth of the damped difference
+
 } // namespace
 
 void Calculation::solve()
@@ -60,12 +70,12 @@ void Calculation::solve()
 
 Calculation::Stream Calculation::internalStream()
 {
-    return {true, intTin, intTout, intHin, intHout, tmi, m_state.intPort, hotSign(), "Text8", "Text7"};
+    return {true, intTin, intTout, intHin, intHout, tmi, m_state.intPort, hotSign(), Box::Text8, Box::Text7};
 }
 
 Calculation::Stream Calculation::externalStream()
 {
-    return {false, estTin, estTout, estHin, estHout, tme, m_state.estPort, -hotSign(), "Text11", "Text10"};
+    return {false, estTin, estTout, estHin, estHout, tme, m_state.estPort, -hotSign(), Box::Text11, Box::Text10};
 }
 
 double Calculation::enthalpyAt(const Stream& stream, double t)
@@ -90,15 +100,15 @@ void Calculation::propertiesAtMean(const Stream& stream)
 float Calculation::startFlow(const Stream& stream) const
 {
     const CaseState& s = m_state;
-    return stream.internalSide ? toSingle(checked(m_fluids.intSide.Mu * 10000 / s.diti * s.intArea))
-                               : toSingle(checked(m_fluids.estSide.Mu * 10000 / s.dhe * s.estArea));
+    return stream.internalSide ? toSingle(checked(m_fluids.intSide.Mu * kStartReynolds / s.diti * s.intArea))
+                               : toSingle(checked(m_fluids.estSide.Mu * kStartReynolds / s.dhe * s.estArea));
 }
 
 // L1 and L2: one side's outlet temperature and the other side's flow are given; the given side's
 // flow and the other side's outlet temperature are solved.
 void Calculation::solveLengthOneOutletGiven(const Stream& given, const Stream& solved)
 {
-    solved.Tout = 0.5 * given.Tout + 0.5 * solved.Tin;
+    solved.Tout = kHalf * given.Tout + kHalf * solved.Tin;
     tmi = mean(intTout, intTin);
     tme = mean(estTout, estTin);
     m_fluids.propint(tmi);
@@ -106,12 +116,12 @@ void Calculation::solveLengthOneOutletGiven(const Stream& given, const Stream& s
     given.Hout = enthalpyAt(given, given.Tout);
     given.port = startFlow(given);
     U = overallCoefficient();
-    Unew = 0;
+    float Unew = 0;
     PassCounter outerPasses(kCoefficientPasses);
     while (apart(U, Unew, tolU)) {
         outerPasses.next();
-        updateDampingWeight();
-        double found = 10000;
+        const float relax = damping();
+        double found = kFarTemperature;
         while (apart(solved.Tout, found, tolT)) {
             m_temperaturePasses.next();
             dTml = toSingle(logMeanDifference());
@@ -124,7 +134,7 @@ void Calculation::solveLengthOneOutletGiven(const Stream& given, const Stream& s
         given.port = toSingle(checked(duty / (given.gives * (given.Hin - given.Hout))));
         propertiesAtMean(solved);
         Unew = overallCoefficient();
-        relaxCoefficient();
+        relaxCoefficient(Unew);
     }
     dTml = toSingle(logMeanDifference());
     q = dutyFromCoefficient();
@@ -143,7 +153,7 @@ void Calculation::solveLengthBothFlowsGiven()
     m_fluids.propint(tmi);
     m_fluids.propest(tme);
     U = overallCoefficient();
-    Unew = 0;
+    float Unew = 0;
 
     // Start from the difference that would carry the largest duty the smaller stream allows.
     const double ci = checked(m_state.intPort * m_fluids.intSide.Cp);
@@ -156,8 +166,8 @@ void Calculation::solveLengthBothFlowsGiven()
     while (apart(U, Unew, tolU)) {
         outerPasses.next();
         double previous = 0;
-        updateDampingWeight();
-        dTml = toSingle(relax * dTml * 0.1);
+        const float relax = damping();
+        dTml = toSingle(relax * dTml * kStartDifferenceShare);
         // At least one pass, also when the start difference is already within the tolerance.
         do {
             m_temperaturePasses.next();
@@ -172,7 +182,7 @@ void Calculation::solveLengthBothFlowsGiven()
         propertiesAtMean(internal);
         propertiesAtMean(external);
         Unew = overallCoefficient();
-        relaxCoefficient();
+        relaxCoefficient(Unew);
     }
     q = duty;
 }
@@ -204,16 +214,17 @@ void Calculation::solveCapacityBothFlowsGiven()
     propertiesAtMean(external);
     checkCapacity();
     dTml = toSingle(logMeanDifference());
-    writeBack("Text10", estTout, 4);
-    writeBack("Text7", intTout, 4);
+    writeBack(Box::Text10, estTout, 4);
+    writeBack(Box::Text7, intTout, 4);
 }
 
 // The length that carries the given capacity, with the mean temperatures held.
 void Calculation::searchLength()
 {
     CaseState& s = m_state;
-    U = 10;
-    A = checked(q / 10 / dTml * 1000);
+    U = kSearchStartU;
+    float Unew = 0;
+    A = checked(q / kSearchStartU / dTml * 1000);
     s.L = checked(A / s.pigreco / s.deti);
     PassCounter passes(kCoefficientPasses);
     while (apart(U, Unew, tolU)) {
@@ -221,9 +232,9 @@ void Calculation::searchLength()
         Unew = overallCoefficient();
         A = checked(q / Unew / dTml * 1000);
         s.L = checked(A / s.pigreco / s.deti);
-        U = toSingle(0.3 * U + 0.7 * Unew);
+        U = toSingle(kSearchOldWeight * U + kSearchNewWeight * Unew);
     }
-    writeBack("Text12", s.L, 3);
+    writeBack(Box::Text12, s.L, 3);
 }
 
 void Calculation::checkSolution() const
@@ -247,13 +258,17 @@ float Calculation::overallCoefficient()
     return toSingle(Coeffscambio(m_state, m_fluids, m_state.diti, m_state.deti, m_state.dhe, m_state.L, tmi, tme));
 }
 
-void Calculation::relaxCoefficient() { U = checked((1 - 0.8f) * U + 0.8f * Unew); }
-
-void Calculation::updateDampingWeight()
+void Calculation::relaxCoefficient(float Unew)
 {
-    relax = xxtt(m_state, m_fluids, U, A);
-    if (dampingWeight(kMaxNtu) > relax)
+    U = checked((1 - kNewCoefficientWeight) * U + kNewCoefficientWeight * Unew);
+}
+
+float Calculation::damping()
+{
+    const float relax = xxtt(m_state, m_fluids, U, A);
+    if (vorlan::dampingWeight(kMaxNtu) > relax)
         throw CalcError("NTU of the smaller stream above " + numberToText(kMaxNtu), msg::NtuTooHigh);
+    return relax;
 }
 
 void Calculation::checkCapacity()
@@ -265,14 +280,14 @@ void Calculation::checkCapacity()
             "the capacity reaches the largest duty of " + numberToText(limit) + " kW", msg::CapacityTooHigh);
 }
 
-void Calculation::writeBack(const char* box, float value, int decimals)
+void Calculation::writeBack(Box box, float value, int decimals)
 {
-    m_form.setText(box, numberToText(roundHalfEven(value, decimals)));
+    m_writeBacks.push_back({box, numberToText(roundHalfEven(value, decimals))});
 }
 
-void Calculation::writeBack(const char* box, double value, int decimals)
+void Calculation::writeBack(Box box, double value, int decimals)
 {
-    m_form.setText(box, numberToText(roundHalfEven(value, decimals)));
+    m_writeBacks.push_back({box, numberToText(roundHalfEven(value, decimals))});
 }
 
 } // namespace vorlan

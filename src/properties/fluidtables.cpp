@@ -2,10 +2,15 @@
 
 namespace vorlan {
 
-FluidTables::FluidTables(const FormView& form, std::string dataFolder)
-    : m_form(form)
-    , m_dataFolder(std::move(dataFolder))
+FluidTables::FluidTables(std::string dataFolder)
+    : m_dataFolder(std::move(dataFolder))
 { }
+
+void FluidTables::setPressures(std::string internal, std::string external)
+{
+    m_intPressure = std::move(internal);
+    m_estPressure = std::move(external);
+}
 
 std::string FluidTables::fluidPath(const std::string& fluido) const { return m_dataFolder + "/" + fluido + ".dat"; }
 
@@ -23,8 +28,5 @@ double FluidTables::propHest(double tt) { return estSide.enthalpy(tt, estPressur
 
 double FluidTables::trovatint(double hh) { return intSide.temperatureAt(hh, intPressure()); }
 double FluidTables::trovatest(double hh) { return estSide.temperatureAt(hh, estPressure()); }
-
-std::string FluidTables::intPressure() const { return m_form.text("Combo4"); }
-std::string FluidTables::estPressure() const { return m_form.text("Combo5"); }
 
 } // namespace vorlan

@@ -2,19 +2,22 @@
 
 #include <string>
 
-#include "platform/formview.h"
 #include "properties/fluidside.h"
 
 namespace vorlan {
 
 /**
  * The two fluid tables of the exchanger with their loaders and lookups: "int" is the fluid in
- * the internal pipe, whose pressure is the text of Combo4; "est" the fluid in the annulus, whose
- * pressure is the text of Combo5. Tables are read from the data folder as <fluid name>.dat.
+ * the internal pipe, "est" the fluid in the annulus. Tables are read from the data folder as
+ * <fluid name>.dat. Every lookup converts its side's pressure text again, as the window's pressure
+ * box would be re-read.
  */
 class FluidTables {
 public:
-    FluidTables(const FormView& form, std::string dataFolder);
+    explicit FluidTables(std::string dataFolder);
+
+    /** The texts of the two pressure boxes [bar] that the lookups select their blocks with. */
+    void setPressures(std::string internal, std::string external);
 
     FluidSide intSide;
     FluidSide estSide;
@@ -39,13 +42,14 @@ public:
     /** Path of the named fluid's file in the data folder. */
     std::string fluidPath(const std::string& fluido) const;
 
-    /** The texts of the pressure boxes, Combo4 and Combo5 [bar]. */
-    std::string intPressure() const;
-    std::string estPressure() const;
+    /** The pressure texts [bar] of the internal and external side. */
+    const std::string& intPressure() const { return m_intPressure; }
+    const std::string& estPressure() const { return m_estPressure; }
 
 private:
-    const FormView& m_form;
     std::string m_dataFolder;
+    std::string m_intPressure;
+    std::string m_estPressure;
 };
 
 } // namespace vorlan

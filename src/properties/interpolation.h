@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorlan {
@@ -21,13 +21,13 @@ double Log10(double x);
  */
 class SelectedPressure {
 public:
-    explicit SelectedPressure(std::string text)
-        : m_text(std::move(text))
+    explicit SelectedPressure(std::string_view text)
+        : m_text(text)
     { }
     float value();
 
 private:
-    std::string m_text;
+    std::string_view m_text; // the pressure box's text, which outlives the lookup
     bool m_converted = false;
     float m_value = 0;
 };

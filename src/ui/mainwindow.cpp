@@ -22,8 +22,6 @@ namespace vorlan {
 
 namespace {
 
-constexpr char kOptionsPrefix[] = "Form2.";
-
 // Screen positions [pixels]: the main window at the left, results and guide just to its right.
 constexpr QPoint kMainWindowPosition(30, 76);
 constexpr QPoint kSecondaryWindowPosition(541, 56);
@@ -43,7 +41,7 @@ MainWindow::MainWindow(std::string dataFolder, QString guideFolder, MessageHandl
     , m_ui(std::make_unique<Ui::Form1>())
     , m_dataFolder(std::move(dataFolder))
     , m_guideFolder(std::move(guideFolder))
-    , m_core(*this, m_dataFolder)
+    , m_core(m_dataFolder)
     , m_showMessage(showMessage ? std::move(showMessage) : messageBoxHandler(this))
 {
     m_ui->setupUi(this);
@@ -101,14 +99,10 @@ void MainWindow::startUp()
         option->setChecked(true);
 
     setComboText(m_ui->Combo3, "");
-    try {
-        m_core.materials.dbmateriale(m_dataFolder);
-    } catch (const CalcError&) {
-        // The program starts without materials; a calculation then reports "Invalid data".
-        m_core.materials = Materials {};
+    // Without materials the program still starts; a calculation then reports "Invalid data".
+    if (!m_core.materialsError().empty())
         message(QMessageBox::Warning, msg::Title,
             QString(msg::MaterialsUnreadable) + fromStd(m_dataFolder) + "/condmat.dat");
-    }
     for (const std::string& name : m_core.materials.names())
         m_ui->Combo3->addItem(fromStd(name));
     setComboText(m_ui->Combo3, "");
@@ -196,7 +190,8 @@ void MainWindow::fillPressureList(bool internalSide)
 
 void MainWindow::calculate()
 {
-    const CalcOutcome outcome = m_core.Command1_Click();
+    const CalcOutcome outcome = m_core.Command1_Click(snapshot());
+    applyWriteBacks(outcome.writeBacks);
     if (!outcome.record) {
         message(QMessageBox::Warning, msg::Title, fromStd(outcome.message));
         return;
@@ -269,33 +264,48 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-std::string MainWindow::text(std::string_view control) const
+QLineEdit* MainWindow::lineEdit(Box box) const
 {
-    const QString name = fromStd(control);
-    if (name.startsWith(kOptionsPrefix)) {
-        const QString box = name.mid(qsizetype(std::size(kOptionsPrefix) - 1));
-        return ensureOptions()->box(box.toUtf8().constData())->text().toStdString();
+    if (box == Box::Form2Text1 || box == Box::Form2Text2)
+        return ensureOptions()->box(box == Box::Form2Text1 ? "Text1" : "Text2");
+    auto* widget = findChild<QLineEdit*>(fromStd(nameOf(box)));
+    if (widget == nullptr)
+        throw std::logic_error("the main window has no text box " + std::string(nameOf(box)));
+    return widget;
+}
+
+QComboBox* MainWindow::combo(Box box) const
+{
+    auto* widget = findChild<QComboBox*>(fromStd(nameOf(box)));
+    if (widget == nullptr)
+        throw std::logic_error("the main window has no combo box " + std::string(nameOf(box)));
+    return widget;
+}
+
+CaseSnapshot MainWindow::snapshot() const
+{
+    CaseSnapshot snapshot;
+    for (std::size_t i = 0; i < kBoxCount; ++i) {
+        const auto box = static_cast<Box>(i);
+        snapshot.setText(box, (isComboBox(box) ? combo(box)->currentText() : lineEdit(box)->text()).toStdString());
     }
-    if (const auto* box = findChild<QLineEdit*>(name))
-        return box->text().toStdString();
-    if (const auto* combo = findChild<QComboBox*>(name))
-        return combo->currentText().toStdString();
-    return {};
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+        const auto option = static_cast<Option>(i);
+        const auto* button = findChild<QRadioButton*>(fromStd(nameOf(option)));
+        if (button == nullptr)
+            throw std::logic_error("the main window has no option button " + std::string(nameOf(option)));
+        snapshot.setSelected(option, button->isChecked());
+    }
+    return snapshot;
 }
 
-void MainWindow::setText(std::string_view control, std::string_view text)
+void MainWindow::applyWriteBacks(const std::vector<WriteBack>& writeBacks)
 {
-    if (auto* box = findChild<QLineEdit*>(fromStd(control)))
-        box->setText(fromStd(text));
+    for (const WriteBack& writeBack : writeBacks)
+        lineEdit(writeBack.box)->setText(fromStd(writeBack.text));
 }
 
-bool MainWindow::isSelected(std::string_view option) const
-{
-    const auto* button = findChild<QRadioButton*>(fromStd(option));
-    return button != nullptr && button->isChecked();
-}
-
-CaseContents MainWindow::caseContents() const { return caseFromForm(*this); }
+CaseContents MainWindow::caseContents() const { return caseFromSnapshot(snapshot()); }
 
 bool MainWindow::openCase(const QString& path)
 {
@@ -322,11 +332,10 @@ bool MainWindow::openCase(const QString& path)
         setComboText(internalSide ? m_ui->Combo4 : m_ui->Combo5, saved(internalSide ? "Combo4" : "Combo5"));
     }
     for (const auto& [control, text] : contents.texts) {
-        if (control.starts_with("Text"))
-            setText(control, text);
+        const Box box = boxNamed(control);
+        if (!isComboBox(box))
+            lineEdit(box)->setText(fromStd(text));
     }
-    ensureOptions()->box("Text1")->setText(saved("Form2.Text1"));
-    ensureOptions()->box("Text2")->setText(saved("Form2.Text2"));
     return true;
 }
 

@@ -8,7 +8,6 @@
 
 #include "calc/casefile.h"
 #include "calc/exchanger.h"
-#include "platform/formview.h"
 #include "ui/messagehandler.h"
 
 class QComboBox;
@@ -31,7 +30,7 @@ class ResultsWindow;
  * pressures and temperatures, which quantity of each side is given, length or capacity, and the
  * configuration. It owns the calculation's state and the secondary windows.
  */
-class MainWindow : public QMainWindow, private FormView {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -49,6 +48,8 @@ public:
 
     /** The case as the window holds it, fouling factors included. */
     CaseContents caseContents() const;
+    /** The texts of the case's boxes and the selected options, as Calculate reads them. */
+    CaseSnapshot snapshot() const;
     /** Restores a saved case without calculating; false (window unchanged) when the file cannot be read. */
     bool openCase(const QString& path);
     /** Saves the case; false when the file cannot be written (an existing file is kept). */
@@ -66,9 +67,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    std::string text(std::string_view control) const override;
-    void setText(std::string_view control, std::string_view text) override;
-    bool isSelected(std::string_view option) const override;
+    /** The box of the window or of the Options dialog that shows the named box of a case. */
+    QLineEdit* lineEdit(Box box) const;
+    QComboBox* combo(Box box) const;
+    void applyWriteBacks(const std::vector<WriteBack>& writeBacks);
 
     void startUp();
     void connectModeRules();

@@ -8,7 +8,6 @@
 
 #include "calc/exchanger.h"
 #include "platform/appdir.h"
-#include "platform/memoryform.h"
 #include "platform/messages.h"
 #include "platform/numbertext.h"
 #include "support/watercase.h"
@@ -47,19 +46,6 @@ void expectFinite(const ResultRecord& r)
         EXPECT_TRUE(std::isfinite(value));
 }
 
-/** A form that keeps the texts the calculation writes back. */
-class WatchedForm : public MemoryForm {
-public:
-    void setText(std::string_view control, std::string_view text) override
-    {
-        MemoryForm::setText(control, text);
-        if (watching)
-            written.emplace_back(text);
-    }
-    bool watching = false;
-    std::vector<std::string> written;
-};
-
 class BadInput : public ::testing::TestWithParam<test::Mode> { };
 
 TEST_P(BadInput, EveryVariantEndsWithAResultOrAMessage)
@@ -77,16 +63,14 @@ TEST_P(BadInput, EveryVariantEndsWithAResultOrAMessage)
     }
 
     int solved = 0;
+    Exchanger exchanger(dataFolder);
     for (const auto& [box, text] : variants) {
-        WatchedForm form;
+        CaseSnapshot form;
         test::describeWaterCase(form, GetParam());
         form.setText(box, text);
-        Exchanger exchanger(form, dataFolder);
-        exchanger.materials.dbmateriale(dataFolder);
 
-        form.watching = true;
         const auto start = std::chrono::steady_clock::now();
-        const CalcOutcome outcome = exchanger.Command1_Click();
+        const CalcOutcome outcome = exchanger.Command1_Click(form);
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         const std::string variant = box + " = \"" + text.substr(0, 20) + "\"";
         EXPECT_LT(seconds, 5) << variant;
@@ -96,8 +80,8 @@ TEST_P(BadInput, EveryVariantEndsWithAResultOrAMessage)
         } else {
             EXPECT_TRUE(kMessages.contains(outcome.message)) << variant << ": " << outcome.message;
         }
-        for (const std::string& shown : form.written)
-            EXPECT_TRUE(std::isfinite(textToDouble(shown))) << variant << ": wrote " << shown;
+        for (const WriteBack& shown : outcome.writeBacks)
+            EXPECT_TRUE(std::isfinite(textToDouble(shown.text))) << variant << ": wrote " << shown.text;
     }
     EXPECT_GT(solved, 0); // the boxes a mode does not read leave it solvable
 }

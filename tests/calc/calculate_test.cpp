@@ -7,7 +7,6 @@
 
 #include "calc/exchanger.h"
 #include "platform/appdir.h"
-#include "platform/memoryform.h"
 #include "platform/messages.h"
 #include "platform/numbertext.h"
 #include "support/tempfolder.h"
@@ -18,7 +17,7 @@ namespace {
 
 using test::Mode;
 
-void describeCase(MemoryForm& form, Mode mode, const char* fluid = "Water")
+void describeCase(CaseSnapshot& form, Mode mode, const char* fluid = "Water")
 {
     test::describeWaterCase(form, mode, fluid);
 }
@@ -30,19 +29,23 @@ protected:
     void useDataFolder(const std::string& folder)
     {
         dataFolder = folder;
-        exchanger = std::make_unique<Exchanger>(form, folder);
-        exchanger->materials.dbmateriale(folder);
+        exchanger = std::make_unique<Exchanger>(folder);
     }
 
-    CalcOutcome run() { return exchanger->Command1_Click(); }
+    /** Calculates the case in form and writes the solved values back into it, as the window would. */
+    CalcOutcome run()
+    {
+        CalcOutcome outcome = exchanger->Command1_Click(form);
+        form.apply(outcome.writeBacks);
+        return outcome;
+    }
     std::string messageOf() { return run().message; }
 
     /** Specific enthalpy [kJ/kg] of a shipped fluid at 1 bar from a fresh table. */
     double enthalpy(const char* fluid, double t)
     {
-        MemoryForm pressureOnly;
-        pressureOnly.setText("Combo4", "1");
-        FluidTables tables(pressureOnly, dataFolder);
+        FluidTables tables(dataFolder);
+        tables.setPressures("1", "1");
         tables.dbpropint(fluid);
         return tables.propHint(t);
     }
@@ -62,7 +65,7 @@ protected:
     }
 
     std::string dataFolder;
-    MemoryForm form;
+    CaseSnapshot form;
     std::unique_ptr<Exchanger> exchanger;
 };
 

@@ -102,10 +102,23 @@ TEST(CaseFile, RefusesWhatIsNotAValidCaseNamingTheKey)
 
 TEST(CaseFile, KeysOfTheWrittenBackBoxes)
 {
-    EXPECT_EQ(caseKeyOf("Text3"), "exchanger.capacity");
-    EXPECT_EQ(caseKeyOf("Text8"), "internalPipe.massFlow");
-    EXPECT_EQ(caseKeyOf("Text10"), "externalPipe.outletTemperature");
-    EXPECT_EQ(caseKeyOf("Option1"), "");
+    EXPECT_EQ(caseKeyOf(Box::Text3), "exchanger.capacity");
+    EXPECT_EQ(caseKeyOf(Box::Text8), "internalPipe.massFlow");
+    EXPECT_EQ(caseKeyOf(Box::Text10), "externalPipe.outletTemperature");
+    EXPECT_EQ(caseKeyOf(Box::Form2Text2), "options.externalFouling");
+}
+
+TEST(CaseSnapshot, UnknownControlNamesFailLoudly)
+{
+    CaseSnapshot snapshot;
+    snapshot.setText("Form2.Text1", "0,0001");
+    EXPECT_EQ(snapshot.text(Box::Form2Text1), "0,0001");
+    EXPECT_THROW(snapshot.setText("Text13", "1"), std::invalid_argument);
+    EXPECT_THROW(snapshot.text("combo1"), std::invalid_argument); // names are case-sensitive
+    EXPECT_THROW(snapshot.isSelected("Option9"), std::invalid_argument);
+    EXPECT_THROW(snapshot.setSelected("Text1"), std::invalid_argument);
+    for (std::size_t i = 0; i < kBoxCount; ++i)
+        EXPECT_EQ(boxNamed(nameOf(static_cast<Box>(i))), static_cast<Box>(i));
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "platform/calcerror.h"
-#include "platform/memoryform.h"
 #include "support/tempfolder.h"
 
 namespace vorlan {
@@ -53,11 +52,11 @@ TEST(DimensionlessGroups, FormulasAndUnits)
 class OverallCoefficient : public ::testing::Test {
 protected:
     OverallCoefficient()
-        : fluids(form, folder.path())
+        : fluids(folder.path())
     {
         folder.write("Flat.dat", "-100,1,1000,4,0.6,0.001,-400\r\n300,1,1000,4,0.6,0.001,1200\r\n");
-        form.setText("Combo4", "1");
-        form.setText("Combo5", "1");
+        fluids.setPressures("1", fluids.estPressure());
+        fluids.setPressures(fluids.intPressure(), "1");
         fluids.dbpropint("Flat");
         fluids.dbpropest("Flat");
         fluids.propint(50);
@@ -78,7 +77,6 @@ protected:
     }
 
     test::TempFolder folder;
-    MemoryForm form;
     FluidTables fluids;
     CaseState state;
 };

@@ -7,7 +7,6 @@
 #include "correlations/dtml.h"
 #include "correlations/exchangerlimits.h"
 #include "platform/calcerror.h"
-#include "platform/memoryform.h"
 #include "support/tempfolder.h"
 
 namespace vorlan {
@@ -25,17 +24,16 @@ std::string rowsOf(std::initializer_list<std::pair<int, double>> rows)
 class Kernels : public ::testing::Test {
 protected:
     Kernels()
-        : fluids(form, folder.path())
+        : fluids(folder.path())
     {
         folder.write(
             "Three blocks.dat", rowsOf({{0, 1}, {10, 1}, {20, 1}, {5, 2}, {15, 2}, {25, 2}, {-5, 5}, {30, 5}}));
         folder.write("Steps.dat", rowsOf({{0, 1}, {100, 1}}));
-        form.setText("Combo4", "1");
-        form.setText("Combo5", "1");
+        fluids.setPressures("1", fluids.estPressure());
+        fluids.setPressures(fluids.intPressure(), "1");
     }
 
     test::TempFolder folder;
-    MemoryForm form;
     FluidTables fluids;
     CaseState state;
 };
@@ -53,8 +51,8 @@ TEST_F(Kernels, RiduciVettoriKeepsEachSidesSelectedBlock)
     for (const auto& row : rows) {
         fluids.dbpropint("Three blocks");
         fluids.dbpropest("Three blocks");
-        form.setText("Combo4", row.pressure);
-        form.setText("Combo5", "2");
+        fluids.setPressures(row.pressure, fluids.estPressure());
+        fluids.setPressures(fluids.intPressure(), "2");
         RiduciVettori(fluids);
         EXPECT_EQ(fluids.intSide.Tab.T, row.temperatures) << row.pressure;
         EXPECT_EQ(fluids.intSide.Tab.H.size(), row.temperatures.size());
@@ -64,14 +62,14 @@ TEST_F(Kernels, RiduciVettoriKeepsEachSidesSelectedBlock)
 
     fluids.dbpropint("Steps");
     fluids.dbpropest("Steps");
-    form.setText("Combo5", "1");
-    form.setText("Combo4", "1");
+    fluids.setPressures(fluids.intPressure(), "1");
+    fluids.setPressures("1", fluids.estPressure());
     RiduciVettori(fluids);
     EXPECT_EQ(fluids.intSide.Tab.T.size(), 2u); // one pressure: all rows stay
 
     for (const char* pressure : {"3", "abc", ""}) {
         fluids.dbpropint("Three blocks");
-        form.setText("Combo4", pressure);
+        fluids.setPressures(pressure, fluids.estPressure());
         EXPECT_THROW(RiduciVettori(fluids), CalcError) << pressure;
     }
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/calcerror.h"
-#include "platform/memoryform.h"
 #include "properties/fluidtables.h"
 #include "properties/pressurelist.h"
 #include "support/tempfolder.h"
@@ -107,8 +106,7 @@ TEST(FluidTables, NameIsUsedVerbatimAndSidesAreIndependent)
     test::TempFolder folder;
     folder.write("Methanol.dat", recordsText(2));
     folder.write("Methanol 40%.dat", recordsText(5));
-    MemoryForm form;
-    FluidTables fluids(form, folder.path());
+    FluidTables fluids(folder.path());
 
     fluids.dbpropint("Methanol 40%");
     fluids.dbpropest("Methanol");

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "platform/calcerror.h"
-#include "platform/memoryform.h"
 #include "properties/fluidtables.h"
 #include "properties/interpolation.h"
 #include "support/tempfolder.h"
@@ -24,31 +23,30 @@ constexpr char kTwoBlocks[] = "0,1,1000,4,0.5,0.004,0\r\n"
 class Lookups : public ::testing::Test {
 protected:
     Lookups()
-        : fluids(form, folder.path())
+        : fluids(folder.path())
     {
         folder.write("Two blocks.dat", kTwoBlocks);
         folder.write("Decades.dat", "10,1,1,1,1,1,10\r\n20,1,1,1,1,1,20\r\n30,1,1,1,1,1,30\r\n40,1,1,1,1,1,40\r\n");
         folder.write("One row.dat", "10,1,1,1,1,0.005,10\r\n");
         fluids.dbpropint("Two blocks");
         fluids.dbpropest("Two blocks");
-        form.setText("Combo4", "1");
-        form.setText("Combo5", "1");
+        fluids.setPressures("1", fluids.estPressure());
+        fluids.setPressures(fluids.intPressure(), "1");
     }
 
     test::TempFolder folder;
-    MemoryForm form;
     FluidTables fluids;
 };
 
 TEST_F(Lookups, SegmentSearchFollowsTheSelectedPressureBlock)
 {
-    form.setText("Combo4", "2");
+    fluids.setPressures("2", fluids.estPressure());
     EXPECT_NEAR(fluids.propHint(60), 50 + 40 * 10, 1e-3); // rows 3-4
-    form.setText("Combo4", "1");
+    fluids.setPressures("1", fluids.estPressure());
     EXPECT_NEAR(fluids.propHint(75), 100 + 25 * 6, 1e-3); // rows 1-2
     EXPECT_NEAR(fluids.propHint(100), 100 * 2, 1e-3); // end of the block: extrapolated along rows 0-1
     EXPECT_NEAR(fluids.propHint(-10), -10 * 2, 1e-3); // below the table: rows 0-1 as well
-    form.setText("Combo4", "5");
+    fluids.setPressures("5", fluids.estPressure());
     EXPECT_NEAR(fluids.propHint(60), 60 * 2, 1e-3); // pressure not in the table: rows 0-1
 }
 
@@ -61,7 +59,7 @@ TEST_F(Lookups, BulkPropertiesOnARowAreThatRowsValues)
     EXPECT_EQ(fluids.intSide.Mu, 0.002);
     EXPECT_EQ(fluids.estSide.Rho, 0); // the other side's state is untouched
 
-    form.setText("Combo5", "2");
+    fluids.setPressures(fluids.intPressure(), "2");
     fluids.propest(60);
     EXPECT_NEAR(fluids.estSide.Rho, 990 - 40 * 0.5, 1e-3);
     EXPECT_NEAR(fluids.estSide.Mu, 0.003 - 40 * 0.00002625, 1e-6);
@@ -94,13 +92,13 @@ TEST_F(Lookups, ValueWithinSingleRoundingOfASegmentTopMatchesNoSegment)
 
 TEST_F(Lookups, WallViscosityIsHeldToTheTableEnds)
 {
-    form.setText("Combo4", "2");
+    fluids.setPressures("2", fluids.estPressure());
     fluids.dbpropint("Decades");
     fluids.intSide.Tab.Mu = {0.004, 0.003, 0.002, 0.001};
     EXPECT_EQ(fluids.propviscpari(-50), 0.004);
     EXPECT_EQ(fluids.propviscpari(40), 0.001); // the last row itself
     EXPECT_EQ(fluids.propviscpari(400), 0.001);
-    form.setText("Combo4", "1");
+    fluids.setPressures("1", fluids.estPressure());
     EXPECT_NEAR(fluids.propviscpari(25), 0.0025, 1e-9);
 
     fluids.dbpropint("One row");
@@ -113,10 +111,10 @@ TEST_F(Lookups, WallViscosityIsHeldToTheTableEnds)
 
 TEST_F(Lookups, InverseLookupMapsTheLastEnthalpyToTheLastSegment)
 {
-    form.setText("Combo4", "2");
+    fluids.setPressures("2", fluids.estPressure());
     EXPECT_NEAR(fluids.trovatint(850), 100, 1e-4);
     EXPECT_NEAR(fluids.trovatint(450), 60, 1e-4);
-    form.setText("Combo4", "1");
+    fluids.setPressures("1", fluids.estPressure());
     // 400 closes the 1 bar block but not the table: treated as unmatched, rows 0-1.
     EXPECT_NEAR(fluids.trovatint(400), 400 * 0.5, 1e-3);
     EXPECT_NEAR(fluids.trovatint(250), 75, 1e-4);
@@ -125,15 +123,14 @@ TEST_F(Lookups, InverseLookupMapsTheLastEnthalpyToTheLastSegment)
 TEST_F(Lookups, UnusablePressureOrTableIsAnError)
 {
     for (const char* text : {"", "abc", "1.0", "1,0,0"}) {
-        form.setText("Combo4", text);
+        fluids.setPressures(text, fluids.estPressure());
         EXPECT_THROW(fluids.propint(20), CalcError) << text;
     }
-    form.setText("Combo4", "1,0");
+    fluids.setPressures("1,0", fluids.estPressure());
     EXPECT_NO_THROW(fluids.propint(20));
 
-    MemoryForm otherForm;
-    otherForm.setText("Combo4", "1");
-    FluidTables empty(otherForm, folder.path());
+    FluidTables empty(folder.path());
+    empty.setPressures("1", "1");
     EXPECT_THROW(empty.propint(20), CalcError);
     EXPECT_THROW(empty.propviscpari(20), CalcError);
     EXPECT_THROW(empty.trovatint(20), CalcError);

@@ -7,7 +7,6 @@
 #include <set>
 
 #include "platform/appdir.h"
-#include "platform/memoryform.h"
 #include "properties/fluidlist.h"
 #include "properties/fluidtables.h"
 #include "properties/materials.h"
@@ -64,9 +63,8 @@ INSTANTIATE_TEST_SUITE_P(DataFolder, ShippedFluid, ::testing::ValuesIn(kShippedF
 
 TEST(ShippedData, WaterAt20DegreesAnd1BarMatchesHandbookValues)
 {
-    MemoryForm form;
-    form.setText("Combo4", "1");
-    FluidTables fluids(form, kDataFolder);
+    FluidTables fluids(kDataFolder);
+    fluids.setPressures("1", "1");
     fluids.dbpropint("Water");
     fluids.propint(20);
     // IAPWS-95 and IAPWS 2008 at 20 degC, 0.1 MPa: 998.21 kg/m^3, 1.0016e-3 Pa s.

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/memoryform.h"
+#include "calc/casesnapshot.h"
 
 namespace vorlan::test {
 
@@ -49,7 +49,7 @@ inline std::vector<std::pair<std::string, std::string>> waterCase(const std::str
 }
 
 /** Puts the water case into a form, counter-current, with the option buttons of the mode. */
-inline void describeWaterCase(MemoryForm& form, Mode mode, const std::string& fluid = "Water")
+inline void describeWaterCase(CaseSnapshot& form, Mode mode, const std::string& fluid = "Water")
 {
     for (const auto& [box, text] : waterCase(fluid))
         form.setText(box, text);
