@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calc/casesnapshot.h"
+#include "calc/exchanger.h"
 #include "calc/resultrecord.h"
 #include "platform/passcounter.h"
 #include "properties/casestate.h"
@@ -28,6 +29,8 @@ public:
     void solve();
     /** Velocities, Reynolds numbers and pressure drops of the solved case, with the inputs. */
     ResultRecord results();
+    /** The passes the iterations have made so far. */
+    IterationPasses passes() const { return {m_coefficientPasses, m_temperaturePasses.passes()}; }
 
 private:
     enum class FlowMode { InternalOutletGiven, ExternalOutletGiven, BothFlowsGiven };
@@ -104,7 +107,9 @@ private:
     // thousand temperature passes in all at NTU 20), so that a case that never settles ends within
     // seconds: each coefficient pass evaluates the film coefficients six times.
     static constexpr long kCoefficientPasses = 10'000;
-    PassCounter m_temperaturePasses {2'000'000}; // all temperature iterations of the calculation
+    // all temperature iterations of the calculation
+    PassCounter m_temperaturePasses {"outlet-temperature iteration", 2'000'000};
+    long m_coefficientPasses = 0; // all coefficient passes and length-search passes
 };
 
 } // namespace vorlan

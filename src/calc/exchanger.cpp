@@ -22,11 +22,12 @@ CalcOutcome Exchanger::Command1_Click(const CaseSnapshot& snapshot)
 {
     inizializza(state, fluids);
     CalcOutcome outcome;
+    std::optional<Calculation> calculation;
     try {
-        Calculation calculation(snapshot, fluids, materials, state, outcome.writeBacks);
-        calculation.readCase();
-        calculation.solve();
-        outcome.record = calculation.results();
+        calculation.emplace(snapshot, fluids, materials, state, outcome.writeBacks);
+        calculation->readCase();
+        calculation->solve();
+        outcome.record = calculation->results();
     } catch (const CalcError& error) {
         outcome.message = error.message();
         outcome.detail = error.what();
@@ -34,6 +35,8 @@ CalcOutcome Exchanger::Command1_Click(const CaseSnapshot& snapshot)
         outcome.message = msg::InvalidData;
         outcome.detail = error.what();
     }
+    if (calculation)
+        outcome.passes = calculation->passes();
     return outcome;
 }
 

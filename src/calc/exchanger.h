@@ -12,6 +12,13 @@
 
 namespace vorlan {
 
+/** How many passes a calculation's iterations made: coefficient and length-search passes, and outlet-temperature
+ * passes. */
+struct IterationPasses {
+    long coefficient = 0;
+    long temperature = 0;
+};
+
 /**
  * How a press of Calculate ended: the values written back, in the order they were written (also
  * those written before a failure, which stay in the window), then the result record or the
@@ -22,6 +29,7 @@ struct CalcOutcome {
     std::optional<ResultRecord> record;
     std::string message; ///< the message box text when there is no record
     std::string detail; ///< what exactly failed, for diagnostics
+    IterationPasses passes; ///< for convergence studies; not shown
 };
 
 /**

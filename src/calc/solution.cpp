@@ -117,17 +117,21 @@ void Calculation::solveLengthOneOutletGiven(const Stream& given, const Stream& s
     given.port = startFlow(given);
     U = overallCoefficient();
     float Unew = 0;
-    PassCounter outerPasses(kCoefficientPasses);
+    PassCounter outerPasses("coefficient iteration", kCoefficientPasses);
     while (apart(U, Unew, tolU)) {
-        outerPasses.next();
+        outerPasses.next(std::fabs(U - Unew));
+        m_coefficientPasses++;
         const float relax = damping();
         double found = kFarTemperature;
         while (apart(solved.Tout, found, tolT)) {
-            m_temperaturePasses.next();
+            m_temperaturePasses.next(std::fabs(solved.Tout - found));
             dTml = toSingle(logMeanDifference());
             const float duty = dutyFromCoefficient();
             found = temperatureAt(solved, solved.Hin - solved.gives * checked(duty / solved.port));
-            solved.Tout = checked((1 - relax) * solved.Tout + relax * found);
+            // The weights in double precision, so that they add up to one: rounding 1 - relax to
+            // single moves the update's fixed point away from T* by more than the tolerance once
+            // relax is small (high NTU), and the iteration would never end.
+            solved.Tout = checked((1.0 - relax) * solved.Tout + relax * found);
         }
         solved.Hout = enthalpyAt(solved, solved.Tout);
         const float duty = toSingle(solved.gives * (solved.Hin - solved.Hout) * solved.port);
@@ -162,22 +166,25 @@ void Calculation::solveLengthBothFlowsGiven()
     dTml = toSingle(checked(cmin * (internal.gives * (intTin - estTin)) / checked(U * A) * 1000));
 
     float duty = 0;
-    PassCounter outerPasses(kCoefficientPasses);
+    PassCounter outerPasses("coefficient iteration", kCoefficientPasses);
     while (apart(U, Unew, tolU)) {
-        outerPasses.next();
+        outerPasses.next(std::fabs(U - Unew));
+        m_coefficientPasses++;
         double previous = 0;
         const float relax = damping();
+        // relax * dTml is a product of two singles; the tenth is applied in double, the result stored in single.
         dTml = toSingle(relax * dTml * kStartDifferenceShare);
         // At least one pass, also when the start difference is already within the tolerance.
         do {
-            m_temperaturePasses.next();
+            m_temperaturePasses.next(std::fabs(dTml - previous));
             duty = dutyFromCoefficient();
             intHout = intHin - internal.gives * checked(duty / m_state.intPort);
             estHout = estHin - external.gives * checked(duty / m_state.estPort);
             intTout = m_fluids.trovatint(intHout);
             estTout = m_fluids.trovatest(estHout);
             previous = logMeanDifference();
-            dTml = toSingle(checked((1 - relax) * dTml + relax * previous));
+            // As in L1 and L2 the weights are double; only the stored difference is single.
+            dTml = toSingle(checked((1.0 - relax) * dTml + relax * previous));
         } while (apart(dTml, previous, tolT));
         propertiesAtMean(internal);
         propertiesAtMean(external);
@@ -226,9 +233,10 @@ void Calculation::searchLength()
     float Unew = 0;
     A = checked(q / kSearchStartU / dTml * 1000);
     s.L = checked(A / s.pigreco / s.deti);
-    PassCounter passes(kCoefficientPasses);
+    PassCounter passes("length search", kCoefficientPasses);
     while (apart(U, Unew, tolU)) {
-        passes.next();
+        passes.next(std::fabs(U - Unew));
+        m_coefficientPasses++;
         Unew = overallCoefficient();
         A = checked(q / Unew / dTml * 1000);
         s.L = checked(A / s.pigreco / s.deti);

@@ -12,11 +12,11 @@ double frictionFactor(double eps, float D, double Re)
 {
     if (Re < 2300)
         return checked(64 / Re);
-    PassCounter passes;
+    PassCounter passes("Colebrook friction-factor iteration");
     double f = 0;
     double next = 0.1;
     do {
-        passes.next();
+        passes.next(std::fabs(f - next));
         f = next;
         const double x = checked(2.51 / Re / std::sqrt(f) + eps / D / 3.71);
         next = checked(std::pow(1 / (-2 * Log10(x)), 2));

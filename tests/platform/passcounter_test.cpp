@@ -7,16 +7,19 @@
 namespace vorlan {
 namespace {
 
-TEST(PassCounter, EndsAnIterationPastAMillionPasses)
+TEST(PassCounter, EndsAnIterationPastItsLimitNamingItAndItsResidual)
 {
-    PassCounter passes;
+    PassCounter passes("outlet iteration");
     for (long i = 0; i < PassCounter::kMaxPasses; ++i)
-        passes.next();
+        passes.next(1);
+    EXPECT_EQ(passes.passes(), PassCounter::kMaxPasses);
     try {
-        passes.next();
+        passes.next(0.25);
         FAIL() << "no error past the limit";
     } catch (const CalcError& error) {
         EXPECT_EQ(error.message(), "Calculation did not converge");
+        EXPECT_NE(std::string(error.what()).find("outlet iteration ran more than 1000000 passes"), std::string::npos);
+        EXPECT_NE(std::string(error.what()).find("residual of its last pass was 0.25"), std::string::npos);
     }
 }
 
