@@ -12,6 +12,7 @@ namespace {
 
 TEST(FrictionFactor, PublishedSmoothPipeValues)
 {
+    // Moody (1944) chart / Colebrook (1939) smooth-pipe values: 0.0309 at Re 1e4, 0.0180 at 1e5.
     EXPECT_NEAR(frictionFactor(0, 0.02f, 10000), 0.03088, 5e-5);
     EXPECT_NEAR(frictionFactor(0, 0.02f, 100000), 0.01799, 5e-5);
     EXPECT_EQ(frictionFactor(0, 0.02f, 1000), 0.064);
@@ -28,7 +29,7 @@ TEST(FrictionFactor, RoughPipeSatisfiesColebrook)
         const double rhs = -2 * std::log10(eps / diameter / 3.71 + 2.51 / (re * std::sqrt(f)));
         EXPECT_NEAR(1 / std::sqrt(f), rhs, 1e-9) << re;
     }
-    EXPECT_NEAR(frictionFactor(5e-5, 0.05f, 1e5), 0.0222, 3e-4); // Moody chart, eps/D = 0.001
+    EXPECT_NEAR(frictionFactor(5e-5, 0.05f, 1e5), 0.0222, 3e-4); // Moody (1944) chart, eps/D = 0.001
 }
 
 TEST(FrictionFactor, InvalidReynoldsNumbersAreErrors)

@@ -10,7 +10,18 @@
 namespace vorlan {
 namespace {
 
-TEST(Nusselt, PublishedReferenceValuesWithoutViscosityCorrection)
+TEST(Nusselt, PublishedValuesOfSiederAndTate)
+{
+    // Examples of the ht library's documentation (ht.conv_internal, Caleb Bell):
+    // turbulent_Sieder_Tate(Re=1E5, Pr=1.2) and with mu=0.01, mu_w=0.067.
+    EXPECT_NEAR(nusseltNumber(1e5, 1.2, 1e6, 1, 1), 286.9178136793088, 1e-9);
+    EXPECT_NEAR(nusseltNumber(1e5, 1.2, 1e6, 0.01, 0.067), 219.84016455766044, 1e-9);
+    // laminar_entry_Seider_Tate(Re=100000, Pr=1.1, L=5, Di=.5): Gz = Re Pr Di / L = 11000, which
+    // alone sets the laminar-entry value; here it is reached with a laminar Re.
+    EXPECT_NEAR(nusseltNumber(1000, 11, 11000, 1, 1), 41.366029684589265, 1e-9);
+}
+
+TEST(Nusselt, HandCalculatedValuesWithoutViscosityCorrection)
 {
     EXPECT_NEAR(nusseltNumber(1000, 5, 50, 1, 1), 6.8523, 1e-4); // laminar entry, Gz = 50
     EXPECT_NEAR(nusseltNumber(50000, 5, 1e4, 1, 1), 265.17, 1e-2); // turbulent
