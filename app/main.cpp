@@ -23,8 +23,8 @@ bool displayAvailable()
 int main(int argc, char* argv[])
 {
     if (!displayAvailable()) {
-        std::fputs("vorlan: no display found (DISPLAY is not set); start it in a desktop session or under xvfb-run\n",
-                   stderr);
+        std::fputs(
+            "vorlan: no display found (DISPLAY is not set); start it in a desktop session or under xvfb-run\n", stderr);
         return 1;
     }
     QApplication app(argc, argv);

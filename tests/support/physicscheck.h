@@ -57,8 +57,7 @@ inline Verdict checkPhysics(const RandomCase& c, const CalcOutcome& outcome, Flu
         return flow * std::fabs(enthalpy(inner, out + 0.002) - enthalpy(inner, out)) + flow * lookups * 1e-6 * (1 + cp);
     };
     const double common = r.q * 0.05 / r.U + 1e-5 * r.q;
-    const double slack = common + balanceSlack(true, r.intTout, r.intPort)
-        + balanceSlack(false, r.estTout, r.estPort);
+    const double slack = common + balanceSlack(true, r.intTout, r.intPort) + balanceSlack(false, r.estTout, r.estPort);
     const double internalDuty = streamDuty(true, r.intTin, r.intTout, r.intPort);
     const double externalDuty = streamDuty(false, r.estTin, r.estTout, r.estPort);
 
