@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "batchreport.h"
+#include "terminaltext.h"
 #include "calc/casefile.h"
 #include "calc/exchanger.h"
 #include "platform/appdir.h"
@@ -66,7 +67,7 @@ int main(int argc, char* argv[])
         try {
             contents = vorlan::readCaseFile(path);
         } catch (const vorlan::CaseFileError& error) {
-            std::cerr << "vorlan-batch: " << error.what() << '\n';
+            vorlan::printLine(std::cerr, std::string("vorlan-batch: ") + error.what());
             status = 2;
             continue;
         }
@@ -76,11 +77,11 @@ int main(int argc, char* argv[])
         try {
             exchanger.materials.dbmateriale(dataFolder);
         } catch (const vorlan::CalcError& error) {
-            std::cerr << "vorlan-batch: " << error.what() << '\n';
+            vorlan::printLine(std::cerr, std::string("vorlan-batch: ") + error.what());
         }
         form.recording = true;
         const vorlan::CalcOutcome outcome = exchanger.Command1_Click();
-        std::cout << vorlan::batchReport(path, outcome, form.written) << std::endl;
+        vorlan::printLine(std::cout, vorlan::batchReport(path, outcome, form.written));
         if (!outcome.record && status == 0)
             status = 1;
     }

@@ -1,5 +1,7 @@
 #include "properties/fluidtables.h"
 
+#include "properties/fluidname.h"
+
 namespace vorlan {
 
 FluidTables::FluidTables(const FormView& form, std::string dataFolder)
@@ -7,7 +9,7 @@ FluidTables::FluidTables(const FormView& form, std::string dataFolder)
     , m_dataFolder(std::move(dataFolder))
 { }
 
-std::string FluidTables::fluidPath(const std::string& fluido) const { return m_dataFolder + "/" + fluido + ".dat"; }
+std::string FluidTables::fluidPath(const std::string& fluido) const { return fluidFilePath(m_dataFolder, fluido); }
 
 void FluidTables::dbpropint(const std::string& fluido) { loadFluidTable(intSide.Tab, fluidPath(fluido)); }
 void FluidTables::dbpropest(const std::string& fluido) { loadFluidTable(estSide.Tab, fluidPath(fluido)); }

@@ -19,7 +19,7 @@ public:
     FluidSide intSide;
     FluidSide estSide;
 
-    /** Load the internal or external table from the file of the named fluid (name used verbatim). */
+    /** Load the internal or external table from the file of the named fluid (name used verbatim, see fluidFilePath). */
     void dbpropint(const std::string& fluido);
     void dbpropest(const std::string& fluido);
 
@@ -36,7 +36,7 @@ public:
     double trovatint(double hh);
     double trovatest(double hh);
 
-    /** Path of the named fluid's file in the data folder. */
+    /** Path of the named fluid's file in the data folder; a name that cannot name one throws CalcError. */
     std::string fluidPath(const std::string& fluido) const;
 
     /** The texts of the pressure boxes, Combo4 and Combo5 [bar]. */

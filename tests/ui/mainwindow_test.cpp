@@ -16,6 +16,7 @@
 #include "platform/appdir.h"
 #include "platform/messages.h"
 #include "properties/fluidlist.h"
+#include "support/filesizelimit.h"
 #include "support/tempfolder.h"
 #include "ui/helpviewer.h"
 #include "ui/mainwindow.h"
@@ -436,21 +437,26 @@ private slots:
         QVERIFY(m_messages[0].text.startsWith("Cannot write the user-defined fluid file"));
         QVERIFY(options->isVisible());
 
-        // A write that fails part-way leaves the previous file as it was.
+        // A write that fails part-way (the disk is full) leaves the previous file as it was.
         std::filesystem::remove(m_folder->path() + "/User defined.dat");
         m_folder->write("User defined.dat", "previous");
-        std::filesystem::create_directory(m_folder->path() + "/User defined.dat.part");
         m_messages.clear();
-        options->closeDialog();
+        {
+            test::FileSizeLimit fullDisk(8);
+            options->closeDialog();
+        }
         QCOMPARE(m_messages.size(), size_t(1));
         QCOMPARE(QString::fromStdString(m_folder->read("User defined.dat")), QString("previous"));
 
         // The same for a case saved over a file that cannot be replaced.
         m_folder->write("kept.vorlan", "old case");
-        std::filesystem::create_directory(m_folder->path() + "/kept.vorlan.part");
         m_messages.clear();
-        QVERIFY(!m_window->saveCase(QString::fromStdString(m_folder->path() + "/kept.vorlan")));
+        {
+            test::FileSizeLimit fullDisk(8);
+            QVERIFY(!m_window->saveCase(QString::fromStdString(m_folder->path() + "/kept.vorlan")));
+        }
         QCOMPARE(m_messages.size(), size_t(1));
+        QVERIFY(m_messages[0].text.startsWith(msg::CaseNotSaved));
         QCOMPARE(QString::fromStdString(m_folder->read("kept.vorlan")), QString("old case"));
 
         // A data folder without condmat.dat: the window starts with an empty material list.
