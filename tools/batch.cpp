@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "batchreport.h"
-#include "terminaltext.h"
 #include "calc/casefile.h"
 #include "calc/exchanger.h"
 #include "platform/appdir.h"
 #include "platform/calcerror.h"
+#include "terminaltext.h"
 
 namespace {
 

@@ -187,10 +187,10 @@ private:
 Json parseCase(const std::string& path, const std::string& bytes)
 {
     StructureCheck check(path);
-    const Json document
-        = Json::parse(bytes, [&check](int depth, nlohmann::json::parse_event_t event, Json& parsed) {
-              return check(depth, event, parsed);
-          }, false);
+    const Json document = Json::parse(
+        bytes,
+        [&check](int depth, nlohmann::json::parse_event_t event, Json& parsed) { return check(depth, event, parsed); },
+        false);
     if (document.is_discarded())
         throw CaseFileError(path + ": not a case file (it is not JSON)");
     if (!document.is_object())
@@ -206,7 +206,7 @@ void checkVersion(const CaseReader& reader, const Json& document)
         reader.fail("version", "must be a whole number");
     // A version beyond the range of a signed number is read unsigned: still a newer one.
     const bool newer = version->is_number_unsigned() ? version->get<std::uint64_t>() > kVersion
-                                                      : version->get<std::int64_t>() > kVersion;
+                                                     : version->get<std::int64_t>() > kVersion;
     if (newer)
         reader.fail("version", "the file comes from a newer Vorlan (version " + version->dump() + ")");
     if (version->get<std::int64_t>() < kVersion)

@@ -82,7 +82,7 @@ std::string followLinks(const std::string& path)
 {
     std::string current = path;
     for (int hops = 0; hops < 40; ++hops) {
-        struct stat status {};
+        struct stat status { };
         if (::lstat(current.c_str(), &status) != 0) {
             if (errno == ENOENT)
                 return current; // a new file, or a link to one
@@ -94,7 +94,8 @@ std::string followLinks(const std::string& path)
         const std::filesystem::path target = std::filesystem::read_symlink(current, error);
         if (error)
             fail(path, "the symbolic link cannot be read (" + error.message() + ")");
-        current = target.is_absolute() ? target.string() : (std::filesystem::path(current).parent_path() / target).string();
+        current
+            = target.is_absolute() ? target.string() : (std::filesystem::path(current).parent_path() / target).string();
     }
     fail(path, reason(ELOOP));
 }
@@ -141,7 +142,7 @@ std::string readWholeFile(const std::string& path, std::uintmax_t maxBytes)
 {
     // Checked before opening, so that opening has no effect on a device, and again on the open
     // file, which may have been replaced in between. O_NONBLOCK keeps a FIFO from blocking.
-    struct stat status {};
+    struct stat status { };
     if (::stat(path.c_str(), &status) != 0)
         fail(path, reason(errno));
     if (!S_ISREG(status.st_mode))
@@ -176,7 +177,7 @@ std::string readWholeFile(const std::string& path, std::uintmax_t maxBytes)
 void writeFileAtomically(const std::string& path, const std::string& bytes)
 {
     const std::string target = followLinks(path);
-    struct stat old {};
+    struct stat old { };
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     if (replacing && !S_ISREG(old.st_mode))
         fail(path, kindOf(old.st_mode));

@@ -22,7 +22,8 @@ void Materials::dbmateriale(const std::string& dataFolder)
         loaded.matRough[i] = reader.readNumber();
         const std::string material = path + ": material \"" + excerpt(loaded.matName[i]) + "\": ";
         if (!(loaded.matK[i] > 0))
-            throw CalcError(material + "the conductivity " + numberToText(loaded.matK[i], '.') + " is not greater than zero");
+            throw CalcError(
+                material + "the conductivity " + numberToText(loaded.matK[i], '.') + " is not greater than zero");
         if (!(loaded.matRough[i] >= 0))
             throw CalcError(material + "the roughness " + numberToText(loaded.matRough[i], '.') + " is negative");
         ++loaded.count;

@@ -108,7 +108,8 @@ TEST(CaseFile, HostileFilesAreRefusedWithAShortClearMessage)
         return text;
     };
     const auto nested = [](int levels, char open, char close) {
-        return std::string(static_cast<std::size_t>(levels), open) + std::string(static_cast<std::size_t>(levels), close);
+        return std::string(static_cast<std::size_t>(levels), open)
+            + std::string(static_cast<std::size_t>(levels), close);
     };
     std::string deepObjects;
     for (int i = 0; i < 20000; ++i)
@@ -121,7 +122,8 @@ TEST(CaseFile, HostileFilesAreRefusedWithAShortClearMessage)
         std::string expected; // part of the error text
     } rows[] = {
         // 90,000 levels then another key: the copy of the deep value overflowed the stack.
-        {"90,000 nested arrays before a key", "{\"a\":" + nested(90000, '[', ']') + ",\"b\":0}", "nested deeper than 8"},
+        {"90,000 nested arrays before a key", "{\"a\":" + nested(90000, '[', ']') + ",\"b\":0}",
+            "nested deeper than 8"},
         {"20,000 nested objects", deepObjects, "nested deeper than 8"},
         {"nesting inside a section", replaced("\"massFlow\": \"\"}", "\"x\": " + nested(8, '[', ']') + "}"),
             "nested deeper than 8"},
@@ -158,7 +160,8 @@ TEST(CaseFile, HostileFilesAreRefusedWithAShortClearMessage)
     }
     // The depth the format needs, and a little more, is no fault: only unknown keys are.
     try {
-        readCaseFile(folder.write("deep ok.vorlan", replaced("\"massFlow\": \"\"}", "\"x\": " + nested(6, '[', ']') + "}")));
+        readCaseFile(
+            folder.write("deep ok.vorlan", replaced("\"massFlow\": \"\"}", "\"x\": " + nested(6, '[', ']') + "}")));
         ADD_FAILURE() << "accepted";
     } catch (const CaseFileError& error) {
         EXPECT_NE(std::string(error.what()).find("internalPipe.x: unknown key"), std::string::npos) << error.what();

@@ -25,9 +25,19 @@ TEST(QuotedText, ControlCharactersAreEscapedAndTheRestKept)
         {"bell, tab and line breaks", "a\a\tb\r\nc", "a\\u0007\\u0009b\\u000D\\u000Ac"},
         {"NUL", std::string("Water\0", 6), "Water\\u0000"},
         {"DEL", "x\x7f", "x\\u007F"},
-        {"C1 control CSI (U+009B) in UTF-8", "\xc2\x9b" "2J", "\\u009B2J"},
-        {"characters beyond ASCII stay", "K\xc3\xa4ltemittel \xc2\xb0" "C \xe2\x80\xa6", "K\xc3\xa4ltemittel \xc2\xb0" "C \xe2\x80\xa6"},
-        {"a lone 8-bit CSI byte", "\x9b" "2J", "\\x9B2J"},
+        {"C1 control CSI (U+009B) in UTF-8",
+            "\xc2\x9b"
+            "2J",
+            "\\u009B2J"},
+        {"characters beyond ASCII stay",
+            "K\xc3\xa4ltemittel \xc2\xb0"
+            "C \xe2\x80\xa6",
+            "K\xc3\xa4ltemittel \xc2\xb0"
+            "C \xe2\x80\xa6"},
+        {"a lone 8-bit CSI byte",
+            "\x9b"
+            "2J",
+            "\\x9B2J"},
         {"overlong NUL", "\xc0\x80", "\\xC0\\x80"},
         {"UTF-16 surrogate", "\xed\xa0\x80", "\\xED\\xA0\\x80"},
         {"sequence cut at the end", "a\xe2\x80", "a\\xE2\\x80"},
@@ -49,7 +59,8 @@ TEST(QuotedText, AnExcerptHoldsAtMost80CharactersAndMarksACut)
         {"81 characters", std::string(81, 'k'), std::string(80, 'k') + "\u2026"},
         {"870 KB of HTML", html, html.substr(0, 80) + "\u2026"},
         // Cut after the 80th character, not the 80th byte: an umlaut takes two bytes.
-        {"two-byte characters", repeat("x", 50) + repeat("\xc3\xa4", 50), repeat("x", 50) + repeat("\xc3\xa4", 30) + "\u2026"},
+        {"two-byte characters", repeat("x", 50) + repeat("\xc3\xa4", 50),
+            repeat("x", 50) + repeat("\xc3\xa4", 30) + "\u2026"},
         {"escapes do not count against the limit", repeat("\x1b", 80), repeat("\\u001B", 80)},
     };
     for (const auto& row : rows)

@@ -31,7 +31,7 @@ std::string readError(const std::string& path)
 
 mode_t modeOf(const std::string& path)
 {
-    struct stat status {};
+    struct stat status { };
     lstat(path.c_str(), &status);
     return status.st_mode & 07777;
 }
@@ -121,7 +121,8 @@ const SaveCase kPlantedSaves[] = {
     {"read-only case file (0444)",
         [](const test::TempFolder& f) {
             f.write("case.vorlan", "old");
-            fs::permissions(f.path() + "/case.vorlan", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+            fs::permissions(
+                f.path() + "/case.vorlan", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
         },
         [](const test::TempFolder& f) { EXPECT_EQ(modeOf(f.path() + "/case.vorlan"), 0444u); }},
 };

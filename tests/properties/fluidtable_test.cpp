@@ -98,7 +98,8 @@ TEST(FluidTable, PhysicalNonsenseIsRefusedNamingTheRecord)
         const char* secondRecord;
         const char* expected; // part of the error text
     } rows[] = {
-        {"negative density", "50,1,-988,4.18,0.64,0.00055,209\r\n", "record 2: the density -988 is not greater than zero"},
+        {"negative density", "50,1,-988,4.18,0.64,0.00055,209\r\n",
+            "record 2: the density -988 is not greater than zero"},
         {"zero density", "50,1,0,4.18,0.64,0.00055,209\r\n", "the density 0 is"},
         {"negative specific heat", "50,1,988,-4.18,0.64,0.00055,209\r\n", "the specific heat -4.18 is"},
         {"zero conductivity", "50,1,988,4.18,0,0.00055,209\r\n", "the conductivity 0 is"},
@@ -108,12 +109,14 @@ TEST(FluidTable, PhysicalNonsenseIsRefusedNamingTheRecord)
     test::TempFolder folder;
     for (const auto& row : rows) {
         FluidTable table;
-        const std::string path = folder.write("bad.dat", std::string("0,1,1000,4.2,0.56,0.0018,0\r\n") + row.secondRecord);
+        const std::string path
+            = folder.write("bad.dat", std::string("0,1,1000,4.2,0.56,0.0018,0\r\n") + row.secondRecord);
         try {
             loadFluidTable(table, path);
             ADD_FAILURE() << row.name << " accepted";
         } catch (const CalcError& error) {
-            EXPECT_NE(std::string(error.what()).find(row.expected), std::string::npos) << row.name << ": " << error.what();
+            EXPECT_NE(std::string(error.what()).find(row.expected), std::string::npos)
+                << row.name << ": " << error.what();
         }
         EXPECT_TRUE(table.T.empty()) << row.name;
     }

@@ -106,7 +106,8 @@ TEST(Materials, PhysicalNonsenseIsRefusedNamingTheMaterial)
             materials.dbmateriale(folder.path());
             ADD_FAILURE() << row.name << " accepted";
         } catch (const CalcError& error) {
-            EXPECT_NE(std::string(error.what()).find(row.expected), std::string::npos) << row.name << ": " << error.what();
+            EXPECT_NE(std::string(error.what()).find(row.expected), std::string::npos)
+                << row.name << ": " << error.what();
         }
         EXPECT_EQ(materials.count, 0) << row.name;
     }

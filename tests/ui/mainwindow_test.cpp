@@ -124,16 +124,26 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Rei 230.5 to even") << "Rei" << 230.5 << "Text28" << "230";
-        QTest::newRow("Rei 231.5 to even") << "Rei" << 231.5 << "Text28" << "232";
-        QTest::newRow("U 123.5") << "U" << 123.5 << "Text26" << "124";
-        QTest::newRow("U 124.5") << "U" << 124.5 << "Text26" << "124";
-        QTest::newRow("intTin 3 decimals") << "intTin" << 45.12349 << "Text11" << "45,123";
-        QTest::newRow("intTin whole") << "intTin" << 20.0 << "Text11" << "20";
-        QTest::newRow("fouling plain") << "intSporc" << 0.0002 << "Text21" << "0,0002";
-        QTest::newRow("fouling all digits") << "intSporc" << 0.00035 << "Text21" << "0,00035";
-        QTest::newRow("diameter single") << "deti" << 25.4 << "Text1" << "25,4";
-        QTest::newRow("capacity 7 digits") << "q" << 12345.678 << "Text23" << "12345,68";
+        QTest::newRow("Rei 230.5 to even") << "Rei" << 230.5 << "Text28"
+                                           << "230";
+        QTest::newRow("Rei 231.5 to even") << "Rei" << 231.5 << "Text28"
+                                           << "232";
+        QTest::newRow("U 123.5") << "U" << 123.5 << "Text26"
+                                 << "124";
+        QTest::newRow("U 124.5") << "U" << 124.5 << "Text26"
+                                 << "124";
+        QTest::newRow("intTin 3 decimals") << "intTin" << 45.12349 << "Text11"
+                                           << "45,123";
+        QTest::newRow("intTin whole") << "intTin" << 20.0 << "Text11"
+                                      << "20";
+        QTest::newRow("fouling plain") << "intSporc" << 0.0002 << "Text21"
+                                       << "0,0002";
+        QTest::newRow("fouling all digits") << "intSporc" << 0.00035 << "Text21"
+                                            << "0,00035";
+        QTest::newRow("diameter single") << "deti" << 25.4 << "Text1"
+                                         << "25,4";
+        QTest::newRow("capacity 7 digits") << "q" << 12345.678 << "Text23"
+                                           << "12345,68";
     }
 
     void displayRules()
@@ -144,9 +154,12 @@ private slots:
         QFETCH(QString, shown);
         ResultRecord record;
         const std::map<QString, std::function<void(double)>> setters = {
-            {"Rei", [&](double v) { record.Rei = v; }},       {"U", [&](double v) { record.U = float(v); }},
-            {"intTin", [&](double v) { record.intTin = v; }}, {"intSporc", [&](double v) { record.intSporc = v; }},
-            {"deti", [&](double v) { record.deti = float(v); }}, {"q", [&](double v) { record.q = float(v); }},
+            {"Rei", [&](double v) { record.Rei = v; }},
+            {"U", [&](double v) { record.U = float(v); }},
+            {"intTin", [&](double v) { record.intTin = v; }},
+            {"intSporc", [&](double v) { record.intSporc = v; }},
+            {"deti", [&](double v) { record.deti = float(v); }},
+            {"q", [&](double v) { record.q = float(v); }},
         };
         setters.at(field)(value);
         ResultsWindow window;
@@ -158,8 +171,8 @@ private slots:
     {
         ResultsWindow window;
         ResultRecord record;
-        for (const auto& [word, shown] : {std::pair{"contro", "Contercurrent"}, std::pair{"equi", "Equicurrent"},
-                                          std::pair{"", "Equicurrent"}, std::pair{"Contro", "Equicurrent"}}) {
+        for (const auto& [word, shown] : {std::pair {"contro", "Contercurrent"}, std::pair {"equi", "Equicurrent"},
+                 std::pair {"", "Equicurrent"}, std::pair {"Contro", "Equicurrent"}}) {
             record.controequi = word;
             window.Risultati(record);
             QCOMPARE(window.findChild<QLineEdit*>("Text27")->text(), QString(shown));
@@ -384,6 +397,86 @@ private slots:
         QCOMPARE(m_messages.size(), size_t(1));
         QVERIFY(m_messages[0].text.contains("corrupt.vorlan"));
         QVERIFY(m_window->caseContents().texts == after.texts);
+    }
+
+    void hostileFluidNamesReadNothingOutsideTheDataFolder()
+    {
+        // A sentinel table outside the data folder, where each traversal would land.
+        test::TempFolder outside;
+        const std::string sentinel = "SENTINEL-91c4";
+        outside.write("Secret.dat", "0,1," + sentinel + ",1,1,1,0\r\n");
+        outside.write("Secret", sentinel);
+        const std::string up = "../" + std::filesystem::path(outside.path()).filename().string() + "/Secret";
+        const auto mentionsSentinel = [&] {
+            return std::any_of(m_messages.begin(), m_messages.end(),
+                [&](const Message& m) { return m.text.contains(QString::fromStdString(sentinel)); });
+        };
+
+        // Typed into a fluid box, then picked.
+        for (const std::string& typed : {up, std::string("..\\Secret"), std::string("Water\0", 6)}) {
+            m_messages.clear();
+            auto* box = w<QComboBox>("Combo1");
+            box->setEditText(QString::fromUtf8(typed.data(), qsizetype(typed.size())));
+            emit box->activated(box->currentIndex());
+            QCOMPARE(m_messages.size(), size_t(1));
+            QVERIFY2(m_messages[0].text.startsWith(msg::FluidFileUnreadable), qPrintable(m_messages[0].text));
+            QVERIFY2(
+                m_messages[0].text.contains("cannot name a file of the data folder"), qPrintable(m_messages[0].text));
+            QCOMPARE(w<QComboBox>("Combo4")->count(), 0);
+        }
+
+        // From a case file, with a NUL that would cut ".dat" off, then calculated.
+        describeCase();
+        QVERIFY(m_window->saveCase(QString::fromStdString(m_folder->path() + "/good.vorlan")));
+        for (const std::string& fluid : {up, up + ".dat\\u0000", std::string("Water\\u0000")}) {
+            std::string text = m_folder->read("good.vorlan");
+            const std::string water = "\"fluid\": \"Water\"";
+            text.replace(text.find(water), water.size(), "\"fluid\": \"" + fluid + "\"");
+            const std::string path = m_folder->write("hostile.vorlan", text);
+            m_messages.clear();
+            QVERIFY(m_window->openCase(QString::fromStdString(path)));
+            QCOMPARE(m_messages.size(), size_t(1));
+            QVERIFY2(
+                m_messages[0].text.contains("cannot name a file of the data folder"), qPrintable(m_messages[0].text));
+            m_window->calculate();
+            QCOMPARE(m_messages.size(), size_t(2));
+            QCOMPARE(m_messages[1].text, QString(msg::InvalidData));
+            QVERIFY(!mentionsSentinel());
+        }
+    }
+
+    void userFluidWithPhysicalNonsenseIsNotWritten()
+    {
+        w<QComboBox>("Combo2")->setEditText("User defined");
+        m_window->showOptions();
+        OptionsDialog* options = m_window->optionsDialog();
+        options->findChild<QCheckBox*>("Check1")->setChecked(true);
+        const struct {
+            const char* density;
+            const char* specificHeat;
+            const char* conductivity;
+            const char* viscosity;
+            const char* message;
+        } rows[] = {
+            {"-1000", "4,18", "0,6", "0,001", msg::DensityNotPositive},
+            {"1000", "0", "0,6", "0,001", msg::SpecificHeatNotPositive},
+            {"1000", "4,18", "-0,6", "0,001", msg::ConductivityNotPositive},
+            {"1000", "4,18", "0,6", "0", msg::ViscosityNotPositive},
+        };
+        m_folder->write("User defined.dat", "previous");
+        for (const auto& row : rows) {
+            for (const auto& [box, text] : {std::pair {"Text3", row.density}, std::pair {"Text4", row.specificHeat},
+                     std::pair {"Text5", row.conductivity}, std::pair {"Text6", row.viscosity}}) {
+                options->box(box)->clear();
+                QTest::keyClicks(options->box(box), text);
+            }
+            m_messages.clear();
+            QTest::mouseClick(options->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+            QCOMPARE(m_messages.size(), size_t(1));
+            QCOMPARE(m_messages[0].text, QString(row.message));
+            QVERIFY(options->isVisible());
+            QCOMPARE(QString::fromStdString(m_folder->read("User defined.dat")), QString("previous"));
+        }
     }
 
     void reportHoldsTheCaseAndTheResults()
