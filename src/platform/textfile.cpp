@@ -104,7 +104,8 @@ std::string followLinks(const std::string& path)
 int createTemporary(const std::string& target, mode_t mode, std::string& temporary)
 {
     const std::filesystem::path file(target);
-    const std::string stem = (file.parent_path() / ("." + file.filename().string())).string();
+    // Hidden, and short enough for a file name even beside a target whose name is at the limit.
+    const std::string stem = (file.parent_path() / ("." + file.filename().string().substr(0, 200))).string();
     constexpr char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::random_device random;
     std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);

@@ -212,5 +212,15 @@ TEST(WriteFileAtomically, ANewFileGetsTheCreationMask)
     EXPECT_EQ(modeOf(folder.path() + "/new.vorlan"), 0640u);
 }
 
+TEST(WriteFileAtomically, ATargetNamedAtTheLengthLimitIsSaved)
+{
+    // 255 bytes is the longest name; the temporary file beside it must still have a valid name.
+    test::TempFolder folder;
+    const std::string name = std::string(248, 'c') + ".vorlan";
+    writeFileAtomically(folder.path() + "/" + name, "long");
+    EXPECT_EQ(folder.read(name), "long");
+    EXPECT_EQ(namesIn(folder.path()), std::set<std::string> {name});
+}
+
 } // namespace
 } // namespace vorlan
