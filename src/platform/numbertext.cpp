@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/calcerror.h"
+#include "platform/quotedtext.h"
 
 namespace vorlan {
 
@@ -41,15 +42,8 @@ std::string_view trimBlanks(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-/** Shortens a text for an error detail. */
-std::string quoted(std::string_view text)
-{
-    constexpr std::size_t shown = 40;
-    std::string result = "\"";
-    result.append(text.substr(0, shown));
-    result.append(text.size() > shown ? "...\"" : "\"");
-    return result;
-}
+/** A box's text, shortened and escaped for an error detail. */
+std::string quoted(std::string_view text) { return "\"" + excerpt(text) + "\""; }
 
 } // namespace
 
