@@ -10,6 +10,7 @@
 #include "calc/casefile.h"
 #include "calc/exchanger.h"
 #include "platform/appdir.h"
+#include "terminaltext.h"
 
 namespace {
 
@@ -47,19 +48,19 @@ int main(int argc, char* argv[])
 
     vorlan::Exchanger exchanger(dataFolder);
     if (!exchanger.materialsError().empty())
-        std::cerr << "vorlan-batch: " << exchanger.materialsError() << '\n';
+        vorlan::printLine(std::cerr, "vorlan-batch: " + exchanger.materialsError());
     int status = 0;
     for (const std::string& path : cases) {
         vorlan::CaseContents contents;
         try {
             contents = vorlan::readCaseFile(path);
         } catch (const vorlan::CaseFileError& error) {
-            std::cerr << "vorlan-batch: " << error.what() << '\n';
+            vorlan::printLine(std::cerr, std::string("vorlan-batch: ") + error.what());
             status = 2;
             continue;
         }
         const vorlan::CalcOutcome outcome = exchanger.Command1_Click(vorlan::snapshotOf(contents));
-        std::cout << vorlan::batchReport(path, outcome) << std::endl;
+        vorlan::printLine(std::cout, vorlan::batchReport(path, outcome));
         if (!outcome.record && status == 0)
             status = 1;
     }

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <nlohmann/json.hpp>
+#include <set>
 
 #include "platform/calcerror.h"
+#include "platform/quotedtext.h"
 #include "platform/textfile.h"
 
 namespace vorlan {
@@ -16,6 +18,9 @@ using Json = nlohmann::ordered_json;
 constexpr char kFormat[] = "vorlan-case";
 constexpr int kVersion = 1;
 constexpr std::uintmax_t kMaxCaseFileSize = 1024 * 1024;
+// A case nests two levels (the document and its sections); anything much deeper is no case, and
+// very deep values would exhaust the stack when they are copied.
+constexpr int kMaxDepth = 8;
 
 struct BoxKey {
     const char* section;
@@ -117,12 +122,12 @@ public:
         for (const auto& item : m_document.items()) {
             const std::string& name = item.key();
             if (name != "format" && name != "version" && std::ranges::find(kSections, name) == std::end(kSections))
-                fail(name, "unknown key");
+                fail(excerpt(name), "unknown key");
         }
         for (const char* name : kSections) {
             for (const auto& item : section(name).items()) {
                 if (!isKnownKey(name, item.key()))
-                    fail(std::string(name) + "." + item.key(), "unknown key");
+                    fail(std::string(name) + "." + excerpt(item.key()), "unknown key");
             }
         }
     }
@@ -132,6 +137,81 @@ private:
     const Json& m_document;
     const Json m_emptySection = Json::object();
 };
+
+/**
+ * Watches the parser: refuses nesting deeper than kMaxDepth and a key given twice in one object,
+ * before the value is built.
+ */
+class StructureCheck {
+public:
+    explicit StructureCheck(const std::string& path)
+        : m_path(path)
+    { }
+
+    bool operator()(int depth, nlohmann::json::parse_event_t event, Json& parsed)
+    {
+        using Event = nlohmann::json::parse_event_t;
+        const auto level = static_cast<std::size_t>(depth);
+        if (event == Event::object_start || event == Event::array_start) {
+            if (depth >= kMaxDepth)
+                throw CaseFileError(
+                    m_path + ": not a case file (values nested deeper than " + std::to_string(kMaxDepth) + " levels)");
+            m_keys.resize(level + 1);
+            m_keys[level].clear();
+            m_names.resize(level + 1);
+        } else if (event == Event::key && level >= 1 && level <= m_keys.size()) {
+            const std::string& key = parsed.get_ref<const std::string&>();
+            m_names[level - 1] = key;
+            if (!m_keys[level - 1].insert(key).second)
+                throw CaseFileError(m_path + ": " + keyPath(level) + ": the key is given twice");
+        }
+        return true;
+    }
+
+private:
+    /** The dotted names of the keys down to the given depth, each shortened for a message. */
+    std::string keyPath(std::size_t level) const
+    {
+        std::string path;
+        for (std::size_t i = 0; i < level; ++i)
+            path += (i > 0 ? "." : "") + excerpt(m_names[i]);
+        return path;
+    }
+
+    std::string m_path;
+    std::vector<std::set<std::string>> m_keys; ///< keys seen in the open object of each depth
+    std::vector<std::string> m_names; ///< the last key of each depth
+};
+
+/** The JSON document of a case file's bytes; throws CaseFileError. */
+Json parseCase(const std::string& path, const std::string& bytes)
+{
+    StructureCheck check(path);
+    const Json document = Json::parse(
+        bytes,
+        [&check](int depth, nlohmann::json::parse_event_t event, Json& parsed) { return check(depth, event, parsed); },
+        false);
+    if (document.is_discarded())
+        throw CaseFileError(path + ": not a case file (it is not JSON)");
+    if (!document.is_object())
+        throw CaseFileError(path + ": not a case file (a JSON object was expected)");
+    return document;
+}
+
+/** Refuses a version other than this program's, naming it exactly as the file gives it. */
+void checkVersion(const CaseReader& reader, const Json& document)
+{
+    const auto version = document.find("version");
+    if (version == document.end() || !version->is_number_integer())
+        reader.fail("version", "must be a whole number");
+    // A version beyond the range of a signed number is read unsigned: still a newer one.
+    const bool newer = version->is_number_unsigned() ? version->get<std::uint64_t>() > kVersion
+                                                     : version->get<std::int64_t>() > kVersion;
+    if (newer)
+        reader.fail("version", "the file comes from a newer Vorlan (version " + version->dump() + ")");
+    if (version->get<std::int64_t>() < kVersion)
+        reader.fail("version", "unknown version " + version->dump());
+}
 
 } // namespace
 
@@ -150,24 +230,13 @@ CaseContents readCaseFile(const std::string& path)
     } catch (const CalcError& error) {
         throw CaseFileError(error.what());
     }
-    const Json document = Json::parse(bytes, nullptr, false);
-    if (document.is_discarded())
-        throw CaseFileError(path + ": not a case file (it is not JSON)");
-    if (!document.is_object())
-        throw CaseFileError(path + ": not a case file (a JSON object was expected)");
+    const Json document = parseCase(path, bytes);
     CaseReader reader(path, document);
 
     const auto format = document.find("format");
     if (format == document.end() || !format->is_string() || format->get<std::string>() != kFormat)
         reader.fail("format", std::string("must be \"") + kFormat + "\"");
-    const auto version = document.find("version");
-    if (version == document.end() || !version->is_number_integer())
-        reader.fail("version", "must be a whole number");
-    if (version->get<long long>() > kVersion)
-        reader.fail("version",
-            "the file comes from a newer Vorlan (version " + std::to_string(version->get<long long>()) + ")");
-    if (version->get<long long>() < kVersion)
-        reader.fail("version", "unknown version " + std::to_string(version->get<long long>()));
+    checkVersion(reader, document);
     reader.checkNoUnknownKeys();
 
     CaseContents contents;

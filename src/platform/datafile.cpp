@@ -2,6 +2,7 @@
 
 #include "platform/calcerror.h"
 #include "platform/numbertext.h"
+#include "platform/quotedtext.h"
 #include "platform/textfile.h"
 
 namespace vorlan {
@@ -35,7 +36,7 @@ double DataFileReader::readNumber()
     const std::string_view value = nextBareValue();
     double number = 0;
     if (!parseNumber(value, '.', number))
-        fail("\"" + std::string(value.substr(0, 40)) + "\" is not a number");
+        fail("\"" + excerpt(value) + "\" is not a number");
     skipSeparator();
     return number;
 }

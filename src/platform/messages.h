@@ -21,6 +21,10 @@ inline constexpr char NotANumber[] = "Not a number: ";
 inline constexpr char UserFluidUnreadable[] = "Cannot read the user-defined fluid file: ";
 inline constexpr char UserFluidNotWritten[]
     = "Cannot write the user-defined fluid file; the data folder may be read-only. The previous file is kept: ";
+inline constexpr char DensityNotPositive[] = "The density of the user fluid must be greater than zero";
+inline constexpr char SpecificHeatNotPositive[] = "The specific heat of the user fluid must be greater than zero";
+inline constexpr char ConductivityNotPositive[] = "The conductivity of the user fluid must be greater than zero";
+inline constexpr char ViscosityNotPositive[] = "The viscosity of the user fluid must be greater than zero";
 inline constexpr char CaseNotOpened[] = "Cannot open the case file: ";
 inline constexpr char CaseNotSaved[] = "Cannot save the case file (an existing file is kept): ";
 

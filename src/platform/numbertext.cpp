@@ -1,9 +1,11 @@
 #include "platform/numbertext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 #include "platform/calcerror.h"
+#include "platform/quotedtext.h"
 
 namespace vorlan {
 
@@ -40,15 +42,8 @@ std::string_view trimBlanks(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-/** Shortens a text for an error detail. */
-std::string quoted(std::string_view text)
-{
-    constexpr std::size_t shown = 40;
-    std::string result = "\"";
-    result.append(text.substr(0, shown));
-    result.append(text.size() > shown ? "...\"" : "\"");
-    return result;
-}
+/** A box's text, shortened and escaped for an error detail. */
+std::string quoted(std::string_view text) { return "\"" + excerpt(text) + "\""; }
 
 } // namespace
 
@@ -57,6 +52,22 @@ std::string numberToText(float value, char decimalSeparator)
     // A subnormal single has fewer than 7 digits of its own: 7 digits may name its neighbour.
     if (std::fpclassify(value) == FP_SUBNORMAL)
         return formatNumber(value, 0, decimalSeparator);
+    // Where singles lie farther apart than the steps of 7 digits (just below a power of ten, such
+    // as 1E+28 - 5.6E+20), rounding to 7 digits can name a text that reads back as the single
+    // itself while a shorter text does too ("9,999999E+27" for the single nearest 1E+28). The
+    // shortest text that reads back is then the one shown, so that typing what is shown gives the
+    // same single and shows the same text.
+    if (std::isfinite(value) && value != 0) {
+        char buffer[64];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+        const std::string_view shortest(buffer, static_cast<std::size_t>(result.ptr - buffer));
+        const std::size_t digits = std::count_if(shortest.begin(), shortest.begin() + shortest.find('e'), isDigit);
+        if (digits <= 7) {
+            double exact = 0; // the decimal value of the shortest text, which a double holds to 15 digits
+            std::from_chars(shortest.data(), shortest.data() + shortest.size(), exact);
+            return formatNumber(exact, 7, decimalSeparator);
+        }
+    }
     return formatNumber(value, 7, decimalSeparator);
 }
 
@@ -80,9 +91,9 @@ template <typename T> bool parseNumber(std::string_view text, char decimalSepara
     // Mantissa: digits with at most one separator. The position of the first nonzero digit
     // tells an underflow from an overflow when the value is out of range.
     std::string normalized = negative ? "-" : "";
-    int digits = 0;
-    int integerDigits = 0;
-    int firstNonzero = -1;
+    long long digits = 0;
+    long long integerDigits = 0;
+    long long firstNonzero = -1;
     bool separatorSeen = false;
     for (; i < text.size(); ++i) {
         const char c = text[i];
@@ -103,7 +114,10 @@ template <typename T> bool parseNumber(std::string_view text, char decimalSepara
     if (digits == 0)
         return false;
 
-    long exponent = 0;
+    // Capped far beyond any count of digits a text can hold, so that leading zeros never pull an
+    // overflowing exponent back into range.
+    constexpr long long exponentCap = 1'000'000'000'000'000LL;
+    long long exponent = 0;
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
         normalized += 'e';
         ++i;
@@ -113,7 +127,7 @@ template <typename T> bool parseNumber(std::string_view text, char decimalSepara
         const std::size_t exponentStart = i;
         for (; i < text.size() && isDigit(text[i]); ++i) {
             normalized += text[i];
-            if (exponent < 1000000)
+            if (exponent < exponentCap)
                 exponent = exponent * 10 + (text[i] - '0');
         }
         if (i == exponentStart)
@@ -127,7 +141,7 @@ template <typename T> bool parseNumber(std::string_view text, char decimalSepara
     const char* end = normalized.data() + normalized.size();
     const auto result = std::from_chars(normalized.data(), end, value);
     if (result.ec == std::errc::result_out_of_range && result.ptr == end) {
-        const long magnitude = integerDigits - 1 - firstNonzero + exponent; // decimal exponent of the value
+        const long long magnitude = integerDigits - 1 - firstNonzero + exponent; // decimal exponent of the value
         if (magnitude >= 0)
             return false; // overflow
         value = negative ? T(-0.0) : T(0); // underflow is not an error

@@ -2,8 +2,22 @@
 
 #include "platform/calcerror.h"
 #include "platform/datafile.h"
+#include "platform/numbertext.h"
 
 namespace vorlan {
+
+namespace {
+
+/** The value read, refused unless greater than zero: no fluid has a property of zero or less. */
+double positive(double value, const char* property, const std::string& path, int record)
+{
+    if (!(value > 0))
+        throw CalcError(path + ": record " + std::to_string(record) + ": the " + property + " "
+            + numberToText(value, '.') + " is not greater than zero");
+    return value;
+}
+
+} // namespace
 
 void loadFluidTable(FluidTable& table, const std::string& path)
 {
@@ -13,12 +27,13 @@ void loadFluidTable(FluidTable& table, const std::string& path)
     while (!reader.atEnd()) {
         if (loaded.lastRow() + 1 == kMaxFluidRows)
             throw CalcError(path + ": more than " + std::to_string(kMaxFluidRows) + " records");
+        const int record = loaded.lastRow() + 2;
         loaded.T.push_back(reader.readNumber());
         loaded.P.push_back(toSingle(reader.readNumber()));
-        loaded.Rho.push_back(reader.readNumber());
-        loaded.Cp.push_back(reader.readNumber());
-        loaded.K.push_back(reader.readNumber());
-        loaded.Mu.push_back(reader.readNumber());
+        loaded.Rho.push_back(positive(reader.readNumber(), "density", path, record));
+        loaded.Cp.push_back(positive(reader.readNumber(), "specific heat", path, record));
+        loaded.K.push_back(positive(reader.readNumber(), "conductivity", path, record));
+        loaded.Mu.push_back(positive(reader.readNumber(), "viscosity", path, record));
         loaded.H.push_back(reader.readNumber());
     }
     if (loaded.T.empty())

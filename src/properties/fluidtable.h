@@ -28,7 +28,8 @@ struct FluidTable {
 /**
  * Loads the table from a fluid file of records T,p,rho,cp,k,mu,h. The previous contents are
  * discarded before the file is opened. A missing file, a value that is not a number, a record cut
- * short, more than 451 records or no record at all throw CalcError and leave the table empty.
+ * short, a density, specific heat, conductivity or viscosity not greater than zero, more than 451
+ * records or no record at all throw CalcError and leave the table empty.
  */
 void loadFluidTable(FluidTable& table, const std::string& path);
 

@@ -1,5 +1,7 @@
 #include "properties/fluidtables.h"
 
+#include "properties/fluidname.h"
+
 namespace vorlan {
 
 FluidTables::FluidTables(std::string dataFolder)
@@ -12,7 +14,7 @@ void FluidTables::setPressures(std::string internal, std::string external)
     m_estPressure = std::move(external);
 }
 
-std::string FluidTables::fluidPath(const std::string& fluido) const { return m_dataFolder + "/" + fluido + ".dat"; }
+std::string FluidTables::fluidPath(const std::string& fluido) const { return fluidFilePath(m_dataFolder, fluido); }
 
 void FluidTables::dbpropint(const std::string& fluido) { loadFluidTable(intSide.Tab, fluidPath(fluido)); }
 void FluidTables::dbpropest(const std::string& fluido) { loadFluidTable(estSide.Tab, fluidPath(fluido)); }

@@ -22,7 +22,7 @@ public:
     FluidSide intSide;
     FluidSide estSide;
 
-    /** Load the internal or external table from the file of the named fluid (name used verbatim). */
+    /** Load the internal or external table from the file of the named fluid (name used verbatim, see fluidFilePath). */
     void dbpropint(const std::string& fluido);
     void dbpropest(const std::string& fluido);
 
@@ -39,7 +39,7 @@ public:
     double trovatint(double hh);
     double trovatest(double hh);
 
-    /** Path of the named fluid's file in the data folder. */
+    /** Path of the named fluid's file in the data folder; a name that cannot name one throws CalcError. */
     std::string fluidPath(const std::string& fluido) const;
 
     /** The pressure texts [bar] of the internal and external side. */

@@ -2,6 +2,8 @@
 
 #include "platform/calcerror.h"
 #include "platform/datafile.h"
+#include "platform/numbertext.h"
+#include "platform/quotedtext.h"
 
 namespace vorlan {
 
@@ -10,15 +12,23 @@ void Materials::dbmateriale(const std::string& dataFolder)
     *this = Materials {};
     const std::string path = dataFolder + "/condmat.dat";
     DataFileReader reader(path);
+    Materials loaded;
     while (!reader.atEnd()) {
-        if (count == kMaxMaterials)
+        if (loaded.count == kMaxMaterials)
             throw CalcError(path + ": more than " + std::to_string(kMaxMaterials) + " materials");
-        const std::size_t i = static_cast<std::size_t>(count);
-        matName[i] = reader.readString();
-        matK[i] = toSingle(reader.readNumber());
-        matRough[i] = reader.readNumber();
-        ++count;
+        const std::size_t i = static_cast<std::size_t>(loaded.count);
+        loaded.matName[i] = reader.readString();
+        loaded.matK[i] = toSingle(reader.readNumber());
+        loaded.matRough[i] = reader.readNumber();
+        const std::string material = path + ": material \"" + excerpt(loaded.matName[i]) + "\": ";
+        if (!(loaded.matK[i] > 0))
+            throw CalcError(
+                material + "the conductivity " + numberToText(loaded.matK[i], '.') + " is not greater than zero");
+        if (!(loaded.matRough[i] >= 0))
+            throw CalcError(material + "the roughness " + numberToText(loaded.matRough[i], '.') + " is negative");
+        ++loaded.count;
     }
+    *this = std::move(loaded);
 }
 
 std::vector<std::string> Materials::names() const { return {matName.begin(), matName.begin() + count}; }

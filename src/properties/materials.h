@@ -21,8 +21,8 @@ struct Materials {
 
     /**
      * Reads condmat.dat of the data folder: records of name, conductivity, roughness. A missing
-     * file, a value that is not a number, a record cut short or more than 11 records throw
-     * CalcError; the entries read before the failure stay.
+     * file, a value that is not a number, a record cut short, a conductivity not greater than
+     * zero, a negative roughness or more than 11 records throw CalcError and leave no material.
      */
     void dbmateriale(const std::string& dataFolder);
 

@@ -178,9 +178,9 @@ void MainWindow::fillPressureList(bool internalSide)
             m_core.fluids.dbpropint(fluid);
         else
             m_core.fluids.dbpropest(fluid);
-    } catch (const CalcError&) {
-        message(QMessageBox::Warning, msg::Title,
-            QString(msg::FluidFileUnreadable) + fromStd(m_core.fluids.fluidPath(fluid)));
+    } catch (const CalcError& error) {
+        // The detail names the file and why it cannot be read (or why the name names none).
+        message(QMessageBox::Warning, msg::Title, QString(msg::FluidFileUnreadable) + fromStd(error.what()));
         return;
     }
     const FluidTable& table = internalSide ? m_core.fluids.intSide.Tab : m_core.fluids.estSide.Tab;

@@ -6,6 +6,7 @@
 #include "platform/datafile.h"
 #include "platform/messages.h"
 #include "platform/numbertext.h"
+#include "properties/userfluid.h"
 #include "ui/boxlook.h"
 #include "ui/formfont.h"
 #include "ui_form2.h"
@@ -96,30 +97,28 @@ void OptionsDialog::closeDialog()
 
 bool OptionsDialog::writeUserFluid()
 {
-    // All four values are converted before the file is touched.
-    float density = 0, specificHeat = 0, conductivity = 0;
-    double viscosity = 0;
+    // All four values are converted and checked before the file is touched.
+    UserFluid fluid;
     const QLabel* converting = nullptr;
     try {
         converting = m_ui->Label5;
-        density = textToSingle(m_ui->Text3->text().toStdString());
+        fluid.density = textToSingle(m_ui->Text3->text().toStdString());
         converting = m_ui->Label6;
-        specificHeat = textToSingle(m_ui->Text4->text().toStdString());
+        fluid.specificHeat = textToSingle(m_ui->Text4->text().toStdString());
         converting = m_ui->Label7;
-        conductivity = textToSingle(m_ui->Text5->text().toStdString());
+        fluid.conductivity = textToSingle(m_ui->Text5->text().toStdString());
         converting = m_ui->Label8;
-        viscosity = textToDouble(m_ui->Text6->text().toStdString());
+        fluid.viscosity = textToDouble(m_ui->Text6->text().toStdString());
     } catch (const CalcError&) {
         m_showMessage(QMessageBox::Warning, msg::Title, QString(msg::NotANumber) + converting->text());
         return false;
     }
-
-    // Three rows at 1 bar, -100 to 300 degC, with the enthalpy zero at 0 degC.
     std::vector<std::vector<std::string>> records;
-    for (const float t : {-100.0f, 0.0f, 300.0f}) {
-        const float enthalpy = specificHeat * t;
-        records.push_back({numberToText(t, '.'), "1", numberToText(density, '.'), numberToText(specificHeat, '.'),
-            numberToText(conductivity, '.'), numberToText(viscosity, '.'), numberToText(enthalpy, '.')});
+    try {
+        records = userFluidRecords(fluid);
+    } catch (const CalcError& error) {
+        m_showMessage(QMessageBox::Warning, msg::Title, QString::fromStdString(error.message()));
+        return false;
     }
     try {
         writeDataFile(m_userFluidPath, records);

@@ -100,6 +100,74 @@ TEST(CaseFile, RefusesWhatIsNotAValidCaseNamingTheKey)
     EXPECT_THROW(writeCaseFile(folder.path() + "/no folder/a.vorlan", CaseContents {}), CaseFileError);
 }
 
+TEST(CaseFile, HostileFilesAreRefusedWithAShortClearMessage)
+{
+    const auto replaced = [](const std::string& from, const std::string& to) {
+        std::string text = kValidCase;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    const auto nested = [](int levels, char open, char close) {
+        return std::string(static_cast<std::size_t>(levels), open)
+            + std::string(static_cast<std::size_t>(levels), close);
+    };
+    std::string deepObjects;
+    for (int i = 0; i < 20000; ++i)
+        deepObjects += "{\"k\":";
+    deepObjects += "0" + std::string(20000, '}');
+    const std::string hugeKey = "<img src='file:///etc/hostname'>" + std::string(870 * 1024, 'K');
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string expected; // part of the error text
+    } rows[] = {
+        // 90,000 levels then another key: the copy of the deep value overflowed the stack.
+        {"90,000 nested arrays before a key", "{\"a\":" + nested(90000, '[', ']') + ",\"b\":0}",
+            "nested deeper than 8"},
+        {"20,000 nested objects", deepObjects, "nested deeper than 8"},
+        {"nesting inside a section", replaced("\"massFlow\": \"\"}", "\"x\": " + nested(8, '[', ']') + "}"),
+            "nested deeper than 8"},
+        {"key given twice at the top", replaced("\"version\": 1", "\"version\": 1, \"version\": 1"),
+            "version: the key is given twice"},
+        {"key given twice in a section", replaced("\"fluid\": \"Water\"", "\"fluid\": \"Water\", \"fluid\": \"Air\""),
+            "internalPipe.fluid: the key is given twice"},
+        {"section given twice", replaced("\"exchanger\"", "\"options\": {}, \"exchanger\""),
+            "options: the key is given twice"},
+        {"version beyond 64 bits signed", replaced("\"version\": 1", "\"version\": 18446744073709551615"),
+            "newer Vorlan (version 18446744073709551615)"},
+        {"negative version", replaced("\"version\": 1", "\"version\": -5"), "unknown version -5"},
+        {"HTML in a key", replaced("\"length\": \"10\"", "\"<b>big</b><img src='file:///x.png'>\": \"10\""),
+            "exchanger.<b>big</b><img src='file:///x.png'>: unknown key"},
+        {"escape sequences in a key", replaced("\"length\": \"10\"", "\"\\u001b[2J\\u001b]0;owned\\u0007\": \"10\""),
+            "exchanger.\\u001B[2J\\u001B]0;owned\\u0007: unknown key"},
+        {"870 KB key", replaced("\"length\": \"10\"", "\"" + hugeKey + "\": \"10\""),
+            "exchanger." + hugeKey.substr(0, 80) + "\u2026: unknown key"},
+        {"870 KB unknown section", replaced("\"exchanger\"", "\"" + hugeKey + "\": 0, \"exchanger\""),
+            hugeKey.substr(0, 80) + "\u2026: unknown key"},
+    };
+    test::TempFolder folder;
+    for (const auto& row : rows) {
+        const std::string path = folder.write("hostile.vorlan", row.bytes);
+        try {
+            readCaseFile(path);
+            ADD_FAILURE() << row.name << " accepted";
+        } catch (const CaseFileError& error) {
+            const std::string text = error.what();
+            EXPECT_NE(text.find(row.expected), std::string::npos) << row.name << ": " << text.substr(0, 300);
+            EXPECT_LT(text.size(), path.size() + 300) << row.name;
+            EXPECT_EQ(text.find('\x1b'), std::string::npos) << row.name;
+        }
+    }
+    // The depth the format needs, and a little more, is no fault: only unknown keys are.
+    try {
+        readCaseFile(
+            folder.write("deep ok.vorlan", replaced("\"massFlow\": \"\"}", "\"x\": " + nested(6, '[', ']') + "}")));
+        ADD_FAILURE() << "accepted";
+    } catch (const CaseFileError& error) {
+        EXPECT_NE(std::string(error.what()).find("internalPipe.x: unknown key"), std::string::npos) << error.what();
+    }
+}
+
 TEST(CaseFile, KeysOfTheWrittenBackBoxes)
 {
     EXPECT_EQ(caseKeyOf(Box::Text3), "exchanger.capacity");

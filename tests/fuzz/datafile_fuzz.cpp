@@ -19,6 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!std::isfinite(t))
                 std::abort(); // a number read is always finite
         }
+        for (const auto* column : {&table.Rho, &table.Cp, &table.K, &table.Mu}) {
+            for (const double value : *column) {
+                if (!(value > 0))
+                    std::abort(); // a table loaded holds only physical properties
+            }
+        }
     } catch (const vorlan::CalcError&) {
         if (!table.T.empty())
             std::abort(); // a failed load leaves no table behind

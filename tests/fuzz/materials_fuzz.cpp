@@ -1,4 +1,4 @@
-// The pipe-materials loader on any bytes: at most 11 materials or a CalcError.
+// The pipe-materials loader on any bytes: at most 11 physical materials, or a CalcError and none.
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -13,7 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vorlan::Materials materials;
     try {
         materials.dbmateriale(fuzzFolder());
-    } catch (const vorlan::CalcError&) { }
+    } catch (const vorlan::CalcError&) {
+        if (materials.count != 0)
+            std::abort(); // a failed load leaves no material
+    }
     if (materials.count < 0 || materials.count > vorlan::kMaxMaterials)
         std::abort();
     for (const std::string& name : materials.names()) {
@@ -22,6 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         materials.proptubo(name, wallK, wallRough);
         if (std::isnan(wallK))
             std::abort(); // every name read is found
+        if (!(wallK > 0) || !(wallRough >= 0))
+            std::abort(); // a material loaded is physical
     }
     return 0;
 }

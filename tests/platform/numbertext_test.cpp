@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
 #include <limits>
 
 #include "platform/calcerror.h"
@@ -57,6 +58,49 @@ TEST(NumberText, SubnormalSinglesReadBackToTheirText)
     EXPECT_EQ(textToSingle(text), value);
     EXPECT_EQ(numberToText(textToSingle(text)), text);
     EXPECT_EQ(numberToText(std::numeric_limits<float>::denorm_min()), "1E-45");
+}
+
+TEST(NumberText, WhatIsShownReadsBackToTheSameSingle)
+{
+    // Just below a power of ten singles lie farther apart than 7-digit steps: the single nearest
+    // 1E+28 is 9999999442...E+20 (1E+28 - 5.6E+20, float spacing 2^70 = 1.18E+21), which rounding
+    // to 7 digits showed as "9,999999E+27" although "1E+28" reads back to it.
+    const struct {
+        const char* typed;
+        const char* shown;
+    } rows[] = {
+        {"1E+28", "1E+28"},
+        {"9,999999E+27", "1E+28"}, // the same single
+        {"1E+18", "1E+18"},
+        {"8,589935E+09", "8,589935E+09"},
+        {"0,1", "0,1"},
+        {"3,4E+38", "3,4E+38"},
+    };
+    for (const auto& row : rows) {
+        const float value = textToSingle(row.typed);
+        EXPECT_EQ(numberToText(value), row.shown) << row.typed;
+        EXPECT_EQ(textToSingle(numberToText(value)), value) << row.typed;
+    }
+    // Every single that shows as "1E+28" reads back from that text to the one that shows it.
+    const float nearest = textToSingle("1E+28");
+    for (float value = std::nextafter(nearest, 0.0f); value < 1.0000005e28f; value = std::nextafter(value, FLT_MAX)) {
+        const std::string text = numberToText(value);
+        EXPECT_EQ(numberToText(textToSingle(text)), text) << text;
+    }
+}
+
+TEST(NumberText, LeadingZerosDoNotHideAnOverflow)
+{
+    // 0,(3,000,000 zeros)1E+5000000 is 1E+1999999: an overflow, not zero. So is 0...01E+400.
+    const std::string zeros(3'000'000, '0');
+    EXPECT_THROW(textToDouble("0," + zeros + "1E+5000000"), CalcError);
+    EXPECT_THROW(textToDouble(zeros + "1E+400"), CalcError);
+    double value = -1;
+    EXPECT_FALSE(parseNumber("0." + zeros + "1E+5000000", '.', value));
+    // And the same zeros before an exponent that keeps the value in range read as the value.
+    EXPECT_TRUE(parseNumber("0." + zeros + "1E+3000001", '.', value));
+    EXPECT_EQ(value, 1.0);
+    EXPECT_EQ(textToDouble("0," + zeros + "1E+10"), 0.0); // 1E-2999991 underflows to zero
 }
 
 TEST(NumberText, ReadsSignCommaAndExponent)

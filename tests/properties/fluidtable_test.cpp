@@ -88,6 +88,43 @@ TEST(FluidTable, EveryBadFileFailsAndLeavesTheTableEmpty)
     EXPECT_THROW(loadFluidTable(table, folder.path() + "/missing.dat"), CalcError);
 }
 
+TEST(FluidTable, PhysicalNonsenseIsRefusedNamingTheRecord)
+{
+    // Density, specific heat, conductivity and viscosity of any fluid are greater than zero; a
+    // negative density gave an "ok" result with a negative velocity and pressure drop.
+    const struct {
+        const char* name;
+        const char* secondRecord;
+        const char* expected; // part of the error text
+    } rows[] = {
+        {"negative density", "50,1,-988,4.18,0.64,0.00055,209\r\n",
+            "record 2: the density -988 is not greater than zero"},
+        {"zero density", "50,1,0,4.18,0.64,0.00055,209\r\n", "the density 0 is"},
+        {"negative specific heat", "50,1,988,-4.18,0.64,0.00055,209\r\n", "the specific heat -4.18 is"},
+        {"zero conductivity", "50,1,988,4.18,0,0.00055,209\r\n", "the conductivity 0 is"},
+        {"negative viscosity", "50,1,988,4.18,0.64,-5.5E-04,209\r\n", "the viscosity -0.00055 is"},
+        {"negative zero viscosity", "50,1,988,4.18,0.64,-0,209\r\n", "the viscosity 0 is"},
+    };
+    test::TempFolder folder;
+    for (const auto& row : rows) {
+        FluidTable table;
+        const std::string path
+            = folder.write("bad.dat", std::string("0,1,1000,4.2,0.56,0.0018,0\r\n") + row.secondRecord);
+        try {
+            loadFluidTable(table, path);
+            ADD_FAILURE() << row.name << " accepted";
+        } catch (const CalcError& error) {
+            EXPECT_NE(std::string(error.what()).find(row.expected), std::string::npos)
+                << row.name << ": " << error.what();
+        }
+        EXPECT_TRUE(table.T.empty()) << row.name;
+    }
+    // Negative temperatures and enthalpies are physics: -100 degC with h = -418 kJ/kg loads.
+    FluidTable table;
+    loadFluidTable(table, folder.write("cold.dat", "-100,1,1000,4.18,0.6,0.001,-418\r\n0,1,1000,4.18,0.6,0.001,0\r\n"));
+    EXPECT_EQ(table.lastRow(), 1);
+}
+
 TEST(PressureList, OffersEachBlockInFileOrderButNotALastLoneRow)
 {
     const auto tableOf = [](std::vector<float> pressures) {

@@ -33,13 +33,17 @@ TEST(Materials, ElevenRecordsLoadAndEachIsFound)
     }
 }
 
-TEST(Materials, TwelveRecordsFailKeepingTheEntriesRead)
+TEST(Materials, TwelveRecordsFailLeavingNoMaterial)
 {
+    // The window and vorlan-batch both go on from the table a failed load leaves: none.
     test::TempFolder folder;
-    folder.write("condmat.dat", materialRecords(12));
     Materials materials;
+    folder.write("condmat.dat", materialRecords(11));
+    materials.dbmateriale(folder.path());
+    folder.write("condmat.dat", materialRecords(12));
     EXPECT_THROW(materials.dbmateriale(folder.path()), CalcError);
-    EXPECT_EQ(materials.count, 11);
+    EXPECT_EQ(materials.count, 0);
+    EXPECT_TRUE(materials.names().empty());
 }
 
 TEST(Materials, LookupIsExactAndTheLastOfEqualNamesWins)
@@ -79,6 +83,39 @@ TEST(Materials, MissingOrMalformedFileIsAnError)
         folder.write("condmat.dat", bytes);
         EXPECT_THROW(materials.dbmateriale(folder.path()), CalcError) << bytes;
     }
+}
+
+TEST(Materials, PhysicalNonsenseIsRefusedNamingTheMaterial)
+{
+    // A wall conducts heat (k > 0) and a pipe is at least smooth (roughness >= 0); a negative
+    // conductivity made the solution run to "did not converge".
+    const struct {
+        const char* name;
+        const char* record;
+        const char* expected; // part of the error text
+    } rows[] = {
+        {"negative conductivity", "\"Steel\",-60.5,4.6E-05\r\n", "\"Steel\": the conductivity -60.5"},
+        {"zero conductivity", "\"Steel\",0,4.6E-05\r\n", "\"Steel\": the conductivity 0"},
+        {"negative roughness", "\"Steel\",60.5,-1E-06\r\n", "\"Steel\": the roughness -1E-06 is negative"},
+    };
+    test::TempFolder folder;
+    for (const auto& row : rows) {
+        folder.write("condmat.dat", std::string("\"Copper\",401,1.5E-06\r\n") + row.record);
+        Materials materials;
+        try {
+            materials.dbmateriale(folder.path());
+            ADD_FAILURE() << row.name << " accepted";
+        } catch (const CalcError& error) {
+            EXPECT_NE(std::string(error.what()).find(row.expected), std::string::npos)
+                << row.name << ": " << error.what();
+        }
+        EXPECT_EQ(materials.count, 0) << row.name;
+    }
+    // A smooth pipe (roughness 0) is physics, not nonsense.
+    folder.write("condmat.dat", "\"Glass\",1.05,0\r\n");
+    Materials materials;
+    materials.dbmateriale(folder.path());
+    EXPECT_EQ(materials.count, 1);
 }
 
 } // namespace

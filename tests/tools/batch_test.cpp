@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <sys/wait.h>
@@ -30,6 +31,32 @@ BatchRun runBatch(const std::string& arguments)
     for (std::string line; std::getline(stream, line);)
         run.lines.push_back(nlohmann::json::parse(line));
     return run;
+}
+
+/** Everything the tool prints, standard output and standard error together, as raw bytes. */
+std::string batchOutput(const std::string& arguments)
+{
+    const std::string command = std::string(VORLAN_BATCH) + " " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    std::array<char, 4096> buffer {};
+    while (const std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe))
+        output.append(buffer.data(), n);
+    pclose(pipe);
+    return output;
+}
+
+/** True when the bytes hold a control character other than the line break ending each line. */
+bool holdsControlCharacters(const std::string& bytes)
+{
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if ((c < 0x20 && c != '\n') || c == 0x7F)
+            return true;
+        if (c == 0xC2 && i + 1 < bytes.size() && static_cast<unsigned char>(bytes[i + 1]) < 0xA0)
+            return true; // C1 control in UTF-8
+    }
+    return false;
 }
 
 std::string caseText(const std::string& internalPressure)
@@ -92,6 +119,67 @@ TEST(Batch, ExitStatusTellsFailedCalculationsFromUnreadableFiles)
     EXPECT_EQ(noData.status, 1);
     ASSERT_EQ(noData.lines.size(), 1u);
     EXPECT_EQ(noData.lines[0]["message"], "Invalid data");
+}
+
+TEST(Batch, NothingFromAFileReachesTheTerminalAsAControlCharacter)
+{
+    vorlan::test::TempFolder folder;
+    std::string text = caseText("1");
+    const auto withKey = [&](const std::string& key) {
+        std::string hostile = text;
+        hostile.replace(hostile.find("\"length\": "), 8, "\"" + key + "\"");
+        return hostile;
+    };
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* shown; // what stands in the output for the hostile part
+    } rows[] = {
+        {"clear screen and title in a key", withKey("\\u001b[2J\\u001b]0;owned\\u0007"),
+            "\\u001B[2J\\u001B]0;owned\\u0007"},
+        {"8-bit CSI (U+009B) in a key", withKey("\\u009b31m"), "\\u009B31m"},
+        {"DEL in a key", withKey("x\\u007f"), "x\\u007F"},
+        {"escape in a fluid name",
+            [&] {
+                std::string hostile = text;
+                hostile.replace(hostile.find("\"Water\""), 7, "\"\\u001b[31mWater\"");
+                return hostile;
+            }(),
+            "\\u001B[31mWater"},
+    };
+    for (const auto& row : rows) {
+        const std::string path = folder.write("hostile.vorlan", row.bytes);
+        const std::string output = batchOutput(path);
+        EXPECT_FALSE(holdsControlCharacters(output)) << row.name << ": " << output;
+        EXPECT_NE(output.find(row.shown), std::string::npos) << row.name << ": " << output;
+    }
+}
+
+TEST(Batch, HostileFluidNamesReadNothingOutsideTheDataFolder)
+{
+    // A sentinel beside the data folder, named so that each traversal would read it.
+    vorlan::test::TempFolder folder;
+    const std::string data = folder.path() + "/data";
+    std::filesystem::create_directory(data);
+    for (const char* file : {"Water.dat", "condmat.dat"})
+        std::filesystem::copy_file(
+            std::filesystem::path(VORLAN_BATCH).parent_path() / "data" / file, data + "/" + file);
+    const std::string sentinel = "SENTINEL-c0ffee";
+    folder.write("x.dat", sentinel + ",1,1,1,1,1,1\r\n");
+    folder.write("x", sentinel + "\r\n");
+    const char* names[] = {"../x", "..\\\\x", "../x\\u0000", "../x.dat\\u0000", "..", "Water\\u0000"};
+    for (const char* name : names) {
+        std::string text = caseText("1");
+        text.replace(text.find("\"Water\""), 7, std::string("\"") + name + "\"");
+        const std::string path = folder.write("case.vorlan", text);
+        const std::string output = batchOutput("--data " + data + " " + path);
+        EXPECT_EQ(output.find(sentinel), std::string::npos) << name << ": " << output;
+        const nlohmann::json line = nlohmann::json::parse(output.substr(0, output.find('\n')));
+        EXPECT_EQ(line["ok"], false) << name;
+        EXPECT_EQ(line["message"], "Invalid data") << name;
+        EXPECT_NE(line["detail"].get<std::string>().find("cannot name a file of the data folder"), std::string::npos)
+            << name << ": " << line["detail"];
+    }
 }
 
 } // namespace

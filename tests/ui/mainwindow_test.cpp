@@ -16,6 +16,7 @@
 #include "platform/appdir.h"
 #include "platform/messages.h"
 #include "properties/fluidlist.h"
+#include "support/filesizelimit.h"
 #include "support/tempfolder.h"
 #include "ui/helpviewer.h"
 #include "ui/mainwindow.h"
@@ -398,6 +399,86 @@ private slots:
         QVERIFY(m_window->caseContents().texts == after.texts);
     }
 
+    void hostileFluidNamesReadNothingOutsideTheDataFolder()
+    {
+        // A sentinel table outside the data folder, where each traversal would land.
+        test::TempFolder outside;
+        const std::string sentinel = "SENTINEL-91c4";
+        outside.write("Secret.dat", "0,1," + sentinel + ",1,1,1,0\r\n");
+        outside.write("Secret", sentinel);
+        const std::string up = "../" + std::filesystem::path(outside.path()).filename().string() + "/Secret";
+        const auto mentionsSentinel = [&] {
+            return std::any_of(m_messages.begin(), m_messages.end(),
+                [&](const Message& m) { return m.text.contains(QString::fromStdString(sentinel)); });
+        };
+
+        // Typed into a fluid box, then picked.
+        for (const std::string& typed : {up, std::string("..\\Secret"), std::string("Water\0", 6)}) {
+            m_messages.clear();
+            auto* box = w<QComboBox>("Combo1");
+            box->setEditText(QString::fromUtf8(typed.data(), qsizetype(typed.size())));
+            emit box->activated(box->currentIndex());
+            QCOMPARE(m_messages.size(), size_t(1));
+            QVERIFY2(m_messages[0].text.startsWith(msg::FluidFileUnreadable), qPrintable(m_messages[0].text));
+            QVERIFY2(
+                m_messages[0].text.contains("cannot name a file of the data folder"), qPrintable(m_messages[0].text));
+            QCOMPARE(w<QComboBox>("Combo4")->count(), 0);
+        }
+
+        // From a case file, with a NUL that would cut ".dat" off, then calculated.
+        describeCase();
+        QVERIFY(m_window->saveCase(QString::fromStdString(m_folder->path() + "/good.vorlan")));
+        for (const std::string& fluid : {up, up + ".dat\\u0000", std::string("Water\\u0000")}) {
+            std::string text = m_folder->read("good.vorlan");
+            const std::string water = "\"fluid\": \"Water\"";
+            text.replace(text.find(water), water.size(), "\"fluid\": \"" + fluid + "\"");
+            const std::string path = m_folder->write("hostile.vorlan", text);
+            m_messages.clear();
+            QVERIFY(m_window->openCase(QString::fromStdString(path)));
+            QCOMPARE(m_messages.size(), size_t(1));
+            QVERIFY2(
+                m_messages[0].text.contains("cannot name a file of the data folder"), qPrintable(m_messages[0].text));
+            m_window->calculate();
+            QCOMPARE(m_messages.size(), size_t(2));
+            QCOMPARE(m_messages[1].text, QString(msg::InvalidData));
+            QVERIFY(!mentionsSentinel());
+        }
+    }
+
+    void userFluidWithPhysicalNonsenseIsNotWritten()
+    {
+        w<QComboBox>("Combo2")->setEditText("User defined");
+        m_window->showOptions();
+        OptionsDialog* options = m_window->optionsDialog();
+        options->findChild<QCheckBox*>("Check1")->setChecked(true);
+        const struct {
+            const char* density;
+            const char* specificHeat;
+            const char* conductivity;
+            const char* viscosity;
+            const char* message;
+        } rows[] = {
+            {"-1000", "4,18", "0,6", "0,001", msg::DensityNotPositive},
+            {"1000", "0", "0,6", "0,001", msg::SpecificHeatNotPositive},
+            {"1000", "4,18", "-0,6", "0,001", msg::ConductivityNotPositive},
+            {"1000", "4,18", "0,6", "0", msg::ViscosityNotPositive},
+        };
+        m_folder->write("User defined.dat", "previous");
+        for (const auto& row : rows) {
+            for (const auto& [box, text] : {std::pair {"Text3", row.density}, std::pair {"Text4", row.specificHeat},
+                     std::pair {"Text5", row.conductivity}, std::pair {"Text6", row.viscosity}}) {
+                options->box(box)->clear();
+                QTest::keyClicks(options->box(box), text);
+            }
+            m_messages.clear();
+            QTest::mouseClick(options->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+            QCOMPARE(m_messages.size(), size_t(1));
+            QCOMPARE(m_messages[0].text, QString(row.message));
+            QVERIFY(options->isVisible());
+            QCOMPARE(QString::fromStdString(m_folder->read("User defined.dat")), QString("previous"));
+        }
+    }
+
     void reportHoldsTheCaseAndTheResults()
     {
         describeCase();
@@ -449,21 +530,26 @@ private slots:
         QVERIFY(m_messages[0].text.startsWith("Cannot write the user-defined fluid file"));
         QVERIFY(options->isVisible());
 
-        // A write that fails part-way leaves the previous file as it was.
+        // A write that fails part-way (the disk is full) leaves the previous file as it was.
         std::filesystem::remove(m_folder->path() + "/User defined.dat");
         m_folder->write("User defined.dat", "previous");
-        std::filesystem::create_directory(m_folder->path() + "/User defined.dat.part");
         m_messages.clear();
-        options->closeDialog();
+        {
+            test::FileSizeLimit fullDisk(8);
+            options->closeDialog();
+        }
         QCOMPARE(m_messages.size(), size_t(1));
         QCOMPARE(QString::fromStdString(m_folder->read("User defined.dat")), QString("previous"));
 
         // The same for a case saved over a file that cannot be replaced.
         m_folder->write("kept.vorlan", "old case");
-        std::filesystem::create_directory(m_folder->path() + "/kept.vorlan.part");
         m_messages.clear();
-        QVERIFY(!m_window->saveCase(QString::fromStdString(m_folder->path() + "/kept.vorlan")));
+        {
+            test::FileSizeLimit fullDisk(8);
+            QVERIFY(!m_window->saveCase(QString::fromStdString(m_folder->path() + "/kept.vorlan")));
+        }
         QCOMPARE(m_messages.size(), size_t(1));
+        QVERIFY(m_messages[0].text.startsWith(msg::CaseNotSaved));
         QCOMPARE(QString::fromStdString(m_folder->read("kept.vorlan")), QString("old case"));
 
         // A data folder without condmat.dat: the window starts with an empty material list.
