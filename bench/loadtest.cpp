@@ -10,26 +10,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <set>
 #include <vector>
 
 #include "platform/appdir.h"
 #include "platform/messages.h"
 #include "support/physicscheck.h"
+#include "support/programmessages.h"
 #include "support/randomcases.h"
 
 namespace {
-
-const std::set<std::string> kMessages = {
-    vorlan::msg::InvalidData,
-    vorlan::msg::InvalidPressureInternal,
-    vorlan::msg::InvalidPressureExternal,
-    vorlan::msg::InvalidTemperatures,
-    vorlan::msg::TemperaturesOutOfRange,
-    vorlan::msg::CapacityTooHigh,
-    vorlan::msg::NtuTooHigh,
-    vorlan::msg::NotConverged,
-};
 
 /** The value below which the given share of the sorted values lies. */
 long percentile(const std::vector<long>& sorted, double share)
@@ -60,7 +49,7 @@ int main(int argc, char* argv[])
         seconds += caseSeconds;
         if (!outcome.record) {
             ++outcomes[outcome.message];
-            if (!kMessages.contains(outcome.message)) {
+            if (!vorlan::test::kCalculationMessages.contains(outcome.message)) {
                 std::printf("case %d: unknown message \"%s\"\n", i, outcome.message.c_str());
                 ++violations;
             }

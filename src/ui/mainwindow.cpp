@@ -264,22 +264,19 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+template <typename Widget> Widget* MainWindow::control(std::string_view name) const
+{
+    auto* widget = findChild<Widget*>(fromStd(name));
+    if (widget == nullptr)
+        throw std::logic_error("the main window has no control " + std::string(name));
+    return widget;
+}
+
 QLineEdit* MainWindow::lineEdit(Box box) const
 {
     if (box == Box::Form2Text1 || box == Box::Form2Text2)
         return ensureOptions()->box(box == Box::Form2Text1 ? "Text1" : "Text2");
-    auto* widget = findChild<QLineEdit*>(fromStd(nameOf(box)));
-    if (widget == nullptr)
-        throw std::logic_error("the main window has no text box " + std::string(nameOf(box)));
-    return widget;
-}
-
-QComboBox* MainWindow::combo(Box box) const
-{
-    auto* widget = findChild<QComboBox*>(fromStd(nameOf(box)));
-    if (widget == nullptr)
-        throw std::logic_error("the main window has no combo box " + std::string(nameOf(box)));
-    return widget;
+    return control<QLineEdit>(nameOf(box));
 }
 
 CaseSnapshot MainWindow::snapshot() const
@@ -287,14 +284,12 @@ CaseSnapshot MainWindow::snapshot() const
     CaseSnapshot snapshot;
     for (std::size_t i = 0; i < kBoxCount; ++i) {
         const auto box = static_cast<Box>(i);
-        snapshot.setText(box, (isComboBox(box) ? combo(box)->currentText() : lineEdit(box)->text()).toStdString());
+        const QString text = isComboBox(box) ? control<QComboBox>(nameOf(box))->currentText() : lineEdit(box)->text();
+        snapshot.setText(box, text.toStdString());
     }
     for (std::size_t i = 0; i < kOptionCount; ++i) {
         const auto option = static_cast<Option>(i);
-        const auto* button = findChild<QRadioButton*>(fromStd(nameOf(option)));
-        if (button == nullptr)
-            throw std::logic_error("the main window has no option button " + std::string(nameOf(option)));
-        snapshot.setSelected(option, button->isChecked());
+        snapshot.setSelected(option, control<QRadioButton>(nameOf(option))->isChecked());
     }
     return snapshot;
 }

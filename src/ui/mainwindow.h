@@ -69,7 +69,8 @@ protected:
 private:
     /** The box of the window or of the Options dialog that shows the named box of a case. */
     QLineEdit* lineEdit(Box box) const;
-    QComboBox* combo(Box box) const;
+    /** The named widget of the window; a missing one is a programming error (std::logic_error). */
+    template <typename Widget> Widget* control(std::string_view name) const;
     void applyWriteBacks(const std::vector<WriteBack>& writeBacks);
 
     void startUp();
