@@ -4,12 +4,27 @@
 
 namespace vorlan {
 
+namespace {
+
+constexpr qsizetype kQuotedLength = 80; // characters of a file's text quoted in a message
+
+} // namespace
+
 MessageHandler messageBoxHandler(QWidget* parent)
 {
-    return [guard = QPointer<QWidget>(parent)](QMessageBox::Icon icon, const QString& title, const QString& text) {
-        QMessageBox box(icon, title, text, QMessageBox::Ok, guard);
+    return MessageHandler([guard = QPointer<QWidget>(parent)](const Message& message) {
+        QMessageBox box(message.icon, message.title, message.text, QMessageBox::Ok,
+            message.over != nullptr ? message.over : guard.data());
+        box.setTextFormat(Qt::PlainText); // names from files and boxes are shown as typed, never as markup
+        if (!message.detail.isEmpty())
+            box.setDetailedText(message.detail);
         box.exec();
-    };
+    });
+}
+
+QString quotedFromFile(const QString& text)
+{
+    return text.size() <= kQuotedLength ? text : text.left(kQuotedLength) + "...";
 }
 
 } // namespace vorlan
