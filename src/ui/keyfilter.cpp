@@ -49,8 +49,9 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event)
     if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut)
         || key->matches(QKeySequence::Undo))
         return true;
-    if (key->key() == Qt::Key_Backspace || key->text().isEmpty())
-        return false; // Backspace, Delete, arrows and other keys that type nothing
+    if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab
+        || key->text().isEmpty())
+        return false; // Backspace, Tab to the next box, Delete, arrows and other keys that type nothing
     const QChar typed = key->text().front();
     const QChar accepted = FiltroNumerico(typed, box->text(), m_allowSign, box->cursorPosition());
     if (accepted.isNull())

@@ -149,7 +149,7 @@ void MainWindow::connectKeyboard()
     m_ui->mnuNewFile->setShortcut(QKeySequence::New);
     m_ui->mnuFileOpen->setShortcut(QKeySequence::Open);
     m_ui->mnuFileSave->setShortcut(QKeySequence::Save);
-    m_ui->mnuFileSaveAs->setShortcut(QKeySequence::SaveAs);
+    m_ui->mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_ui->mnuFilePrint->setShortcut(QKeySequence::Print);
     m_ui->mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_ui->mnuHelpIndex->setShortcut(QKeySequence::HelpContents);
