@@ -168,22 +168,30 @@ private slots:
     void optionsMessagesAreCentredOnTheDialog()
     {
         test::WindowFixture real(true);
-        real.type("Combo1", "User defined");
-        QTest::keyClick(real.w<QComboBox>("Combo1"), Qt::Key_Tab);
+        real.folder.write("User defined.dat",
+            "-100,1,1000,4.18,0.6,0.001,-418\r\n0,1,1000,4.18,0.6,0.001,0\r\n"
+            "300,1,1000,4.18,0.6,0.001,1254\r\n");
+        real.pick("Combo1", "User defined");
         real.click("Command2");
         OptionsDialog* options = real.window->optionsDialog();
+        QTest::mouseClick(options->findChild<QCheckBox*>("Check1"), Qt::LeftButton);
+        options->box("Text3")->clear();
+        QTest::keyClicks(options->box("Text3"), "dense");
+
         QWidget* parent = nullptr;
         Qt::TextFormat format = Qt::AutoText;
+        QString text;
         QPoint centre;
         test::WindowFixture::whenModal([&](QWidget* modal) {
             parent = modal->parentWidget();
             format = qobject_cast<QMessageBox*>(modal)->textFormat();
+            text = qobject_cast<QMessageBox*>(modal)->text();
             QTest::qWait(50);
             centre = modal->frameGeometry().center();
             test::WindowFixture::press(modal, QMessageBox::Ok);
         });
-        // No user-fluid file yet: ticking the box says so.
-        QTest::mouseClick(options->findChild<QCheckBox*>("Check1"), Qt::LeftButton);
+        QTest::mouseClick(options->findChild<QPushButton*>("Command1"), Qt::LeftButton); // "Close"
+        QCOMPARE(text, QString("Not a number: Density"));
         QCOMPARE(parent, options);
         QCOMPARE(format, Qt::PlainText);
         // Over the dialog, not the main window (a small screen may push it back inside its edge).
