@@ -31,5 +31,9 @@ int main(int argc, char* argv[])
     const std::string programFolder = vorlan::QuestaDirectory();
     vorlan::MainWindow window(programFolder + "/data", QString::fromStdString(programFolder));
     window.show();
+    // vorlan CASE.vorlan: the case opens at start-up (a file manager passes it so).
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        window.openCase(arguments.at(1));
     return app.exec();
 }

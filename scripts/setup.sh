@@ -6,6 +6,7 @@ VORLAN_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-pdf-dev libgl-dev
     nlohmann-json3-dev libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
+    appstream desktop-file-utils dpkg-dev file
 )
 
 vorlan_install_packages() {

@@ -8,7 +8,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QUrl>
 #include <cstdio>
 #include <filesystem>
@@ -50,6 +53,31 @@ QString fluidTable(const std::string& dataFolder)
             += QString("| %1 | %2 |\n").arg(QString::fromUtf8(name.data(), qsizetype(name.size())), blocksOf(table));
     }
     return markdown;
+}
+
+/**
+ * Starts each heading that would end a page, apart from the text it introduces, on the next page:
+ * a heading stays with the first line that follows it. pageHeight in the layout's pixels.
+ */
+void keepHeadingsWithText(QTextDocument& document, qreal pageHeight)
+{
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextBlock next = block.next();
+        if (block.blockFormat().headingLevel() == 0 || !next.isValid())
+            continue;
+        const QRectF following = layout->blockBoundingRect(next);
+        const QTextLayout* lines = next.layout();
+        const qreal firstLineBottom
+            = following.top() + (lines->lineCount() > 0 ? lines->lineAt(0).rect().bottom() : following.height());
+        const qreal headingTop = layout->blockBoundingRect(block).top();
+        if (int(headingTop / pageHeight) != int(firstLineBottom / pageHeight)) {
+            QTextBlockFormat breakBefore;
+            breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(block).mergeBlockFormat(breakBefore);
+            document.markContentsDirty(0, document.characterCount()); // lay out everything after it again
+        }
+    }
 }
 
 } // namespace
@@ -104,6 +132,7 @@ int main(int argc, char* argv[])
     document.documentLayout()->setPaintDevice(&writer);
     const QRectF page = writer.pageLayout().paintRectPixels(writer.resolution());
     document.setPageSize(page.size());
+    keepHeadingsWithText(document, page.height());
     QPainter painter(&writer);
     for (int i = 0; i < document.pageCount(); ++i) {
         if (i > 0)

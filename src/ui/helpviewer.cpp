@@ -1,28 +1,158 @@
 #include "ui/helpviewer.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPdfDocument>
+#include <QPdfPageNavigator>
+#include <QPdfSearchModel>
 #include <QPdfView>
+#include <QShortcut>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/formfont.h"
 #include "ui_form4.h"
 
 namespace vorlan {
 
+namespace {
+
+constexpr double kZoomStep = 1.25; // one press of zoom in or out
+constexpr double kMinZoom = 0.25;
+constexpr double kMaxZoom = 8;
+
+QToolButton* toolButton(const QString& text, const QString& tip, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setText(text);
+    button->setToolTip(tip);
+    return button;
+}
+
+} // namespace
+
 HelpViewer::HelpViewer(const QString& guidePath, QWidget* parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::Form4>())
     , m_document(new QPdfDocument(this))
+    , m_search(new QPdfSearchModel(this))
+    , m_missing(new QLabel(this))
+    , m_findBox(new QLineEdit(this))
+    , m_findCount(new QLabel(this))
 {
     m_ui->setupUi(this);
     applyFormFont(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(684, 659);
-    m_document->load(guidePath);
+    resize(684, 659); // 10260 x 9885 twips; the window can be resized from there
+    buildToolBar();
+
     m_ui->WebBrowser1->setDocument(m_document);
     m_ui->WebBrowser1->setPageMode(QPdfView::PageMode::MultiPage);
     m_ui->WebBrowser1->setZoomMode(QPdfView::ZoomMode::FitToWidth);
+    m_search->setDocument(m_document);
+    connect(m_search, &QAbstractItemModel::rowsInserted, this, &HelpViewer::showFindCount);
+    connect(m_search, &QAbstractItemModel::modelReset, this, &HelpViewer::showFindCount);
+
+    m_missing->setWordWrap(true);
+    m_missing->setTextFormat(Qt::PlainText);
+    m_missing->setAlignment(Qt::AlignCenter);
+    if (m_document->load(guidePath) != QPdfDocument::Error::None) {
+        m_missing->setText("The user guide cannot be found or opened:\n" + guidePath);
+        m_ui->WebBrowser1->hide();
+    } else {
+        m_missing->hide();
+    }
 }
 
 HelpViewer::~HelpViewer() = default;
+
+QString HelpViewer::missingText() const { return m_missing->isHidden() ? QString() : m_missing->text(); }
+
+void HelpViewer::buildToolBar()
+{
+    QToolButton* zoomOut = toolButton("-", "Zoom out (Ctrl+-)", this);
+    QToolButton* zoomIn = toolButton("+", "Zoom in (Ctrl++)", this);
+    QToolButton* fitWidth = toolButton("Fit width", "Fit the page to the window's width", this);
+    QToolButton* previous = toolButton("Previous", "Previous match (Shift+F3)", this);
+    QToolButton* next = toolButton("Next", "Next match (F3, Enter)", this);
+    zoomOut->setObjectName("zoomOut");
+    zoomIn->setObjectName("zoomIn");
+    fitWidth->setObjectName("fitWidth");
+    previous->setObjectName("findPrevious");
+    next->setObjectName("findNext");
+    m_findBox->setObjectName("findBox");
+    m_findBox->setPlaceholderText("Find (Ctrl+F)");
+    m_findBox->setClearButtonEnabled(true);
+    m_findCount->setObjectName("findCount");
+
+    auto* tools = new QHBoxLayout;
+    tools->setContentsMargins(4, 4, 4, 4);
+    for (QWidget* widget : std::initializer_list<QWidget*> {zoomOut, zoomIn, fitWidth})
+        tools->addWidget(widget);
+    tools->addStretch();
+    for (QWidget* widget : std::initializer_list<QWidget*> {m_findBox, previous, next, m_findCount})
+        tools->addWidget(widget);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(tools);
+    layout->addWidget(m_missing, 1);
+    layout->addWidget(m_ui->WebBrowser1, 1);
+
+    connect(zoomIn, &QToolButton::clicked, this, [this] { zoomBy(kZoomStep); });
+    connect(zoomOut, &QToolButton::clicked, this, [this] { zoomBy(1 / kZoomStep); });
+    connect(fitWidth, &QToolButton::clicked, this,
+        [this] { m_ui->WebBrowser1->setZoomMode(QPdfView::ZoomMode::FitToWidth); });
+    connect(new QShortcut(QKeySequence::ZoomIn, this), &QShortcut::activated, zoomIn, &QToolButton::click);
+    connect(new QShortcut(QKeySequence::ZoomOut, this), &QShortcut::activated, zoomOut, &QToolButton::click);
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        m_findBox->setFocus();
+        m_findBox->selectAll();
+    });
+    connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, next, &QToolButton::click);
+    connect(new QShortcut(QKeySequence::FindPrevious, this), &QShortcut::activated, previous, &QToolButton::click);
+    connect(next, &QToolButton::clicked, this, [this] { findStep(1); });
+    connect(previous, &QToolButton::clicked, this, [this] { findStep(-1); });
+    connect(m_findBox, &QLineEdit::returnPressed, this, [this] { findStep(1); });
+    connect(m_findBox, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_found = -1;
+        m_search->setSearchString(text);
+        showFindCount();
+    });
+}
+
+void HelpViewer::zoomBy(double factor)
+{
+    QPdfView* view = m_ui->WebBrowser1;
+    view->setZoomMode(QPdfView::ZoomMode::Custom);
+    view->setZoomFactor(std::clamp(view->zoomFactor() * factor, kMinZoom, kMaxZoom));
+}
+
+void HelpViewer::findStep(int step)
+{
+    const int count = m_search->rowCount({});
+    if (count == 0) {
+        showFindCount();
+        return;
+    }
+    m_found = m_found < 0 ? (step > 0 ? 0 : count - 1) : (m_found + step + count) % count;
+    m_ui->WebBrowser1->pageNavigator()->jump(m_search->resultAtIndex(m_found));
+    showFindCount();
+}
+
+void HelpViewer::showFindCount()
+{
+    const int count = m_search->rowCount({});
+    if (m_findBox->text().isEmpty())
+        m_findCount->clear();
+    else if (count == 0)
+        m_findCount->setText("Not found");
+    else if (m_found < 0)
+        m_findCount->setText(QString("%1 found").arg(count));
+    else
+        m_findCount->setText(QString("%1 of %2").arg(m_found + 1).arg(count));
+}
 
 } // namespace vorlan

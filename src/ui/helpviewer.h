@@ -3,7 +3,12 @@
 #include <QWidget>
 #include <memory>
 
+class QLabel;
+class QLineEdit;
 class QPdfDocument;
+class QPdfSearchModel;
+class QPdfView;
+class QToolButton;
 
 namespace Ui {
 class Form4;
@@ -11,7 +16,10 @@ class Form4;
 
 namespace vorlan {
 
-/** Shows the user guide, a PDF document; a guide that cannot be opened leaves the view empty. */
+/**
+ * Shows the user guide, a PDF document, in a window that can be resized, with zoom and find. A
+ * guide that cannot be opened is said so, with its path, in place of the pages.
+ */
 class HelpViewer : public QWidget {
     Q_OBJECT
 
@@ -20,10 +28,23 @@ public:
     ~HelpViewer() override;
 
     QPdfDocument* document() const { return m_document; }
+    /** The text shown when the guide cannot be opened; empty while the guide is shown. */
+    QString missingText() const;
 
 private:
+    void buildToolBar();
+    void zoomBy(double factor);
+    /** Goes to the next (step 1) or previous (step -1) place that holds the text of the find box. */
+    void findStep(int step);
+    void showFindCount();
+
     std::unique_ptr<Ui::Form4> m_ui;
     QPdfDocument* m_document;
+    QPdfSearchModel* m_search;
+    QLabel* m_missing;
+    QLineEdit* m_findBox;
+    QLabel* m_findCount;
+    int m_found = -1; // index of the result shown last; -1 before the first
 };
 
 } // namespace vorlan

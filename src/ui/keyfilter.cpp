@@ -1,7 +1,10 @@
 #include "ui/keyfilter.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <memory>
 
 namespace vorlan {
 
@@ -17,17 +20,38 @@ QChar FiltroNumerico(QChar typed, const QString& text, bool allowSign, int curso
     return {};
 }
 
+void showNumericMenu(QLineEdit* box, const QPoint& globalPosition)
+{
+    const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+    for (QAction* action : menu->actions()) {
+        if (action->menu() != nullptr) {
+            menu->removeAction(action); // "Insert Unicode control character": nothing a number holds
+            continue;
+        }
+        // The key shown beside an entry (Ctrl+V ...) does nothing in a numeric box: the entry stays, its key goes.
+        action->setText(action->text().section(u'\t', 0, 0));
+    }
+    menu->exec(globalPosition);
+}
+
 bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box == nullptr || event->type() != QEvent::KeyPress)
+    if (box == nullptr)
+        return false;
+    if (event->type() == QEvent::ContextMenu) {
+        showNumericMenu(box, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut)
         || key->matches(QKeySequence::Undo))
         return true;
-    if (key->key() == Qt::Key_Backspace || key->text().isEmpty())
-        return false; // Backspace, Delete, arrows and other keys that type nothing
+    if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab
+        || key->text().isEmpty())
+        return false; // Backspace, Tab to the next box, Delete, arrows and other keys that type nothing
     const QChar typed = key->text().front();
     const QChar accepted = FiltroNumerico(typed, box->text(), m_allowSign, box->cursorPosition());
     if (accepted.isNull())

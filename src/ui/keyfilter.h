@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QString>
 
+class QLineEdit;
+class QPoint;
+
 namespace vorlan {
 
 /**
@@ -12,7 +15,17 @@ namespace vorlan {
  */
 QChar FiltroNumerico(QChar typed, const QString& text, bool allowSign, int cursorPosition);
 
-/** Applies FiltroNumerico to the keys typed into a QLineEdit; the clipboard and undo shortcuts do nothing. */
+/**
+ * The context menu of a numeric box: the line edit's own entries, which work from the menu (text
+ * pasted there is not filtered; the calculation checks it), without the keys the filter disables
+ * and without the control-character submenu.
+ */
+void showNumericMenu(QLineEdit* box, const QPoint& globalPosition);
+
+/**
+ * Applies FiltroNumerico to the keys typed into a QLineEdit; the clipboard and undo shortcuts do
+ * nothing. Shows showNumericMenu as the box's context menu.
+ */
 class NumericKeyFilter : public QObject {
 public:
     NumericKeyFilter(bool allowSign, QObject* parent)

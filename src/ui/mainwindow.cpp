@@ -1,9 +1,7 @@
 #include "ui/mainwindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 
 #include "platform/calcerror.h"
 #include "platform/messages.h"
@@ -11,20 +9,19 @@
 #include "properties/pressurelist.h"
 #include "ui/boxlook.h"
 #include "ui/casereport.h"
+#include "ui/combotext.h"
 #include "ui/formfont.h"
 #include "ui/helpviewer.h"
 #include "ui/keyfilter.h"
 #include "ui/optionsdialog.h"
 #include "ui/resultswindow.h"
+#include "ui/windowpositions.h"
 #include "ui_form1.h"
 
 namespace vorlan {
 
 namespace {
 
-// Screen positions [pixels]: the main window at the left, results and guide just to its right.
-constexpr QPoint kMainWindowPosition(30, 76);
-constexpr QPoint kSecondaryWindowPosition(541, 56);
 
 QString fromStd(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -56,21 +53,33 @@ MainWindow::MainWindow(std::string dataFolder, QString guideFolder, MessageHandl
         findChild<QLineEdit*>(name)->installEventFilter(new NumericKeyFilter(temperature, this));
     }
     connectModeRules();
-    connect(m_ui->Combo1, &QComboBox::activated, this, [this] { pickFluid(true); });
-    connect(m_ui->Combo2, &QComboBox::activated, this, [this] { pickFluid(false); });
-    connect(m_ui->Command1, &QPushButton::clicked, this, &MainWindow::calculate);
+    runOnPickOnly(m_ui->Combo1, [this] { pickFluid(true); });
+    runOnPickOnly(m_ui->Combo2, [this] { pickFluid(false); });
+    for (QComboBox* combo : {m_ui->Combo1, m_ui->Combo2, m_ui->Combo3, m_ui->Combo4, m_ui->Combo5})
+        showTextStart(combo);
+    connect(m_ui->Command1, &QPushButton::clicked, this, &MainWindow::calculateWithWaitCursor);
     connect(m_ui->Command2, &QPushButton::clicked, this, &MainWindow::showOptions);
-    connect(m_ui->mnuNewFile, &QAction::triggered, this, &MainWindow::newCase);
+    connect(m_ui->mnuNewFile, &QAction::triggered, this, [this] {
+        if (askToSaveChanges())
+            newCase();
+    });
     connect(m_ui->mnuFileOpen, &QAction::triggered, this, &MainWindow::openFromDialog);
-    connect(m_ui->mnuFileSave, &QAction::triggered, this, &MainWindow::saveFromDialog);
+    connect(m_ui->mnuFileSave, &QAction::triggered, this, &MainWindow::saveFromMenu);
+    connect(m_ui->mnuFileSaveAs, &QAction::triggered, this, &MainWindow::saveAsFromDialog);
     connect(m_ui->mnuFilePrint, &QAction::triggered, this, &MainWindow::printFromDialog);
-    connect(m_ui->mnuFileExit, &QAction::triggered, qApp, [] {
-        QApplication::closeAllWindows();
-        QApplication::quit();
+    connect(m_ui->mnuFileExit, &QAction::triggered, this, [this] {
+        if (close()) // closes the other windows too, after the question about unsaved changes
+            QApplication::quit();
     });
     connect(m_ui->mnuHelpIndex, &QAction::triggered, this, &MainWindow::showHelp);
     connect(m_ui->mnuHelpAbout, &QAction::triggered, this, &MainWindow::showAbout);
     startUp();
+    connectKeyboard();
+    connectCaseMarks();
+    setAcceptDrops(true);
+    fillRecentMenu();
+    m_session.reset(caseContents());
+    refreshCaseMarks();
 }
 
 MainWindow::~MainWindow()
@@ -85,9 +94,9 @@ ResultsWindow* MainWindow::resultsWindow() const { return m_results; }
 OptionsDialog* MainWindow::optionsDialog() const { return m_options; }
 HelpViewer* MainWindow::helpViewer() const { return m_help; }
 
-void MainWindow::message(QMessageBox::Icon icon, const QString& title, const QString& text) const
+void MainWindow::message(QMessageBox::Icon icon, const QString& title, const QString& text, const QString& detail) const
 {
-    m_showMessage(icon, title, text);
+    m_showMessage(icon, title, text, detail);
 }
 
 void MainWindow::startUp()
@@ -192,15 +201,12 @@ void MainWindow::calculate()
 {
     const CalcOutcome outcome = m_core.Command1_Click(snapshot());
     applyWriteBacks(outcome.writeBacks);
+    afterCalculation(outcome); // creates the results window when there are results for it
     if (!outcome.record) {
-        message(QMessageBox::Warning, msg::Title, fromStd(outcome.message));
+        message(QMessageBox::Warning, msg::Title, fromStd(outcome.message), fromStd(outcome.detail));
         return;
     }
     m_lastResults = outcome.record;
-    if (!m_results) {
-        m_results = new ResultsWindow();
-        m_results->move(kSecondaryWindowPosition);
-    }
     m_results->Risultati(*outcome.record);
     m_results->show();
     m_results->raise();
@@ -215,14 +221,21 @@ void MainWindow::newCase()
         option->setChecked(true);
     for (QComboBox* combo : {m_ui->Combo3, m_ui->Combo1, m_ui->Combo2, m_ui->Combo4, m_ui->Combo5})
         setComboText(combo, "");
+    m_session.reset(caseContents());
+    refreshCaseMarks();
 }
 
 OptionsDialog* MainWindow::ensureOptions() const
 {
     if (!m_options) {
+        // The dialog's messages are centred on the dialog.
         m_options = new OptionsDialog(
             m_dataFolder + "/User defined.dat", [this] { return userFluidPicked(); },
-            [this](QMessageBox::Icon icon, const QString& title, const QString& text) { message(icon, title, text); });
+            MessageHandler([this](const Message& shown) {
+                Message onDialog = shown;
+                onDialog.over = m_options;
+                m_showMessage(onDialog);
+            }));
     }
     return m_options;
 }
@@ -237,6 +250,9 @@ void MainWindow::showOptions()
 {
     OptionsDialog* dialog = ensureOptions();
     dialog->prepare(userFluidPicked());
+    for (const char* fouling : {"Text1", "Text2"})
+        connect(
+            dialog->box(fouling), &QLineEdit::textChanged, this, &MainWindow::refreshCaseMarks, Qt::UniqueConnection);
     dialog->show();
     dialog->raise();
 }
@@ -256,6 +272,10 @@ void MainWindow::showAbout() { message(QMessageBox::Information, msg::AboutTitle
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!askToSaveChanges()) {
+        event->ignore();
+        return;
+    }
     // Closing the main window ends the program: the other windows close with it.
     for (QWidget* window : std::initializer_list<QWidget*> {m_results, m_options, m_help}) {
         if (window != nullptr)
@@ -331,6 +351,10 @@ bool MainWindow::openCase(const QString& path)
         if (!isComboBox(box))
             lineEdit(box)->setText(fromStd(text));
     }
+    m_session.opened(path, caseContents());
+    m_recent.add(path);
+    fillRecentMenu();
+    refreshCaseMarks();
     return true;
 }
 
@@ -342,37 +366,17 @@ bool MainWindow::saveCase(const QString& path)
         message(QMessageBox::Warning, msg::Title, QString(msg::CaseNotSaved) + fromStd(error.what()));
         return false;
     }
+    m_session.saved(path, caseContents());
+    m_recent.add(path);
+    fillRecentMenu();
+    refreshCaseMarks();
     return true;
 }
 
 void MainWindow::printReport(QPagedPaintDevice* device) const
 {
-    printCaseReport(device, caseContents(), m_lastResults);
-}
-
-void MainWindow::openFromDialog()
-{
-    const QString path = QFileDialog::getOpenFileName(this, "Open", {}, "Vorlan cases (*.vorlan)");
-    if (!path.isEmpty())
-        openCase(path);
-}
-
-void MainWindow::saveFromDialog()
-{
-    QString path = QFileDialog::getSaveFileName(this, "Save", {}, "Vorlan cases (*.vorlan)");
-    if (path.isEmpty())
-        return;
-    if (!path.endsWith(".vorlan"))
-        path += ".vorlan";
-    saveCase(path);
-}
-
-void MainWindow::printFromDialog()
-{
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printReport(&printer);
+    const CaseContents current = caseContents();
+    printCaseReport(device, current, m_session.isCalculated(current) ? m_lastResults : std::nullopt);
 }
 
 } // namespace vorlan

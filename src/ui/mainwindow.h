@@ -8,9 +8,13 @@
 
 #include "calc/casefile.h"
 #include "calc/exchanger.h"
+#include "ui/casesession.h"
 #include "ui/messagehandler.h"
+#include "ui/recentcases.h"
 
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QLineEdit;
 class QPagedPaintDevice;
 class QRadioButton;
@@ -54,8 +58,13 @@ public:
     bool openCase(const QString& path);
     /** Saves the case; false when the file cannot be written (an existing file is kept). */
     bool saveCase(const QString& path);
-    /** The one-page report of the case and the last results shown. */
+    /**
+     * The one-page report of the case, with the results only when they were computed from exactly
+     * the inputs the window holds now; otherwise the case alone, marked as not calculated.
+     */
     void printReport(QPagedPaintDevice* device) const;
+    /** Asks whether to save unsaved changes; false when the user cancels (or the save fails). */
+    bool askToSaveChanges();
 
     void calculate();
     void newCase();
@@ -65,6 +74,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     /** The box of the window or of the Options dialog that shows the named box of a case. */
@@ -82,7 +93,18 @@ private:
     void openFromDialog();
     void saveFromDialog();
     void printFromDialog();
-    void message(QMessageBox::Icon icon, const QString& title, const QString& text) const;
+    bool saveFromMenu();
+    bool saveAsFromDialog();
+    void openRecent(const QString& path);
+    void fillRecentMenu();
+    QString dialogFolder() const;
+    void message(QMessageBox::Icon icon, const QString& title, const QString& text, const QString& detail = {}) const;
+
+    void connectCaseMarks();
+    void connectKeyboard();
+    void calculateWithWaitCursor();
+    void afterCalculation(const CalcOutcome& outcome);
+    void refreshCaseMarks();
 
     std::unique_ptr<Ui::Form1> m_ui;
     std::string m_dataFolder;
@@ -93,6 +115,9 @@ private:
     QPointer<ResultsWindow> m_results;
     mutable QPointer<OptionsDialog> m_options; // created, hidden, when a calculation reads it
     QPointer<HelpViewer> m_help;
+    CaseSession m_session;
+    RecentCases m_recent;
+    bool m_waitCursor = false; // set while Calculate runs under the wait cursor
 };
 
 } // namespace vorlan

@@ -6,10 +6,14 @@ namespace vorlan {
 
 MessageHandler messageBoxHandler(QWidget* parent)
 {
-    return [guard = QPointer<QWidget>(parent)](QMessageBox::Icon icon, const QString& title, const QString& text) {
-        QMessageBox box(icon, title, text, QMessageBox::Ok, guard);
+    return MessageHandler([guard = QPointer<QWidget>(parent)](const Message& message) {
+        QMessageBox box(message.icon, message.title, message.text, QMessageBox::Ok,
+            message.over != nullptr ? message.over : guard.data());
+        box.setTextFormat(Qt::PlainText); // names from files and boxes are shown as typed, never as markup
+        if (!message.detail.isEmpty())
+            box.setDetailedText(message.detail);
         box.exec();
-    };
+    });
 }
 
 } // namespace vorlan

@@ -3,13 +3,55 @@
 #include <QMessageBox>
 #include <QString>
 #include <functional>
+#include <type_traits>
 
 namespace vorlan {
 
-/** Shows one message box: icon, title, text and one OK button. Tests replace it to read the messages. */
-using MessageHandler = std::function<void(QMessageBox::Icon icon, const QString& title, const QString& text)>;
+/** One message as the user sees it: icon, title, text, the optional detailed text and the window it is over. */
+struct Message {
+    QMessageBox::Icon icon;
+    QString title;
+    QString text;
+    QString detail; ///< shown behind the box's "Show Details..." button; empty for none
+    QWidget* over; ///< the window the box is centred on; null for the handler's own window
+};
 
-/** The handler of the running program: a modal message box over parent. */
+/**
+ * Shows one message box with one OK button. The running program shows real boxes; tests replace
+ * the handler to read the messages.
+ */
+class MessageHandler {
+public:
+    MessageHandler() = default;
+
+    /** A handler that takes the whole message. */
+    template <typename F>
+    requires std::is_invocable_v<F, const Message&> MessageHandler(F show)
+        : m_show(std::move(show))
+    { }
+
+    /** A handler that takes only the icon, the title and the text. */
+    template <typename F>
+    requires std::is_invocable_v<F, QMessageBox::Icon, const QString&, const QString&> MessageHandler(F show)
+        : m_show([show = std::move(show)](const Message& message) { show(message.icon, message.title, message.text); })
+    { }
+
+    /** Shows a message over the handler's own window, with the detail behind "Show Details..." when there is one. */
+    void operator()(QMessageBox::Icon icon, const QString& title, const QString& text, const QString& detail = {}) const
+    {
+        m_show(Message {icon, title, text, detail, nullptr});
+    }
+
+    /** Shows a message as given. */
+    void operator()(const Message& message) const { m_show(message); }
+
+    explicit operator bool() const { return bool(m_show); }
+
+private:
+    std::function<void(const Message& message)> m_show;
+};
+
+/** The handler of the running program: a modal plain-text message box, centred on parent. */
 MessageHandler messageBoxHandler(QWidget* parent);
 
 } // namespace vorlan

@@ -9,6 +9,7 @@
 #include "properties/userfluid.h"
 #include "ui/boxlook.h"
 #include "ui/formfont.h"
+#include "ui/windowpositions.h"
 #include "ui_form2.h"
 
 namespace vorlan {
@@ -30,6 +31,7 @@ OptionsDialog::OptionsDialog(
     m_ui->setupUi(this);
     applyFormFont(this);
     setAttribute(Qt::WA_DeleteOnClose); // the close box discards the dialog without writing
+    move(kOptionsPosition);
     m_ui->Text1->setText("0");
     m_ui->Text2->setText("0");
     connect(m_ui->Check1, &QCheckBox::toggled, this, &OptionsDialog::checkRule);

@@ -33,4 +33,34 @@ void ResultsWindow::Risultati(const ResultRecord& record)
         findChild<QLineEdit*>(QString::fromStdString(box))->setText(QString::fromStdString(text));
 }
 
+void ResultsWindow::markCalculated(const CaseContents& solved)
+{
+    const std::pair<const char*, bool> calculated[] = {
+        {"Text13", !solved.internalOutletGiven}, // internal outlet temperature
+        {"Text15", solved.internalOutletGiven}, // internal mass flow
+        {"Text14", !solved.externalOutletGiven},
+        {"Text16", solved.externalOutletGiven},
+        {"Text23", solved.lengthGiven}, // capacity
+        {"Text25", !solved.lengthGiven}, // length
+        // Velocities, pressure drops, Reynolds numbers, surface and U always come from the solution.
+        {"Text17", true},
+        {"Text18", true},
+        {"Text19", true},
+        {"Text20", true},
+        {"Text28", true},
+        {"Text6", true},
+        {"Text24", true},
+        {"Text26", true},
+    };
+    for (const auto& [name, isCalculated] : calculated) {
+        auto* box = findChild<QLineEdit*>(name);
+        QFont font = box->font();
+        font.setItalic(isCalculated);
+        box->setFont(font);
+        box->setToolTip(isCalculated ? "Calculated" : "Given");
+    }
+}
+
+bool ResultsWindow::isCalculated(const char* box) const { return findChild<QLineEdit*>(box)->font().italic(); }
+
 } // namespace vorlan

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "calc/casefile.h"
 #include "calc/resultrecord.h"
 
 namespace Ui {
@@ -21,6 +22,12 @@ public:
 
     /** Fills every value box from the record; does not show the window. */
     void Risultati(const ResultRecord& record);
+
+    /** Sets the calculated values in italics, from the choices of the case solved; the given ones stay upright. */
+    void markCalculated(const CaseContents& solved);
+
+    /** True when the value box shows a calculated value. */
+    bool isCalculated(const char* box) const;
 
 private:
     std::unique_ptr<Ui::Form3> m_ui;

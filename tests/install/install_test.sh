@@ -9,7 +9,7 @@ trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
 for file in "bin/vorlan" "bin/vorlan-batch" "lib/vorlan/data/Water.dat" "lib/vorlan/data/condmat.dat" \
-            "lib/vorlan/Using Vorlan.pdf" "share/applications/vorlan.desktop" \
+            "lib/vorlan/Using Vorlan.pdf" "share/applications/org.quessel.vorlan.desktop" \
             "share/icons/hicolor/scalable/apps/vorlan.svg"; do
     [ -e "$prefix/$file" ] || { echo "missing after installation: $file"; exit 1; }
 done

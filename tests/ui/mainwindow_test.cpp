@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPdfDocument>
@@ -24,16 +25,6 @@
 #include "ui/resultswindow.h"
 
 using namespace vorlan;
-
-namespace {
-
-struct Message {
-    QMessageBox::Icon icon;
-    QString title;
-    QString text;
-};
-
-} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -91,9 +82,7 @@ private:
     }
     MessageHandler recorder()
     {
-        return [this](QMessageBox::Icon icon, const QString& title, const QString& text) {
-            m_messages.push_back({icon, title, text});
-        };
+        return [this](const Message& message) { m_messages.push_back(message); };
     }
     ResultsWindow* results() const { return m_window->resultsWindow(); }
     QString result(const char* box) const { return results()->findChild<QLineEdit*>(box)->text(); }
@@ -587,6 +576,28 @@ private slots:
             // The messages that name a file or box: their words up to the first punctuation.
             const QString words = QString(message).section(QRegularExpression("[:;(]"), 0, 0).trimmed();
             QVERIFY2(text.contains(words), qPrintable(words));
+        }
+    }
+
+    void guideKeepsEveryHeadingWithItsText()
+    {
+        QFile source(VORLAN_GUIDE_SOURCE);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QStringList headings;
+        for (const QString& line : QString::fromUtf8(source.readAll()).split('\n'))
+            if (line.startsWith('#'))
+                headings << line.section(' ', 1).trimmed();
+        QVERIFY(headings.size() > 5);
+
+        QPdfDocument guide;
+        QCOMPARE(
+            guide.load(QString::fromStdString(QuestaDirectory() + "/Using Vorlan.pdf")), QPdfDocument::Error::None);
+        for (int page = 0; page < guide.pageCount(); ++page) {
+            const QStringList lines
+                = guide.getAllText(page).text().split(QRegularExpression("[\r\n]+"), Qt::SkipEmptyParts);
+            QVERIFY(!lines.isEmpty());
+            const QString last = lines.back().trimmed();
+            QVERIFY2(!headings.contains(last), qPrintable(QString("page %1 ends with \"%2\"").arg(page + 1).arg(last)));
         }
     }
 

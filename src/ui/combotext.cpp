@@ -1,0 +1,73 @@
+#include "ui/combotext.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace vorlan {
+
+namespace {
+
+/**
+ * The line edit of a fluid box. An editable QComboBox hands its focus and key events to it; while
+ * it finishes an edit (Enter, or the focus leaving) it reports so, and it keeps the typed text.
+ */
+class TypedNameEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+    /** True while Enter or the focus leaving ends an edit. */
+    bool finishingEdit() const { return m_finishing; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            finish([&] { QLineEdit::keyPressEvent(event); });
+        else
+            QLineEdit::keyPressEvent(event);
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        finish([&] { QLineEdit::focusOutEvent(event); });
+    }
+
+private:
+    /** Runs the line edit's own handling, then puts the typed text back if the box replaced it. */
+    void finish(const std::function<void()>& handle)
+    {
+        const QString typed = text();
+        m_finishing = true;
+        handle();
+        m_finishing = false;
+        if (text() != typed)
+            setText(typed);
+    }
+
+    bool m_finishing = false;
+};
+
+} // namespace
+
+void runOnPickOnly(QComboBox* box, std::function<void()> pick)
+{
+    auto* edit = new TypedNameEdit(box);
+    box->setLineEdit(edit);
+    box->setCompleter(nullptr); // no inline completion that rewrites "water" as "Water"
+    QObject::connect(box, &QComboBox::activated, box, [edit, pick = std::move(pick)] {
+        if (!edit->finishingEdit())
+            pick();
+    });
+}
+
+void showTextStart(QComboBox* box)
+{
+    QLineEdit* edit = box->lineEdit();
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] {
+        if (!edit->isModified()) // set by the program or a pick, not typed
+            edit->setCursorPosition(0);
+    });
+}
+
+} // namespace vorlan

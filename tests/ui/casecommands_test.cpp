@@ -1,0 +1,253 @@
+// The case as a document, driven through the menus and keys: Save and Save As with the question
+// before a file is replaced, the report that prints results only beside their own inputs, the
+// window title, the question before changes are lost, recent cases, dropped files, and the marks
+// of stale, given and calculated values.
+#include <QFileDialog>
+#include <QMenu>
+#include <QMimeData>
+#include <QPdfDocument>
+#include <QPdfWriter>
+#include <QRadioButton>
+#include <QStandardPaths>
+
+#include "ui/optionsdialog.h"
+#include "ui/resultswindow.h"
+#include "windowfixture.h"
+
+using namespace vorlan;
+
+class CaseCommandsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::WindowFixture> m_fixture;
+    test::WindowFixture& f() { return *m_fixture; }
+
+    QString path(const char* name) const { return QString::fromStdString(m_fixture->folder.path() + "/" + name); }
+
+    /** The text of the one-page report of the window's case. */
+    QString report()
+    {
+        const QString file = path("report.pdf");
+        {
+            QPdfWriter writer(file);
+            f().window->printReport(&writer);
+        }
+        QPdfDocument document;
+        if (document.load(file) != QPdfDocument::Error::None)
+            return {};
+        return document.getAllText(0).text();
+    }
+
+    /**
+     * Types a name into the file dialog that is about to open and presses Enter; answer then runs
+     * on the question that follows.
+     */
+    static void saveAs(const QString& typed, std::function<void(QWidget*)> answer = {})
+    {
+        test::WindowFixture::whenModal(
+            [typed, answer](QWidget* modal) {
+                auto* name = modal->findChild<QLineEdit*>("fileNameEdit");
+                QVERIFY(name != nullptr);
+                // The name exactly as typed: the dialog's completer would offer the existing file's
+                // name in a list that takes the Enter key, at a moment that depends on the folder's loading.
+                name->setCompleter(nullptr);
+                modal->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(modal));
+                name->setFocus();
+                QTRY_VERIFY(name->hasFocus()); // typing into the box, not picking files of the list
+                QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(name, Qt::Key_Delete);
+                QTest::keyClicks(name, typed);
+                if (answer)
+                    test::WindowFixture::whenModal(answer);
+                QTest::keyClick(name, Qt::Key_Return);
+            },
+            "QFileDialog");
+    }
+
+    bool isStale(const char* box) const { return m_fixture->w(box)->font().italic(); }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { m_fixture = std::make_unique<test::WindowFixture>(); }
+    void cleanup() { m_fixture.reset(); }
+
+    void saveAsksBeforeReplacingANameTypedWithoutItsEnding()
+    {
+        f().describeCase();
+        QVERIFY(f().window->saveCase(path("current.vorlan"))); // Save As opens in this folder
+        f().folder.write("pump.vorlan", "an earlier case");
+        QString question;
+        saveAs("pump", [&](QWidget* modal) {
+            question = qobject_cast<QMessageBox*>(modal)->text();
+            test::WindowFixture::press(modal, QMessageBox::No);
+            // Back in the dialog: give up.
+            test::WindowFixture::whenModal(
+                [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }, "QFileDialog");
+        });
+        f().command(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY2(question.contains("pump.vorlan"), qPrintable(question));
+        QCOMPARE(QString::fromStdString(f().folder.read("pump.vorlan")), QString("an earlier case"));
+
+        saveAs("pump", [](QWidget* modal) { test::WindowFixture::press(modal, QMessageBox::Yes); });
+        f().command(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(QString::fromStdString(f().folder.read("pump.vorlan")).contains("vorlan-case"));
+        QVERIFY(!std::filesystem::exists(path("pump").toStdString()));
+        QCOMPARE(f().window->windowTitle(), QString("pump.vorlan - Vorlan - Quessel"));
+
+        // Save on a case that has a file writes to it without a dialog.
+        f().type("Text1", "26");
+        QCOMPARE(f().window->windowTitle(), QString("pump.vorlan* - Vorlan - Quessel"));
+        f().command(Qt::Key_S);
+        QVERIFY(QString::fromStdString(f().folder.read("pump.vorlan")).contains("\"26\""));
+        QCOMPARE(f().window->windowTitle(), QString("pump.vorlan - Vorlan - Quessel"));
+    }
+
+    void reportPrintsResultsOnlyBesideTheirInputs_data()
+    {
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("withResults");
+        QTest::newRow("Calculate") << "calculate" << true;
+        QTest::newRow("an edit of a box") << "edit" << false;
+        QTest::newRow("an edit undone") << "edit back" << true;
+        QTest::newRow("another fluid pressure") << "pressure" << false;
+        QTest::newRow("another configuration") << "configuration" << false;
+        QTest::newRow("a fouling factor") << "fouling" << false;
+        QTest::newRow("New") << "new" << false;
+        QTest::newRow("Open") << "open" << false;
+        QTest::newRow("a failed calculation") << "failure" << false;
+    }
+
+    void reportPrintsResultsOnlyBesideTheirInputs()
+    {
+        QFETCH(QString, after);
+        QFETCH(bool, withResults);
+        f().describeCase();
+        QVERIFY(f().window->saveCase(path("case.vorlan")));
+        f().click("Command1");
+        QVERIFY(f().messages.empty());
+        if (after == "edit") {
+            f().type("Text12", "13");
+        } else if (after == "edit back") {
+            f().type("Text12", "13");
+            f().type("Text12", "12");
+        } else if (after == "pressure") {
+            f().pick("Combo4", "2");
+        } else if (after == "configuration") {
+            QTest::mouseClick(f().w<QRadioButton>("Option2"), Qt::LeftButton);
+        } else if (after == "fouling") {
+            f().click("Command2");
+            auto* fouling = f().window->optionsDialog()->box("Text1");
+            QTest::keyClicks(fouling, "1");
+        } else if (after == "new") {
+            f().window->newCase();
+        } else if (after == "open") {
+            QVERIFY(f().window->openCase(path("case.vorlan")));
+        } else if (after == "failure") {
+            f().type("Text7", "90"); // the hot side cannot leave hotter than it came
+            f().click("Command1");
+            QCOMPARE(f().messages.size(), size_t(1));
+        }
+        const QString text = report();
+        QVERIFY(text.contains("INTERNAL PIPE"));
+        QCOMPARE(text.contains("Results"), withResults);
+        QCOMPARE(text.contains("has not been calculated"), !withResults);
+    }
+
+    void lockedValuesGoStaleUntilTheNextCalculate()
+    {
+        f().describeCase();
+        f().click("Command1");
+        for (const char* box : {"Text8", "Text10", "Text3"})
+            QVERIFY2(!isStale(box), box);
+        ResultsWindow* results = f().window->resultsWindow();
+        for (const char* box : {"Text15", "Text14", "Text23", "Text24"}) // calculated
+            QVERIFY2(results->isCalculated(box), box);
+        for (const char* box : {"Text13", "Text16", "Text25", "Text1"}) // given
+            QVERIFY2(!results->isCalculated(box), box);
+
+        f().type("Text6", "85");
+        for (const char* box : {"Text8", "Text10", "Text3"})
+            QVERIFY2(isStale(box), box);
+        QVERIFY(!isStale("Text6")); // an input is never stale
+        f().click("Command1");
+        for (const char* box : {"Text8", "Text10", "Text3"})
+            QVERIFY2(!isStale(box), box);
+
+        // The other modes: the capacity given, so the length is the calculated value.
+        QTest::mouseClick(f().w<QRadioButton>("Option6"), Qt::LeftButton);
+        QVERIFY(isStale("Text12")); // the length typed earlier, now locked, belongs to no calculation
+        f().type("Text3", "40");
+        f().click("Command1");
+        QVERIFY(f().messages.empty());
+        QVERIFY(!isStale("Text12"));
+        QVERIFY(results->isCalculated("Text25") && !results->isCalculated("Text23"));
+    }
+
+    void unsavedChangesAreAskedAbout()
+    {
+        QCOMPARE(f().window->windowTitle(), QString("Vorlan - Quessel"));
+        f().type("Text1", "25");
+        QCOMPARE(f().window->windowTitle(), QString("Untitled* - Vorlan - Quessel"));
+
+        test::WindowFixture::whenModal([](QWidget* modal) { test::WindowFixture::press(modal, QMessageBox::Cancel); });
+        f().command(Qt::Key_N);
+        QCOMPARE(f().w("Text1")->text(), QString("25")); // kept
+
+        test::WindowFixture::whenModal([](QWidget* modal) { test::WindowFixture::press(modal, QMessageBox::Cancel); });
+        QVERIFY(!f().window->close()); // the close box asks too
+        QVERIFY(f().window->isVisible());
+
+        test::WindowFixture::whenModal([](QWidget* modal) { test::WindowFixture::press(modal, QMessageBox::Discard); });
+        f().command(Qt::Key_N);
+        QVERIFY(f().w("Text1")->text().isEmpty());
+        QCOMPARE(f().window->windowTitle(), QString("Vorlan - Quessel"));
+        f().command(Qt::Key_N); // nothing to lose: no question
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void recentCasesAndDroppedFiles()
+    {
+        f().describeCase();
+        QVERIFY(f().window->saveCase(path("first.vorlan")));
+        f().type("Text1", "30");
+        QVERIFY(f().window->saveCase(path("second.vorlan")));
+        auto* recent = f().window->findChild<QMenu*>("mnuFileRecent");
+        QVERIFY(recent->isEnabled());
+        QCOMPARE(recent->actions().value(0)->data().toString(), path("second.vorlan"));
+        QCOMPARE(recent->actions().value(1)->data().toString(), path("first.vorlan"));
+        recent->actions().value(1)->trigger();
+        QCOMPARE(f().w("Text1")->text(), QString("25"));
+        QCOMPARE(f().window->windowTitle(), QString("first.vorlan - Vorlan - Quessel"));
+
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path("second.vorlan"))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(f().window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(f().window.get(), &drop);
+        QCOMPARE(f().w("Text1")->text(), QString("30"));
+
+        QMimeData other;
+        other.setUrls({QUrl::fromLocalFile(path("notes.txt"))});
+        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &other, Qt::LeftButton, {});
+        QApplication::sendEvent(f().window.get(), &refused);
+        QVERIFY(!refused.isAccepted());
+    }
+
+    void namesFromFilesAreQuotedShortAndPlain()
+    {
+        const QString longName = QString("<b>") + QString(200, 'x');
+        f().folder.write("odd.vorlan",
+            "{\"format\": \"vorlan-case\", \"version\": 1, \"internalPipe\": {\"fluid\": \"" + longName.toStdString()
+                + "\"}}");
+        f().window->openCase(path("odd.vorlan"));
+        QCOMPARE(f().messages.size(), size_t(1));
+        QVERIFY(f().messages[0].text.size() < 200);
+    }
+};
+
+QTEST_MAIN(CaseCommandsTest)
+#include "casecommands_test.moc"
