@@ -22,7 +22,6 @@ namespace vorlan {
 
 namespace {
 
-
 QString fromStd(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 void setComboText(QComboBox* combo, const QString& text)
