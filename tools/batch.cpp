@@ -1,11 +1,14 @@
-// vorlan-batch [--data DIR] CASE...: calculates each case file as a press of Calculate would and
-// prints one JSON line per case. Exit status: 0 all solved, 1 a calculation failed, 2 a usage
-// error or a case file that could not be read.
+// vorlan-batch [--data DIR] [--profile N] CASE...: calculates each case file as a press of Calculate
+// would and prints one JSON line per case, with the details, cross-check, warnings and, with
+// --profile, the temperature profile in N segments of each solved case. Exit status: 0 all solved, 1 a calculation
+// failed, 2 a usage error or a case file that could not be read.
+#include <charconv>
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "batchanalysis.h"
 #include "batchreport.h"
 #include "calc/casefile.h"
 #include "calc/exchanger.h"
@@ -28,9 +31,16 @@ public:
     vorlan::WriteBacks written;
 };
 
+/** Reads the segment count of --profile, 1 to 100000. */
+bool parseSegments(const std::string& text, int& segments)
+{
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), segments);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size() && segments >= 1 && segments <= 100000;
+}
+
 int usage()
 {
-    std::fputs("usage: vorlan-batch [--data DIR] CASE...\n"
+    std::fputs("usage: vorlan-batch [--data DIR] [--profile N] CASE...\n"
                "Calculates each .vorlan case file and prints one JSON line per case.\n",
         stderr);
     return 2;
@@ -42,12 +52,16 @@ int main(int argc, char* argv[])
 {
     std::string dataFolder = vorlan::QuestaDirectory() + "/data";
     std::vector<std::string> cases;
+    int profileSegments = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--data") {
             if (++i == argc)
                 return usage();
             dataFolder = argv[i];
+        } else if (argument == "--profile") {
+            if (++i == argc || !parseSegments(argv[i], profileSegments))
+                return usage();
         } else if (argument == "--help" || argument == "-h") {
             usage();
             return 0;
@@ -80,7 +94,9 @@ int main(int argc, char* argv[])
         }
         form.recording = true;
         const vorlan::CalcOutcome outcome = exchanger.Command1_Click();
-        std::cout << vorlan::batchReport(path, outcome, form.written) << std::endl;
+        std::cout << vorlan::batchReport(
+            path, outcome, form.written, vorlan::analysisKeys(contents, outcome, dataFolder, profileSegments))
+                  << std::endl;
         if (!outcome.record && status == 0)
             status = 1;
     }

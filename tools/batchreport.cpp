@@ -71,7 +71,8 @@ std::string recordJson(const ResultRecord& r)
 
 } // namespace
 
-std::string batchReport(const std::string& casePath, const CalcOutcome& outcome, const WriteBacks& writeBacks)
+std::string batchReport(
+    const std::string& casePath, const CalcOutcome& outcome, const WriteBacks& writeBacks, const JsonKeys& more)
 {
     JsonObject written;
     for (const auto& [key, text] : writeBacks)
@@ -83,6 +84,8 @@ std::string batchReport(const std::string& casePath, const CalcOutcome& outcome,
     line.raw("writeBack", written.str());
     if (outcome.record)
         line.raw("record", recordJson(*outcome.record));
+    for (const auto& [key, json] : more)
+        line.raw(key, json);
     return line.str();
 }
 

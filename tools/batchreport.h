@@ -11,11 +11,15 @@ namespace vorlan {
 /** The texts written back into the window, as (case-file key, text), in the order written. */
 using WriteBacks = std::vector<std::pair<std::string, std::string>>;
 
+/** Further keys of a JSON line, as (key, JSON text), in their order. */
+using JsonKeys = std::vector<std::pair<std::string, std::string>>;
+
 /**
  * One JSON line for a calculated case: {"case", "ok", "writeBack", and "record" on success or
- * "message" and "detail" on failure}. Numbers are written so that they read back to the exact
- * float or double.
+ * "message" and "detail" on failure}, followed by the further keys. Numbers are written so that
+ * they read back to the exact float or double.
  */
-std::string batchReport(const std::string& casePath, const CalcOutcome& outcome, const WriteBacks& writeBacks);
+std::string batchReport(
+    const std::string& casePath, const CalcOutcome& outcome, const WriteBacks& writeBacks, const JsonKeys& more = {});
 
 } // namespace vorlan

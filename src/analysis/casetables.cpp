@@ -1,0 +1,27 @@
+#include "analysis/casetables.h"
+
+#include "correlations/kernels.h"
+
+namespace vorlan {
+
+namespace {
+
+std::string textOf(const CaseContents& contents, const char* control)
+{
+    const auto it = contents.texts.find(control);
+    return it == contents.texts.end() ? std::string() : it->second;
+}
+
+} // namespace
+
+CaseTables::CaseTables(const CaseContents& contents, const std::string& dataFolder)
+    : m_fluids(m_pressures, dataFolder)
+{
+    m_pressures.setText("Combo4", textOf(contents, "Combo4"));
+    m_pressures.setText("Combo5", textOf(contents, "Combo5"));
+    m_fluids.dbpropint(textOf(contents, "Combo1"));
+    m_fluids.dbpropest(textOf(contents, "Combo2"));
+    RiduciVettori(m_fluids);
+}
+
+} // namespace vorlan
