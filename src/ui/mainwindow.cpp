@@ -9,6 +9,7 @@
 #include "platform/messages.h"
 #include "properties/fluidlist.h"
 #include "properties/pressurelist.h"
+#include "ui/analysisviews.h"
 #include "ui/boxlook.h"
 #include "ui/casereport.h"
 #include "ui/formfont.h"
@@ -45,8 +46,10 @@ MainWindow::MainWindow(std::string dataFolder, QString guideFolder, MessageHandl
     , m_guideFolder(std::move(guideFolder))
     , m_core(*this, m_dataFolder)
     , m_showMessage(showMessage ? std::move(showMessage) : messageBoxHandler(this))
+    , m_analysis(new AnalysisViews(m_dataFolder, this))
 {
     m_ui->setupUi(this);
+    m_analysis->addMenu(menuBar());
     applyFormFont(this);
     adjustSize();
     setFixedSize(size());
@@ -209,6 +212,7 @@ void MainWindow::calculate()
     m_results->Risultati(*outcome.record);
     m_results->show();
     m_results->raise();
+    m_analysis->calculated(caseContents(), *outcome.record, m_results);
 }
 
 void MainWindow::newCase()
@@ -343,7 +347,7 @@ bool MainWindow::saveCase(const QString& path)
 
 void MainWindow::printReport(QPagedPaintDevice* device) const
 {
-    printCaseReport(device, caseContents(), m_lastResults);
+    printCaseReport(device, caseContents(), m_lastResults, m_analysis->latest());
 }
 
 void MainWindow::openFromDialog()

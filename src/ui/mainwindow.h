@@ -22,6 +22,7 @@ class Form1;
 
 namespace vorlan {
 
+class AnalysisViews;
 class HelpViewer;
 class OptionsDialog;
 class ResultsWindow;
@@ -46,6 +47,8 @@ public:
     ResultsWindow* resultsWindow() const;
     OptionsDialog* optionsDialog() const;
     HelpViewer* helpViewer() const;
+    /** The details and profile windows of the last solved case. */
+    AnalysisViews* analysisViews() const { return m_analysis; }
 
     /** The case as the window holds it, fouling factors included. */
     CaseContents caseContents() const;
@@ -53,7 +56,7 @@ public:
     bool openCase(const QString& path);
     /** Saves the case; false when the file cannot be written (an existing file is kept). */
     bool saveCase(const QString& path);
-    /** The one-page report of the case and the last results shown. */
+    /** The report of the case, the last results shown and their analysis: at most two pages. */
     void printReport(QPagedPaintDevice* device) const;
 
     void calculate();
@@ -90,6 +93,7 @@ private:
     QPointer<ResultsWindow> m_results;
     mutable QPointer<OptionsDialog> m_options; // created, hidden, when a calculation reads it
     QPointer<HelpViewer> m_help;
+    AnalysisViews* m_analysis; // owned as a child
 };
 
 } // namespace vorlan
