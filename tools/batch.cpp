@@ -1,7 +1,7 @@
-// vorlan-batch [--data DIR] [--profile N] CASE...: calculates each case file as a press of Calculate
-// would and prints one JSON line per case, with the details, cross-check, warnings and, with
-// --profile, the temperature profile in N segments of each solved case. Exit status: 0 all solved, 1 a calculation
-// failed, 2 a usage error or a case file that could not be read.
+// vorlan-batch [--data DIR] [--profile N] CASE...: calculates each case file as a press of
+// Calculate would and prints one JSON line per case, with the details, cross-check and warnings of
+// each solved case and, with --profile, its temperature profile in N segments. Exit status: 0 all
+// solved, 1 a calculation failed, 2 a usage error or a case file that could not be read.
 #include <charconv>
 #include <cstdio>
 #include <iostream>

@@ -123,26 +123,16 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Rei 230.5 to even") << "Rei" << 230.5 << "Text28"
-                                           << "230";
-        QTest::newRow("Rei 231.5 to even") << "Rei" << 231.5 << "Text28"
-                                           << "232";
-        QTest::newRow("U 123.5") << "U" << 123.5 << "Text26"
-                                 << "124";
-        QTest::newRow("U 124.5") << "U" << 124.5 << "Text26"
-                                 << "124";
-        QTest::newRow("intTin 3 decimals") << "intTin" << 45.12349 << "Text11"
-                                           << "45,123";
-        QTest::newRow("intTin whole") << "intTin" << 20.0 << "Text11"
-                                      << "20";
-        QTest::newRow("fouling plain") << "intSporc" << 0.0002 << "Text21"
-                                       << "0,0002";
-        QTest::newRow("fouling all digits") << "intSporc" << 0.00035 << "Text21"
-                                            << "0,00035";
-        QTest::newRow("diameter single") << "deti" << 25.4 << "Text1"
-                                         << "25,4";
-        QTest::newRow("capacity 7 digits") << "q" << 12345.678 << "Text23"
-                                           << "12345,68";
+        QTest::newRow("Rei 230.5 to even") << "Rei" << 230.5 << "Text28" << "230";
+        QTest::newRow("Rei 231.5 to even") << "Rei" << 231.5 << "Text28" << "232";
+        QTest::newRow("U 123.5") << "U" << 123.5 << "Text26" << "124";
+        QTest::newRow("U 124.5") << "U" << 124.5 << "Text26" << "124";
+        QTest::newRow("intTin 3 decimals") << "intTin" << 45.12349 << "Text11" << "45,123";
+        QTest::newRow("intTin whole") << "intTin" << 20.0 << "Text11" << "20";
+        QTest::newRow("fouling plain") << "intSporc" << 0.0002 << "Text21" << "0,0002";
+        QTest::newRow("fouling all digits") << "intSporc" << 0.00035 << "Text21" << "0,00035";
+        QTest::newRow("diameter single") << "deti" << 25.4 << "Text1" << "25,4";
+        QTest::newRow("capacity 7 digits") << "q" << 12345.678 << "Text23" << "12345,68";
     }
 
     void displayRules()
@@ -153,12 +143,9 @@ private slots:
         QFETCH(QString, shown);
         ResultRecord record;
         const std::map<QString, std::function<void(double)>> setters = {
-            {"Rei", [&](double v) { record.Rei = v; }},
-            {"U", [&](double v) { record.U = float(v); }},
-            {"intTin", [&](double v) { record.intTin = v; }},
-            {"intSporc", [&](double v) { record.intSporc = v; }},
-            {"deti", [&](double v) { record.deti = float(v); }},
-            {"q", [&](double v) { record.q = float(v); }},
+            {"Rei", [&](double v) { record.Rei = v; }},       {"U", [&](double v) { record.U = float(v); }},
+            {"intTin", [&](double v) { record.intTin = v; }}, {"intSporc", [&](double v) { record.intSporc = v; }},
+            {"deti", [&](double v) { record.deti = float(v); }}, {"q", [&](double v) { record.q = float(v); }},
         };
         setters.at(field)(value);
         ResultsWindow window;
@@ -170,8 +157,8 @@ private slots:
     {
         ResultsWindow window;
         ResultRecord record;
-        for (const auto& [word, shown] : {std::pair {"contro", "Contercurrent"}, std::pair {"equi", "Equicurrent"},
-                 std::pair {"", "Equicurrent"}, std::pair {"Contro", "Equicurrent"}}) {
+        for (const auto& [word, shown] : {std::pair{"contro", "Contercurrent"}, std::pair{"equi", "Equicurrent"},
+                                          std::pair{"", "Equicurrent"}, std::pair{"Contro", "Equicurrent"}}) {
             record.controequi = word;
             window.Risultati(record);
             QCOMPARE(window.findChild<QLineEdit*>("Text27")->text(), QString(shown));
