@@ -1,5 +1,7 @@
 #include "ui/analysishtml.h"
 
+#include <algorithm>
+
 #include "analysis/analysistext.h"
 
 namespace vorlan {
@@ -18,9 +20,14 @@ QString sectionHtml(const DetailSection& section)
     html += "<table cellspacing='0' cellpadding='2' border='1'>";
     if (section.perSide)
         html += "<tr><th></th><th></th><th>INTERNAL PIPE</th><th>EXTERNAL PIPE</th></tr>";
+    const bool secondColumn = std::any_of(
+        section.rows.begin(), section.rows.end(), [](const DetailRow& row) { return !row.external.empty(); });
     for (const DetailRow& row : section.rows) {
         html += "<tr><td>" + escaped(row.caption) + "</td><td>" + escaped(row.unit) + "</td><td align='right'>"
-            + escaped(row.internal) + "</td><td align='right'>" + escaped(row.external) + "</td></tr>";
+            + escaped(row.internal) + "</td>";
+        if (secondColumn)
+            html += "<td align='right'>" + escaped(row.external) + "</td>";
+        html += "</tr>";
     }
     return html + "</table>";
 }

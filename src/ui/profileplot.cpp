@@ -60,10 +60,10 @@ void paintProfile(QPainter& painter, const QRectF& area, const Profile* profile,
             tMax = std::max(tMax, t);
         }
     }
-    if (tMax - tMin < 1e-6) {
-        tMin -= 1;
-        tMax += 1;
-    }
+    // A little room above and below, so that no curve runs along the frame.
+    const double room = std::max(0.04 * (tMax - tMin), 0.5);
+    tMin -= room;
+    tMax += room;
     const double tStep = tickStep(tMax - tMin);
     tMin = std::floor(tMin / tStep) * tStep;
     tMax = std::ceil(tMax / tStep) * tStep;
