@@ -42,9 +42,15 @@ CaseAnalysis analyseCase(
         a.detailsMissing = a.effectivenessMissing = a.crossCheckMissing = a.profileMissing = a.solvedMissing;
         return a;
     }
+    analyseOnTables(a, *tables, profileSegments);
+    return a;
+}
+
+void analyseOnTables(CaseAnalysis& a, CaseTables& tables, int profileSegments)
+{
     const SolvedCase& solved = *a.solved;
-    attempt(a.details, a.detailsMissing, [&] { return filmDetails(solved, tables->fluids()); });
-    attempt(a.effectiveness, a.effectivenessMissing, [&] { return effectivenessCheck(solved, tables->fluids()); });
+    attempt(a.details, a.detailsMissing, [&] { return filmDetails(solved, tables.fluids()); });
+    attempt(a.effectiveness, a.effectivenessMissing, [&] { return effectivenessCheck(solved, tables.fluids()); });
     if (a.details)
         attempt(a.crossCheck, a.crossCheckMissing, [&] { return crossCheck(solved, *a.details); });
     else
@@ -60,8 +66,7 @@ CaseAnalysis analyseCase(
         a.profileMissing = kNeedsDetails;
     else
         attempt(a.profile, a.profileMissing,
-            [&] { return marchProfile(solved, *a.details, tables->fluids(), profileSegments); });
-    return a;
+            [&] { return marchProfile(solved, *a.details, tables.fluids(), profileSegments); });
 }
 
 } // namespace vorlan

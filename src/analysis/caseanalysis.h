@@ -38,4 +38,12 @@ inline constexpr int kProfileSegments = 200;
 CaseAnalysis analyseCase(
     const CaseContents& contents, const ResultRecord& record, const std::string& dataFolder, int profileSegments);
 
+class CaseTables;
+
+/**
+ * The parts of analyseCase after the loading: fills every part of an analysis whose solved case is
+ * set, on the case's tables. Never throws.
+ */
+void analyseOnTables(CaseAnalysis& analysis, CaseTables& tables, int profileSegments);
+
 } // namespace vorlan

@@ -19,8 +19,14 @@ CaseTables::CaseTables(const CaseContents& contents, const std::string& dataFold
 {
     m_pressures.setText("Combo4", textOf(contents, "Combo4"));
     m_pressures.setText("Combo5", textOf(contents, "Combo5"));
-    m_fluids.dbpropint(textOf(contents, "Combo1"));
-    m_fluids.dbpropest(textOf(contents, "Combo2"));
+    const std::string internalFluid = textOf(contents, "Combo1");
+    const std::string externalFluid = textOf(contents, "Combo2");
+    m_fluids.dbpropint(internalFluid);
+    // The same fluid on both sides is read once.
+    if (externalFluid == internalFluid)
+        m_fluids.estSide.Tab = m_fluids.intSide.Tab;
+    else
+        m_fluids.dbpropest(externalFluid);
     RiduciVettori(m_fluids);
 }
 

@@ -25,8 +25,8 @@ struct Profile {
 
 /**
  * Marches the solved exchanger from the hot stream's inlet in the given number of segments, with
- * dQ = U dA (T_hot - T_cold) / 1000 [kW] on each stream's enthalpy (classic fourth-order
- * Runge-Kutta steps) and temperatures from the tables. Counter-current starts from the hot inlet
+ * dQ = U dA (T_hot - T_cold) / 1000 [kW] on each stream's enthalpy (Heun's second-order steps)
+ * and temperatures from the tables. Counter-current starts from the hot inlet
  * with the solved cold outlet, co-current from both inlets. The wall temperature is
  * (h_i T_int + h_e T_est) / (h_i + h_e) with the details' film coefficients. Throws CalcError.
  */
