@@ -34,7 +34,7 @@ void sideWarnings(const SideDetails& d, bool internalSide, float L, float pressu
     const WarningRule& prandtl = warningRule("turbulentPrandtl");
     if (turbulentRule && outside(d.Pr, prandtl))
         add(prandtl.name,
-            side + ": Pr = " + figure(d.Pr) + " is outside " + figure(prandtl.low) + " to " + figure(prandtl.high)
+            side + ": Pr = " + figure(d.Pr, 5) + " is outside " + figure(prandtl.low) + " to " + figure(prandtl.high)
                 + " of the Sieder-Tate turbulent rule.");
     const WarningRule& length = warningRule("lengthRatio");
     const double lengthRatio = L / d.diameter;
