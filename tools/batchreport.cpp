@@ -73,7 +73,7 @@ std::string recordJson(const ResultRecord& r)
 
 } // namespace
 
-std::string batchReport(const std::string& casePath, const CalcOutcome& outcome)
+std::string batchReport(const std::string& casePath, const CalcOutcome& outcome, const JsonKeys& more)
 {
     JsonObject written;
     for (const WriteBack& writeBack : outcome.writeBacks)
@@ -85,6 +85,8 @@ std::string batchReport(const std::string& casePath, const CalcOutcome& outcome)
     line.raw("writeBack", written.str());
     if (outcome.record)
         line.raw("record", recordJson(*outcome.record));
+    for (const auto& [key, json] : more)
+        line.raw(key, json);
     return line.str();
 }
 

@@ -1,16 +1,22 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "calc/exchanger.h"
 
 namespace vorlan {
 
+/** Further keys of a JSON line, as (key, JSON text), in their order. */
+using JsonKeys = std::vector<std::pair<std::string, std::string>>;
+
 /**
  * One JSON line for a calculated case: {"case", "ok", "writeBack" (the texts written back under
  * their case-file keys, in the order written), and "record" on success or "message" and "detail"
- * on failure}. Numbers are written so that they read back to the exact float or double.
+ * on failure}, followed by the further keys. Numbers are written so that they read back to the
+ * exact float or double.
  */
-std::string batchReport(const std::string& casePath, const CalcOutcome& outcome);
+std::string batchReport(const std::string& casePath, const CalcOutcome& outcome, const JsonKeys& more = {});
 
 } // namespace vorlan

@@ -1,9 +1,7 @@
 // Reading and checking a case: geometry, temperatures, fouling, material, fluids, pressures and the
 // inputs of the chosen mode, in the order in which their failures are reported.
-#include <bit>
-#include <cmath>
-
 #include "calc/calculation.h"
+#include "calc/geometry.h"
 #include "correlations/kernels.h"
 #include "correlations/words.h"
 #include "platform/calcerror.h"
@@ -89,16 +87,8 @@ void Calculation::readGeometry()
     const float internalWall = textToSingle(m_case.text(Box::Text2));
     const float externalWall = textToSingle(m_case.text(Box::Text5));
     const float externalOutside = textToSingle(m_case.text(Box::Text4));
-    CaseState& s = m_state;
-    s.deti = checked(internalOutside / 1000.0f);
-    s.diti = checked(s.deti - 2 * internalWall / 1000.0f);
-    s.dite = checked((externalOutside - 2 * externalWall) / 1000.0f);
-    s.pigreco = std::bit_cast<float>(0x40490FDCu); // 3.1415929794: one unit above the single nearest to pi
-    const float quarterPi = s.pigreco / 4;
-    const double annulusSquares = checked(std::pow(double(s.dite), 2) - std::pow(double(s.deti), 2));
-    s.intArea = toSingle(checked(std::pow(double(s.diti), 2) * quarterPi));
-    s.estArea = toSingle(annulusSquares * quarterPi);
-    s.dhe = toSingle(checked(annulusSquares / checked(s.dite + s.deti)));
+    pipeGeometry(internalOutside, internalWall, externalOutside, externalWall, m_state);
+    const CaseState& s = m_state;
     // Walls of negative thickness or pipes that do not nest would give areas and diameters without
     // meaning; the calculation refuses them instead of solving them.
     if (!(s.diti > 0 && s.diti <= s.deti && s.dite >= s.deti))

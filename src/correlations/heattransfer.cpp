@@ -12,51 +12,87 @@ double Reynolds(double rho, float v, float d, double mu) { return checked(v * rh
 
 float Velocita(float m, float area, double rho) { return toSingle(checked(checked(m / area) / rho)); }
 
-double nusseltNumber(double Re, double Pr, double Gz, double muBulk, double muWall)
+NusseltBranch nusseltBranch(double Re, double Gz)
 {
     if (Gz < 2)
+        return NusseltBranch::FullyDeveloped;
+    if (Re < 2300)
+        return NusseltBranch::LaminarEntry;
+    if (Re > 10000)
+        return NusseltBranch::Turbulent;
+    return NusseltBranch::Transition;
+}
+
+double nusseltNumber(double Re, double Pr, double Gz, double muBulk, double muWall)
+{
+    const NusseltBranch branch = nusseltBranch(Re, Gz);
+    if (branch == NusseltBranch::FullyDeveloped)
         return 3.66;
     const double phi = checked(std::pow(checked(muBulk / muWall), 0.14));
     const double laminar = checked(1.86 * std::pow(Gz, 1.0 / 3) * phi);
-    if (Re < 2300)
+    if (branch == NusseltBranch::LaminarEntry)
         return laminar;
     const double turbulent = checked(0.027 * std::pow(Re, 0.8) * std::pow(Pr, 1.0 / 3) * phi);
-    if (Re > 10000)
+    if (branch == NusseltBranch::Turbulent)
         return turbulent;
     return checked(laminar + (Re - 2300) / 7700 * (turbulent - laminar));
+}
+
+FilmGroups filmGroups(const CaseState& state, const FluidTables& fluids, float diti, float dhe, float L)
+{
+    const FluidSide& in = fluids.intSide;
+    const FluidSide& es = fluids.estSide;
+    FilmGroups g;
+    g.prInt = Prandtl(in.Cp, in.K, in.Mu);
+    g.prEst = Prandtl(es.Cp, es.K, es.Mu);
+    g.vInt = Velocita(state.intPort, state.intArea, in.Rho);
+    g.vEst = Velocita(state.estPort, state.estArea, es.Rho);
+    g.reInt = Reynolds(in.Rho, g.vInt, diti, in.Mu);
+    g.reEst = Reynolds(es.Rho, g.vEst, dhe, es.Mu);
+    g.gzInt = checked(g.reInt * g.prInt * diti / L);
+    g.gzEst = checked(g.reEst * g.prEst * dhe / L);
+    return g;
+}
+
+FilmCoefficients filmCoefficients(
+    FluidTables& fluids, const FilmGroups& g, float diti, float deti, float dhe, double tmi, double tme)
+{
+    const FluidSide& in = fluids.intSide;
+    const FluidSide& es = fluids.estSide;
+    FilmCoefficients f;
+    double muWallInt = in.Mu;
+    double muWallEst = es.Mu;
+    double wallTemperature = 0;
+    for (int pass = 0; pass <= 5; ++pass) {
+        f.muWallInt = muWallInt;
+        f.muWallEst = muWallEst;
+        f.wallTemperature = wallTemperature;
+        f.nuInt = nusseltNumber(g.reInt, g.prInt, g.gzInt, in.Mu, muWallInt);
+        f.hInt = checked(f.nuInt / diti * in.K);
+        f.hIntOutside = checked(diti * f.hInt / deti); // referred to the outside surface
+        f.nuEst = nusseltNumber(g.reEst, g.prEst, g.gzEst, es.Mu, muWallEst);
+        f.hEst = checked(f.nuEst / dhe * es.K);
+        // The wall temperature ignores the wall and fouling resistances.
+        wallTemperature = checked((f.hInt * tmi + f.hEst * tme) / (f.hInt + f.hEst));
+        muWallInt = fluids.propviscpari(wallTemperature);
+        muWallEst = fluids.propviscpare(wallTemperature);
+    }
+    return f;
+}
+
+float wallResistance(float diti, float deti, float wallK)
+{
+    const float wall = checked((deti - diti) / 2);
+    return wall / wallK * deti / diti;
 }
 
 double Coeffscambio(
     const CaseState& state, FluidTables& fluids, float diti, float deti, float dhe, float L, double tmi, double tme)
 {
-    const FluidSide& in = fluids.intSide;
-    const FluidSide& es = fluids.estSide;
-    const double prInt = Prandtl(in.Cp, in.K, in.Mu);
-    const double prEst = Prandtl(es.Cp, es.K, es.Mu);
-    const float vInt = Velocita(state.intPort, state.intArea, in.Rho);
-    const float vEst = Velocita(state.estPort, state.estArea, es.Rho);
-    const double reInt = Reynolds(in.Rho, vInt, diti, in.Mu);
-    const double reEst = Reynolds(es.Rho, vEst, dhe, es.Mu);
-    const float wall = checked((deti - diti) / 2);
-    const double gzInt = checked(reInt * prInt * diti / L);
-    const double gzEst = checked(reEst * prEst * dhe / L);
-
-    double muWallInt = in.Mu;
-    double muWallEst = es.Mu;
-    double hInt = 0;
-    double hIntOutside = 0;
-    double hEst = 0;
-    for (int pass = 0; pass <= 5; ++pass) {
-        hInt = checked(nusseltNumber(reInt, prInt, gzInt, in.Mu, muWallInt) / diti * in.K);
-        hIntOutside = checked(diti * hInt / deti); // referred to the outside surface
-        hEst = checked(nusseltNumber(reEst, prEst, gzEst, es.Mu, muWallEst) / dhe * es.K);
-        // The wall temperature ignores the wall and fouling resistances.
-        const double wallTemperature = checked((hInt * tmi + hEst * tme) / (hInt + hEst));
-        muWallInt = fluids.propviscpari(wallTemperature);
-        muWallEst = fluids.propviscpare(wallTemperature);
-    }
-    const double resistance
-        = checked(wall / state.wallK * deti / diti + 1 / hIntOutside + 1 / hEst + state.intSporc + state.estSporc);
+    const FilmGroups groups = filmGroups(state, fluids, diti, dhe, L);
+    const FilmCoefficients f = filmCoefficients(fluids, groups, diti, deti, dhe, tmi, tme);
+    const double resistance = checked(
+        wallResistance(diti, deti, state.wallK) + 1 / f.hIntOutside + 1 / f.hEst + state.intSporc + state.estSporc);
     return checked(1 / resistance);
 }
 

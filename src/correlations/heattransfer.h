@@ -24,6 +24,42 @@ float Velocita(float m, float area, double rho);
  */
 double nusseltNumber(double Re, double Pr, double Gz, double muBulk, double muWall);
 
+/** The rule of nusseltNumber that applies at a Reynolds number Re and an entry-length group Gz. */
+enum class NusseltBranch { FullyDeveloped, LaminarEntry, Transition, Turbulent };
+NusseltBranch nusseltBranch(double Re, double Gz);
+
+/** The dimensionless groups of both sides, from their bulk properties; fixed over the passes. */
+struct FilmGroups {
+    double prInt = 0, prEst = 0; ///< Prandtl numbers
+    float vInt = 0, vEst = 0; ///< mean velocities [m/s]
+    double reInt = 0, reEst = 0; ///< Reynolds numbers on diti and dhe
+    double gzInt = 0, gzEst = 0; ///< entry-length groups Re Pr d / L
+};
+
+/** Pr, v, Re and Gz of both sides at the bulk properties the caller set; lengths [m]. */
+FilmGroups filmGroups(const CaseState& state, const FluidTables& fluids, float diti, float dhe, float L);
+
+/** The film coefficients of the sixth wall-temperature pass and the wall state they were computed with. */
+struct FilmCoefficients {
+    double nuInt = 0, nuEst = 0; ///< Nusselt numbers
+    double hInt = 0; ///< inside film coefficient on the inside surface [W/(m^2 K)]
+    double hIntOutside = 0; ///< the same referred to the outside surface of the internal pipe [W/(m^2 K)]
+    double hEst = 0; ///< annulus film coefficient [W/(m^2 K)]
+    double wallTemperature = 0; ///< [degC] at which the wall viscosities below were taken
+    double muWallInt = 0, muWallEst = 0; ///< wall viscosities [Pa s] in the last Nusselt numbers
+};
+
+/**
+ * Six passes of film coefficients and wall temperature (h_i tmi + h_e tme) / (h_i + h_e) [degC],
+ * each pass taking both wall viscosities at the wall temperature of the pass before (the bulk
+ * viscosities in the first). Diameters [m].
+ */
+FilmCoefficients filmCoefficients(
+    FluidTables& fluids, const FilmGroups& groups, float diti, float deti, float dhe, double tmi, double tme);
+
+/** Conduction resistance of the internal pipe wall, s / wallK * deti / diti [(m^2 K)/W], in single precision. */
+float wallResistance(float diti, float deti, float wallK);
+
 /**
  * Overall heat-transfer coefficient U [W/(m^2 K)] referred to the outside surface of the internal
  * pipe: film coefficients inside the pipe (diameter diti) and in the annulus (hydraulic diameter

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTextDocument>
 
+#include "ui/analysisreport.h"
 #include "ui/resultdisplay.h"
 
 namespace vorlan {
@@ -76,12 +77,13 @@ QString caseReportHtml(const CaseContents& contents, const std::optional<ResultR
 
 } // namespace
 
-void printCaseReport(
-    QPagedPaintDevice* device, const CaseContents& contents, const std::optional<ResultRecord>& results)
+void printCaseReport(QPagedPaintDevice* device, const CaseContents& contents,
+    const std::optional<ResultRecord>& results, const CaseAnalysis* analysis)
 {
     QTextDocument document;
     document.setDefaultFont(QFont("Liberation Sans", 9));
     document.setHtml(caseReportHtml(contents, results));
+    appendAnalysisReport(document, results ? analysis : nullptr);
     document.print(device);
 }
 

@@ -9,11 +9,14 @@ class QPagedPaintDevice;
 
 namespace vorlan {
 
+struct CaseAnalysis;
+
 /**
- * Prints the report of a case on one page of the device (a printer or a PDF writer): the inputs as
- * typed and, when there are any, the results shown.
+ * Prints the report of a case on the device (a printer or a PDF writer): the inputs as typed and,
+ * when there are any, the results shown on the first page, and the analysis of the solved case,
+ * when there is one, on the second.
  */
-void printCaseReport(
-    QPagedPaintDevice* device, const CaseContents& contents, const std::optional<ResultRecord>& results);
+void printCaseReport(QPagedPaintDevice* device, const CaseContents& contents,
+    const std::optional<ResultRecord>& results, const CaseAnalysis* analysis = nullptr);
 
 } // namespace vorlan

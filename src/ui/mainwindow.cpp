@@ -7,6 +7,7 @@
 #include "platform/messages.h"
 #include "properties/fluidlist.h"
 #include "properties/pressurelist.h"
+#include "ui/analysisviews.h"
 #include "ui/boxlook.h"
 #include "ui/casereport.h"
 #include "ui/combotext.h"
@@ -39,8 +40,10 @@ MainWindow::MainWindow(std::string dataFolder, QString guideFolder, MessageHandl
     , m_guideFolder(std::move(guideFolder))
     , m_core(m_dataFolder)
     , m_showMessage(showMessage ? std::move(showMessage) : messageBoxHandler(this))
+    , m_analysis(new AnalysisViews(m_dataFolder, this))
 {
     m_ui->setupUi(this);
+    m_analysis->addMenu(menuBar());
     applyFormFont(this);
     adjustSize();
     setFixedSize(size());
@@ -209,6 +212,7 @@ void MainWindow::calculate()
     m_results->Risultati(*outcome.record);
     m_results->show();
     m_results->raise();
+    m_analysis->calculated(caseContents(), *outcome.record, m_results);
 }
 
 void MainWindow::newCase()
@@ -375,7 +379,10 @@ bool MainWindow::saveCase(const QString& path)
 void MainWindow::printReport(QPagedPaintDevice* device) const
 {
     const CaseContents current = caseContents();
-    printCaseReport(device, current, m_session.isCalculated(current) ? m_lastResults : std::nullopt);
+    if (m_session.isCalculated(current))
+        printCaseReport(device, current, m_lastResults, m_analysis->latest());
+    else
+        printCaseReport(device, current, std::nullopt);
 }
 
 } // namespace vorlan

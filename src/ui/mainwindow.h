@@ -25,6 +25,7 @@ class Form1;
 
 namespace vorlan {
 
+class AnalysisViews;
 class HelpViewer;
 class OptionsDialog;
 class ResultsWindow;
@@ -49,6 +50,8 @@ public:
     ResultsWindow* resultsWindow() const;
     OptionsDialog* optionsDialog() const;
     HelpViewer* helpViewer() const;
+    /** The details and profile windows of the last solved case. */
+    AnalysisViews* analysisViews() const { return m_analysis; }
 
     /** The case as the window holds it, fouling factors included. */
     CaseContents caseContents() const;
@@ -59,8 +62,9 @@ public:
     /** Saves the case; false when the file cannot be written (an existing file is kept). */
     bool saveCase(const QString& path);
     /**
-     * The one-page report of the case, with the results only when they were computed from exactly
-     * the inputs the window holds now; otherwise the case alone, marked as not calculated.
+     * The report of the case, with the results only when they were computed from exactly
+     * the inputs the window holds now, with their analysis on a second page; otherwise the case alone, marked as not
+     * calculated.
      */
     void printReport(QPagedPaintDevice* device) const;
     /** Asks whether to save unsaved changes; false when the user cancels (or the save fails). */
@@ -118,6 +122,7 @@ private:
     CaseSession m_session;
     RecentCases m_recent;
     bool m_waitCursor = false; // set while Calculate runs under the wait cursor
+    AnalysisViews* m_analysis; // owned as a child
 };
 
 } // namespace vorlan

@@ -182,4 +182,40 @@ TEST(Batch, HostileFluidNamesReadNothingOutsideTheDataFolder)
     }
 }
 
+TEST(Batch, SolvedCaseCarriesItsAnalysisAndOnRequestItsProfile)
+{
+    vorlan::test::TempFolder folder;
+    const std::string good = folder.write("good.vorlan", caseText("1"));
+    const std::string bad = folder.write("bad.vorlan", caseText("3"));
+    const BatchRun run = runBatch("--profile 50 " + good + " " + bad);
+    ASSERT_EQ(run.lines.size(), 2u);
+    const auto& line = run.lines[0];
+    for (const char* key : {"case", "ok", "writeBack", "record", "details", "crossCheck", "warnings", "profile"})
+        EXPECT_TRUE(line.contains(key)) << key;
+    EXPECT_EQ(line["details"]["internal"]["regime"], "turbulent");
+    EXPECT_TRUE(line["warnings"].is_array());
+    EXPECT_TRUE(line["warnings"].empty()); // the plain water case
+    const auto& profile = line["profile"];
+    ASSERT_EQ(profile.size(), 51u);
+    EXPECT_EQ(profile[0]["x"], 0.0);
+    EXPECT_EQ(profile[50]["x"], 10.0);
+    EXPECT_EQ(profile[0]["tHot"], 80.0); // the internal hot inlet
+    for (const auto& point : profile) {
+        EXPECT_GT(point["tHot"].get<double>(), point["tWall"].get<double>());
+        EXPECT_GT(point["tWall"].get<double>(), point["tCold"].get<double>());
+    }
+    double shares = 0;
+    for (const auto& [name, share] : line["details"]["shares"].items())
+        shares += share.get<double>();
+    EXPECT_NEAR(shares, 100, 1e-9);
+    // A failed case keeps its keys and gets no analysis.
+    EXPECT_FALSE(run.lines[1].contains("details"));
+    EXPECT_FALSE(run.lines[1].contains("profile"));
+
+    EXPECT_FALSE(runBatch(good).lines.at(0).contains("profile")); // only on request
+    EXPECT_EQ(runBatch("--profile 0 " + good).status, 2);
+    EXPECT_EQ(runBatch("--profile x " + good).status, 2);
+    EXPECT_EQ(runBatch("--profile").status, 2);
+}
+
 } // namespace

@@ -1,0 +1,91 @@
+// What the analysis of a solved case costs beside the calculation itself: one Calculate against the
+// details, the cross-check, the warnings and a 200-segment profile of the same case, with the
+// fresh load of both fluid tables that each needs, and without it.
+#include <benchmark/benchmark.h>
+
+#include "analysis/caseanalysis.h"
+#include "analysis/casetables.h"
+#include "calc/casesnapshot.h"
+#include "calc/exchanger.h"
+#include "platform/appdir.h"
+#include "support/watercase.h"
+
+namespace {
+
+const std::string kDataFolder = vorlan::QuestaDirectory() + "/data";
+
+using vorlan::test::Mode;
+
+// An R134a liquid cooled by a glycol: two tables to read.
+const std::vector<std::pair<std::string, std::string>> kRefrigerant = {
+    {"Combo1", "R134a liquid"},
+    {"Combo4", "10"},
+    {"Text6", "35"},
+    {"Text7", "15"},
+    {"Combo2", "Ethylene Glycol 30%"},
+    {"Text9", "5"},
+    {"Text10", "10"},
+    {"Text3", "10"},
+};
+
+struct Solved {
+    Solved(Mode mode, const std::vector<std::pair<std::string, std::string>>& changes)
+        : exchanger(kDataFolder)
+    {
+        vorlan::test::describeWaterCase(form, mode);
+        for (const auto& [box, text] : changes)
+            form.setText(box, text);
+        outcome = exchanger.Command1_Click(form);
+    }
+    vorlan::CaseSnapshot form;
+    vorlan::Exchanger exchanger;
+    vorlan::CalcOutcome outcome;
+};
+
+void calculate(benchmark::State& state, Mode mode, bool refrigerant)
+{
+    Solved solved(mode, refrigerant ? kRefrigerant : decltype(kRefrigerant) {});
+    for (auto _ : state)
+        benchmark::DoNotOptimize(solved.exchanger.Command1_Click(solved.form));
+}
+
+void analyse(benchmark::State& state, Mode mode, bool refrigerant)
+{
+    Solved solved(mode, refrigerant ? kRefrigerant : decltype(kRefrigerant) {});
+    if (!solved.outcome.record) {
+        state.SkipWithError(solved.outcome.message.c_str());
+        return;
+    }
+    const vorlan::CaseContents contents = vorlan::caseFromSnapshot(solved.form);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vorlan::analyseCase(contents, *solved.outcome.record, kDataFolder, 200));
+}
+
+/** The analysis on tables loaded once: what it adds to the reading of the files. */
+void analyseLoaded(benchmark::State& state, Mode mode, bool refrigerant)
+{
+    Solved solved(mode, refrigerant ? kRefrigerant : decltype(kRefrigerant) {});
+    if (!solved.outcome.record) {
+        state.SkipWithError(solved.outcome.message.c_str());
+        return;
+    }
+    vorlan::CaseTables tables(vorlan::caseFromSnapshot(solved.form), kDataFolder);
+    vorlan::CaseAnalysis analysis
+        = vorlan::analyseCase(vorlan::caseFromSnapshot(solved.form), *solved.outcome.record, kDataFolder, 0);
+    for (auto _ : state) {
+        vorlan::analyseOnTables(analysis, tables, 200);
+        benchmark::DoNotOptimize(analysis);
+    }
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(calculate, L1 / water, Mode::L1, false);
+BENCHMARK_CAPTURE(analyse, L1 / water, Mode::L1, false);
+BENCHMARK_CAPTURE(analyseLoaded, L1 / water, Mode::L1, false);
+BENCHMARK_CAPTURE(calculate, L3 / water, Mode::L3, false);
+BENCHMARK_CAPTURE(analyse, L3 / water, Mode::L3, false);
+BENCHMARK_CAPTURE(analyseLoaded, L3 / water, Mode::L3, false);
+BENCHMARK_CAPTURE(calculate, C1 / R134a - glycol, Mode::C1, true);
+BENCHMARK_CAPTURE(analyse, C1 / R134a - glycol, Mode::C1, true);
+BENCHMARK_CAPTURE(analyseLoaded, C1 / R134a - glycol, Mode::C1, true);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/crosscheck.h"
+#include "analysis/details.h"
+#include "analysis/profile.h"
+#include "analysis/warnings.h"
+#include "calc/casefile.h"
+
+namespace vorlan {
+
+/**
+ * Everything shown beside a solved case. Each part is empty when it could not be computed, and
+ * its reason then says why.
+ */
+struct CaseAnalysis {
+    std::optional<SolvedCase> solved;
+    std::optional<FilmDetails> details;
+    std::optional<EffectivenessCheck> effectiveness;
+    std::optional<CrossCheck> crossCheck;
+    std::vector<Warning> warnings;
+    std::optional<Profile> profile;
+
+    std::string solvedMissing, detailsMissing, effectivenessMissing, crossCheckMissing, profileMissing;
+};
+
+/** Segments of the profile that the windows and the report draw. */
+inline constexpr int kProfileSegments = 200;
+
+/**
+ * Analyses a case that Calculate has solved into the record, on tables loaded afresh from the data
+ * folder; a profile of the given number of segments, none for 0. Never throws: whatever fails
+ * leaves its part empty with the reason.
+ */
+CaseAnalysis analyseCase(
+    const CaseContents& contents, const ResultRecord& record, const std::string& dataFolder, int profileSegments);
+
+class CaseTables;
+
+/**
+ * The parts of analyseCase after the loading: fills every part of an analysis whose solved case is
+ * set, on the case's tables. Never throws.
+ */
+void analyseOnTables(CaseAnalysis& analysis, CaseTables& tables, int profileSegments);
+
+} // namespace vorlan

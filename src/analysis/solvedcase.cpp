@@ -1,0 +1,33 @@
+#include "analysis/solvedcase.h"
+
+#include "calc/geometry.h"
+#include "correlations/words.h"
+#include "platform/calcerror.h"
+#include "properties/materials.h"
+
+namespace vorlan {
+
+bool SolvedCase::counterCurrent() const { return record.controequi == word::Contro; }
+
+SolvedCase solvedCase(const ResultRecord& record, const std::string& dataFolder)
+{
+    SolvedCase solved;
+    solved.record = record;
+    CaseState& s = solved.state;
+    pipeGeometry(record.deti, record.spi, record.dete, record.spe, s);
+    s.L = record.L;
+    s.intPort = record.intPort;
+    s.estPort = record.estPort;
+    s.intSporc = record.intSporc;
+    s.estSporc = record.estSporc;
+    Materials materials;
+    materials.dbmateriale(dataFolder);
+    materials.proptubo(record.mat, s.wallK, s.wallRough);
+    if (!(s.wallK > 0))
+        throw CalcError("the pipe material \"" + record.mat + "\" is not in condmat.dat");
+    solved.tmi = checked((record.intTin + record.intTout) / 2);
+    solved.tme = checked((record.estTin + record.estTout) / 2);
+    return solved;
+}
+
+} // namespace vorlan

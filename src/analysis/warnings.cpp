@@ -1,0 +1,145 @@
+#include "analysis/warnings.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/numberformat.h"
+#include "analysis/warningrules.h"
+
+namespace vorlan {
+
+namespace {
+
+const char* sideName(bool internalSide) { return internalSide ? "Internal pipe" : "Annulus"; }
+
+bool outside(double value, const WarningRule& rule) { return value < rule.low || value > rule.high; }
+
+/** The warnings of one side's flow and film coefficient. */
+void sideWarnings(const SideDetails& d, bool internalSide, float L, float pressureBar, std::vector<Warning>& out)
+{
+    const std::string side = sideName(internalSide);
+    const auto add = [&out](std::string_view rule, std::string text) { out.push_back({std::string(rule), text}); };
+
+    const WarningRule& transition = warningRule("transition");
+    if (d.Re >= transition.low && d.Re <= transition.high)
+        add(transition.name,
+            side + ": Re = " + figure(d.Re) + " lies in the transition band " + figure(transition.low) + " to "
+                + figure(transition.high) + "; the Nusselt number is interpolated.");
+    const WarningRule& graetz = warningRule("graetzJump");
+    if (d.Re < transition.low && d.Gz >= graetz.low && d.Gz <= graetz.high)
+        add(graetz.name,
+            side + ": laminar with Gz = " + figure(d.Gz) + ", near the jump at Gz = 2; more flow can give less heat.");
+
+    const bool turbulentRule = d.branch == NusseltBranch::Turbulent || d.branch == NusseltBranch::Transition;
+    const WarningRule& prandtl = warningRule("turbulentPrandtl");
+    if (turbulentRule && outside(d.Pr, prandtl))
+        add(prandtl.name,
+            side + ": Pr = " + figure(d.Pr, 5) + " is outside " + figure(prandtl.low) + " to " + figure(prandtl.high)
+                + " of the Sieder-Tate turbulent rule.");
+    const WarningRule& length = warningRule("lengthRatio");
+    const double lengthRatio = L / d.diameter;
+    if (turbulentRule && lengthRatio < length.low)
+        add(length.name, side + ": L/d = " + figure(lengthRatio) + " is below " + figure(length.low) + ".");
+    const WarningRule& viscosity = warningRule("viscosityRatio");
+    if (d.branch != NusseltBranch::FullyDeveloped && outside(d.viscosityRatio, viscosity))
+        add(viscosity.name,
+            side + ": mu/mu_w = " + figure(d.viscosityRatio) + " is outside " + figure(viscosity.low) + " to "
+                + figure(viscosity.high) + ".");
+
+    const bool gas = isGas(d.rho);
+    const WarningRule& speed
+        = warningRule(gas ? "gasVelocity" : (internalSide ? "liquidVelocityTube" : "liquidVelocityAnnulus"));
+    if (outside(d.velocity, speed))
+        add(speed.name,
+            side + ": velocity " + figure(d.velocity, 3) + " m/s is outside the usual " + figure(speed.low) + " to "
+                + figure(speed.high) + " m/s for " + (gas ? "a gas or vapour." : "a liquid."));
+
+    if (gas) {
+        const WarningRule& drop = warningRule("gasPressureDrop");
+        const double share = d.pressureDrop / (pressureBar * 100.0) * 100;
+        if (share > drop.low)
+            add(drop.name,
+                side + ": pressure drop " + figure(d.pressureDrop, 3) + " kPa is " + figure(share, 3)
+                    + " % of the absolute pressure; its table assumes a constant pressure.");
+    } else {
+        const WarningRule& drop = warningRule("liquidPressureDrop");
+        if (d.pressureDrop > drop.low)
+            add(drop.name,
+                side + ": pressure drop " + figure(d.pressureDrop, 3) + " kPa is above the usual " + figure(drop.low)
+                    + " kPa for a liquid.");
+    }
+}
+
+/** Outlet, mean and wall temperatures that lie outside the side's table block. */
+void rangeWarnings(const SideDetails& d, bool internalSide, double outlet, std::vector<Warning>& out)
+{
+    const WarningRule& rule = warningRule("tableRange");
+    const std::pair<const char*, double> checks[] = {{"outlet", outlet}, {"mean", d.tm}, {"wall", d.wallTemperature}};
+    for (const auto& [what, t] : checks) {
+        if (t < d.tableMin || t >= d.tableMax)
+            out.push_back({std::string(rule.name),
+                std::string(sideName(internalSide)) + ": " + what + " temperature " + figure(t) + " °C is outside its "
+                    + "table, " + figure(d.tableMin) + " to " + figure(d.tableMax) + " °C."});
+    }
+}
+
+/** Close approach and temperature cross at the two ends. */
+void approachWarnings(const SolvedCase& solved, std::vector<Warning>& out)
+{
+    const ResultRecord& r = solved.record;
+    const bool internalHot = solved.internalHot();
+    const double hotIn = internalHot ? r.intTin : r.estTin;
+    const double hotOut = internalHot ? r.intTout : r.estTout;
+    const double coldIn = internalHot ? r.estTin : r.intTin;
+    const double coldOut = internalHot ? r.estTout : r.intTout;
+    const double end1 = solved.counterCurrent() ? hotIn - coldOut : hotIn - coldIn;
+    const double end2 = solved.counterCurrent() ? hotOut - coldIn : hotOut - coldOut;
+    const double smallest = std::min(end1, end2);
+    const WarningRule& cross = warningRule("temperatureCross");
+    const WarningRule& close = warningRule("closeApproach");
+    if (smallest <= cross.low)
+        out.push_back({std::string(cross.name),
+            "Temperature cross: an end temperature difference is " + figure(smallest) + " K."});
+    else if (smallest < close.low)
+        out.push_back({std::string(close.name),
+            "Close approach: the smallest end temperature difference is " + figure(smallest, 3) + " K, below "
+                + figure(close.low) + " K."});
+}
+
+} // namespace
+
+bool isGas(double density) { return density < warningRule("gasDensity").low; }
+
+double annulusFrictionReynolds(double a) { return 64 * std::pow(1 - a, 2) / (1 + a * a + (1 - a * a) / std::log(a)); }
+
+std::vector<Warning> caseWarnings(
+    const SolvedCase& solved, const std::optional<FilmDetails>& details, const std::optional<CrossCheck>& check)
+{
+    const ResultRecord& r = solved.record;
+    std::vector<Warning> out;
+    if (details) {
+        sideWarnings(details->internal, true, r.L, r.intpress, out);
+        sideWarnings(details->external, false, r.L, r.estpress, out);
+    }
+    const WarningRule& spread = warningRule("crossCheck");
+    if (check && std::fabs(check->spread) > spread.low)
+        out.push_back({std::string(spread.name),
+            "Gnielinski's correlations give U = " + figure(check->U) + " W/(m² K), " + figure(check->spread, 3)
+                + " % from " + figure(check->uSiederTate) + "."});
+    if (details) {
+        rangeWarnings(details->internal, true, r.intTout, out);
+        rangeWarnings(details->external, false, r.estTout, out);
+    }
+    approachWarnings(solved, out);
+    const WarningRule& friction = warningRule("laminarAnnulusFriction");
+    if (details && details->external.Re < friction.low) {
+        const double a = double(solved.state.deti) / solved.state.dite;
+        out.push_back({std::string(friction.name),
+            "Annulus: laminar friction factor 64/Re; a concentric annulus with d/D = " + figure(a, 3)
+                + " has f Re = " + figure(annulusFrictionReynolds(a), 3) + ", so its pressure drop is "
+                + figure((annulusFrictionReynolds(a) / 64 - 1) * 100, 2) + " % higher."});
+    }
+    return out;
+}
+
+} // namespace vorlan

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/crosscheck.h"
+#include "analysis/details.h"
+
+namespace vorlan {
+
+/** One warning: the rule's name and a short sentence with the number that raised it. */
+struct Warning {
+    std::string rule;
+    std::string text;
+};
+
+/**
+ * The warnings of a solved case: each side's, then the exchanger's. Details or a cross-check that could
+ * not be computed raise none of the warnings that need them.
+ */
+std::vector<Warning> caseWarnings(
+    const SolvedCase& solved, const std::optional<FilmDetails>& details, const std::optional<CrossCheck>& check);
+
+/** True for a gas or vapour: a density below the threshold of the rule "gasDensity". */
+bool isGas(double density);
+
+/** Darcy f Re of laminar flow in a concentric annulus of diameter ratio a (0 < a < 1): 64 at a -> 0, 96 at a -> 1. */
+double annulusFrictionReynolds(double a);
+
+} // namespace vorlan

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include "analysis/caseanalysis.h"
+
+namespace vorlan {
+
+struct DetailSection;
+
+/** The details tables and the warnings as HTML; a note that nothing was calculated yet for none. */
+QString analysisHtml(const CaseAnalysis* analysis);
+
+/** One details table with its title, or its title and why it is not available. */
+QString sectionHtml(const DetailSection& section);
+
+/** The warnings as a titled list. */
+QString warningsHtml(const CaseAnalysis& analysis);
+
+} // namespace vorlan

@@ -1,0 +1,268 @@
+// The analysis of solved cases on the shipped tables: it changes nothing of the calculation, its
+// numbers obey the physics every solution must satisfy, and what cannot be computed says why.
+#include "analysis/caseanalysis.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <tuple>
+
+#include "analysis/analysistext.h"
+#include "correlations/kernels.h"
+#include "solvedcases.h"
+#include "support/tempfolder.h"
+
+namespace vorlan {
+namespace {
+
+using test::Changes;
+using test::Mode;
+using test::SolvedTestCase;
+
+template <typename T> bool sameBits(T a, T b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+/** Every field of two records, bit for bit. */
+void expectSameRecord(const ResultRecord& a, const ResultRecord& b)
+{
+    const float singles[][2] = {{a.q, b.q}, {a.A, b.A}, {a.L, b.L}, {a.U, b.U}, {a.deti, b.deti}, {a.spi, b.spi},
+        {a.dete, b.dete}, {a.spe, b.spe}, {a.intpress, b.intpress}, {a.estpress, b.estpress}, {a.intPort, b.intPort},
+        {a.estPort, b.estPort}, {a.intVel, b.intVel}, {a.estVel, b.estVel}, {a.intDeltaP, b.intDeltaP},
+        {a.estDeltaP, b.estDeltaP}};
+    for (const auto& pair : singles)
+        EXPECT_TRUE(sameBits(pair[0], pair[1])) << pair[0] << " " << pair[1];
+    const double doubles[][2] = {{a.intTin, b.intTin}, {a.intTout, b.intTout}, {a.estTin, b.estTin},
+        {a.estTout, b.estTout}, {a.intSporc, b.intSporc}, {a.estSporc, b.estSporc}, {a.Rei, b.Rei}, {a.Ree, b.Ree}};
+    for (const auto& pair : doubles)
+        EXPECT_TRUE(sameBits(pair[0], pair[1])) << pair[0] << " " << pair[1];
+    EXPECT_EQ(a.controequi, b.controequi);
+    EXPECT_EQ(a.mat, b.mat);
+    EXPECT_EQ(a.intfluid, b.intfluid);
+    EXPECT_EQ(a.estfluid, b.estfluid);
+}
+
+const char* const kBoxes[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10",
+    "Text11", "Text12", "Combo1", "Combo2", "Combo3", "Combo4", "Combo5"};
+
+class EveryMode : public ::testing::TestWithParam<std::tuple<Mode, bool>> { };
+
+TEST_P(EveryMode, AnalysisChangesNoWriteBackAndNoRecord)
+{
+    const auto [mode, counter] = GetParam();
+    SolvedTestCase plain(mode, counter, {});
+    SolvedTestCase analysed(mode, counter, {});
+    ASSERT_TRUE(plain.outcome.record) << plain.outcome.message;
+    ASSERT_TRUE(analysed.outcome.record);
+    const CaseAnalysis analysis = analysed.analyse();
+    ASSERT_TRUE(analysis.details) << analysis.detailsMissing;
+    expectSameRecord(*plain.outcome.record, *analysed.outcome.record);
+    EXPECT_EQ(plain.outcome.writeBacks, analysed.outcome.writeBacks);
+    for (const char* box : kBoxes)
+        EXPECT_EQ(plain.form.text(box), analysed.form.text(box)) << box;
+
+    // The exchanger that was analysed calculates the same case to the same bits once more.
+    const CalcOutcome again = analysed.exchanger->Command1_Click(analysed.form);
+    ASSERT_TRUE(again.record);
+    expectSameRecord(*plain.outcome.record, *again.record);
+    const CaseAnalysis secondAnalysis = analysed.analyse();
+    ASSERT_TRUE(secondAnalysis.details);
+    EXPECT_EQ(secondAnalysis.details->internal.h, analysis.details->internal.h); // fresh tables every time
+}
+
+std::string modeName(const ::testing::TestParamInfo<std::tuple<Mode, bool>>& info)
+{
+    return std::string(test::modeName(std::get<0>(info.param))) + (std::get<1>(info.param) ? "Counter" : "Co");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Analysis, EveryMode, ::testing::Combine(::testing::ValuesIn(test::kModes), ::testing::Bool()), modeName);
+
+/** A fluid pair on the water case's temperatures: (name, internal fluid, external fluid, changes). */
+struct FluidPair {
+    const char* name;
+    Changes changes;
+};
+
+const FluidPair kPairs[] = {
+    {"WaterWater", {}},
+    {"WaterMethanol", {{"Combo2", "Methanol 40%"}, {"Text9", "5"}, {"Text10", "30"}}}, // its table ends at 40 degC
+    {"WaterPropyleneGlycol", {{"Combo2", "Propylene Glycol 30%"}}},
+};
+
+/** A shipped fluid's table at 1 bar, loaded once, for the enthalpies and specific heats of a test. */
+class ShippedFluid {
+public:
+    explicit ShippedFluid(const std::string& fluid)
+        : m_tables(QuestaDirectory() + "/data")
+    {
+        m_tables.setPressures("1", "1");
+        m_tables.dbpropint(fluid);
+        m_tables.dbpropest(fluid);
+        RiduciVettori(m_tables);
+    }
+
+    /** Specific enthalpy [kJ/kg] at t [degC]. */
+    double enthalpy(double t) { return m_tables.propHint(t); }
+    /** Specific heat [kJ/(kg K)] at t [degC]. */
+    double cp(double t)
+    {
+        m_tables.propint(t);
+        return m_tables.intSide.Cp;
+    }
+
+private:
+    FluidTables m_tables;
+};
+
+class Physics : public ::testing::TestWithParam<std::tuple<Mode, bool, int>> { };
+
+TEST_P(Physics, SolvedCaseObeysEffectivenessEnergyBalanceAndResistances)
+{
+    const auto [mode, counter, pair] = GetParam();
+    SolvedTestCase solved(mode, counter, kPairs[pair].changes);
+    ASSERT_TRUE(solved.outcome.record) << solved.outcome.message;
+    const ResultRecord& r = *solved.outcome.record;
+    const CaseAnalysis a = solved.analyse();
+    ASSERT_TRUE(a.details && a.effectiveness && a.crossCheck && a.profile) << a.detailsMissing << a.profileMissing;
+
+    // The effectiveness-NTU duty with the solved U agrees within the iterations' tolerances.
+    EXPECT_NEAR(a.effectiveness->dutyNtu / r.q, 1, 0.02);
+    EXPECT_GT(a.effectiveness->effectiveness, 0);
+    EXPECT_LT(a.effectiveness->effectiveness, 1);
+
+    // The resistances add up to 1/U, and U from them is the solved U within its tolerance.
+    const Resistances& res = a.details->resistances;
+    const double shares = (res.internalFilm + res.wall + res.externalFilm + res.internalFouling + res.externalFouling)
+        / res.total() * 100;
+    EXPECT_NEAR(shares, 100, 1e-9);
+    EXPECT_NEAR(res.U / r.U, 1, 2e-3);
+    EXPECT_GE(res.cleanU, res.U);
+
+    // The recomputed flows are the record's: same geometry, same properties up to the tables' drift.
+    EXPECT_NEAR(a.details->internal.Re / r.Rei, 1, 1e-6);
+    EXPECT_NEAR(a.details->external.Re / r.Ree, 1, 1e-6);
+    EXPECT_NEAR(a.details->internal.pressureDrop / r.intDeltaP, 1, 1e-5);
+
+    // The marched profile lands on the solved outlets and keeps the energy balance everywhere.
+    const Profile& p = *a.profile;
+    ASSERT_EQ(p.points.size(), std::size_t(kProfileSegments + 1));
+    const bool internalHot = r.intTin > r.estTin;
+    ShippedFluid hotFluid(internalHot ? r.intfluid : r.estfluid);
+    ShippedFluid coldFluid(internalHot ? r.estfluid : r.intfluid);
+    // The log-mean solution is exact for constant specific heats: where each stream's cp changes by
+    // less than 1 % over its range, the march at NTU < 5 lands within 0.05 K; a kelvin otherwise.
+    const auto cpChange
+        = [](ShippedFluid& fluid, double a, double b) { return std::fabs(fluid.cp(a) / fluid.cp(b) - 1); };
+    const bool constantCp
+        = cpChange(hotFluid, internalHot ? r.intTin : r.estTin, internalHot ? r.intTout : r.estTout) < 0.01
+        && cpChange(coldFluid, internalHot ? r.estTin : r.intTin, internalHot ? r.estTout : r.intTout) < 0.01;
+    if (a.effectiveness->ntu < 5) {
+        const double tolerance = constantCp ? 0.05 : 1.0;
+        EXPECT_LT(std::fabs(p.hotOutletMiss), tolerance);
+        EXPECT_LT(std::fabs(p.coldEndMiss), tolerance);
+    }
+    const float hotFlow = internalHot ? r.intPort : r.estPort;
+    const float coldFlow = internalHot ? r.estPort : r.intPort;
+    const double hotIn = hotFluid.enthalpy(internalHot ? r.intTin : r.estTin);
+    const double coldAtHotInlet
+        = coldFluid.enthalpy(counter ? (internalHot ? r.estTout : r.intTout) : (internalHot ? r.estTin : r.intTin));
+    for (const ProfilePoint& point : p.points) {
+        const double hotDuty = hotFlow * (hotIn - hotFluid.enthalpy(point.tHot));
+        const double coldDuty = coldFlow * std::fabs(coldFluid.enthalpy(point.tCold) - coldAtHotInlet);
+        EXPECT_NEAR(hotDuty, coldDuty, 1e-3 * r.q) << point.x;
+        EXPECT_NEAR(point.duty, hotDuty, 1e-3 * r.q);
+        EXPECT_GT(point.tHot, point.tWall);
+        EXPECT_GT(point.tWall, point.tCold);
+    }
+    EXPECT_NEAR(p.duty / r.q, 1, 0.02);
+}
+
+std::string physicsName(const ::testing::TestParamInfo<std::tuple<Mode, bool, int>>& info)
+{
+    const auto [mode, counter, pair] = info.param;
+    return std::string(test::modeName(mode)) + (counter ? "Counter" : "Co") + kPairs[pair].name;
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedFluids, Physics,
+    ::testing::Combine(::testing::ValuesIn(test::kModes), ::testing::Bool(), ::testing::Range(0, 3)), physicsName);
+
+TEST(ProfileKnownDeviation, VariableSpecificHeatMovesTheMarchedEnds)
+{
+    // Kept visible: the log-mean solution takes each stream's specific heat as constant, the march
+    // follows the table's enthalpy. A glycol heated from 15 to 74 degC (cp +5 %) at NTU 2.6 lands
+    // its marched cold end about a kelvin from the solved inlet.
+    SolvedTestCase solved(Mode::L3, true,
+        {{"Combo2", "Ethylene Glycol 30%"}, {"Text9", "15"}, {"Text8", "0,05"}, {"Text11", "0,008"}, {"Text12", "12"}});
+    ASSERT_TRUE(solved.outcome.record) << solved.outcome.message;
+    const CaseAnalysis a = solved.analyse();
+    ASSERT_TRUE(a.profile && a.effectiveness);
+    EXPECT_LT(a.effectiveness->ntu, 5);
+    EXPECT_GT(std::fabs(a.profile->coldEndMiss), 0.05);
+    EXPECT_NEAR(a.effectiveness->dutyNtu / solved.outcome.record->q, 1, 0.02); // the solution itself holds
+}
+
+/** No text of the analysis shows a number that is not one. */
+void expectNoNonFinite(const CaseAnalysis& a)
+{
+    for (const DetailSection& section : detailSections(a)) {
+        for (const DetailRow& row : section.rows) {
+            for (const std::string& text : {row.internal, row.external}) {
+                EXPECT_EQ(text.find("nan"), std::string::npos) << row.caption;
+                EXPECT_EQ(text.find("inf"), std::string::npos) << row.caption;
+            }
+        }
+        if (section.rows.empty()) {
+            EXPECT_FALSE(section.missing.empty()) << section.title;
+        }
+    }
+}
+
+TEST(BadInput, ZeroFlowLeavesDetailsNotAvailable)
+{
+    SolvedTestCase solved(Mode::L1, true, {});
+    ASSERT_TRUE(solved.outcome.record);
+    ResultRecord record = *solved.outcome.record;
+    record.estPort = 0; // a side without flow: Re = 0 and 64/Re has no value
+    const CaseAnalysis a = analyseCase(caseFromSnapshot(solved.form), record, solved.folder, kProfileSegments);
+    EXPECT_FALSE(a.details);
+    EXPECT_FALSE(a.detailsMissing.empty());
+    EXPECT_FALSE(a.effectiveness);
+    EXPECT_EQ(a.effectivenessMissing, "a heat-capacity rate is zero");
+    EXPECT_FALSE(a.profile);
+    expectNoNonFinite(a);
+}
+
+TEST(BadInput, MissingDataFolderOrTableLeavesEverythingNotAvailable)
+{
+    SolvedTestCase solved(Mode::L1, true, {});
+    ASSERT_TRUE(solved.outcome.record);
+    const CaseAnalysis noFolder
+        = analyseCase(caseFromSnapshot(solved.form), *solved.outcome.record, "/nonexistent", kProfileSegments);
+    EXPECT_FALSE(noFolder.solved);
+    EXPECT_FALSE(noFolder.solvedMissing.empty());
+    EXPECT_EQ(noFolder.detailsMissing, noFolder.solvedMissing);
+    expectNoNonFinite(noFolder);
+
+    // The table removed after the calculation: the same, with the reason of the table.
+    test::TempFolder folder;
+    std::filesystem::copy_file(QuestaDirectory() + "/data/condmat.dat", folder.path() + "/condmat.dat");
+    const CaseAnalysis noTable
+        = analyseCase(caseFromSnapshot(solved.form), *solved.outcome.record, folder.path(), kProfileSegments);
+    EXPECT_FALSE(noTable.solved);
+    EXPECT_NE(noTable.solvedMissing.find("fluid tables"), std::string::npos) << noTable.solvedMissing;
+    expectNoNonFinite(noTable);
+}
+
+TEST(BadInput, ProfileOfNoSegmentsIsNotAsked)
+{
+    SolvedTestCase solved(Mode::C3, false, {});
+    ASSERT_TRUE(solved.outcome.record);
+    const CaseAnalysis a = solved.analyse(0);
+    EXPECT_TRUE(a.details);
+    EXPECT_FALSE(a.profile);
+    EXPECT_EQ(a.profileMissing, "no profile was asked for");
+}
+
+} // namespace
+} // namespace vorlan

@@ -1,0 +1,165 @@
+// Each warning raised by a case built for it, none on a plain water/water case, and the rules'
+// table as the one place of the thresholds.
+#include "analysis/warnings.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <set>
+
+#include "analysis/analysistext.h"
+#include "analysis/warningrules.h"
+#include "solvedcases.h"
+#include "support/tempfolder.h"
+
+namespace vorlan {
+namespace {
+
+using test::Changes;
+using test::Mode;
+using test::SolvedTestCase;
+
+std::set<std::string> rulesRaised(const CaseAnalysis& a)
+{
+    std::set<std::string> rules;
+    for (const Warning& warning : a.warnings)
+        rules.insert(warning.rule);
+    return rules;
+}
+
+TEST(Warnings, PlainWaterCaseHasNone)
+{
+    // 0.5 kg/s of water on each side: turbulent, about 1.6 m/s in the tube and 0.5 m/s in the
+    // annulus, 10 K and more at both ends.
+    SolvedTestCase solved(Mode::L1, true, {});
+    ASSERT_TRUE(solved.outcome.record);
+    const CaseAnalysis a = solved.analyse();
+    EXPECT_TRUE(a.warnings.empty()) << a.warnings.front().text;
+    ASSERT_EQ(warningLines(a).size(), 1u);
+    EXPECT_EQ(warningLines(a)[0], "No warnings: every check of the solved case passed.");
+}
+
+struct WarningCase {
+    const char* name;
+    Mode mode;
+    Changes changes;
+    std::vector<const char*> rules; // each must be raised
+};
+
+const WarningCase kCases[] = {
+    // Annulus at 0.2 kg/s: Re about 5000.
+    {"AnnulusInTransition", Mode::L1, {{"Text11", "0,2"}}, {"transition", "liquidVelocityAnnulus"}},
+    // 8 g/s of glycol in 12 m of annulus: laminar, Gz about 1.8 (the example of the user guide).
+    {"GlycolNearTheGraetzJump", Mode::L1,
+        {{"Combo2", "Ethylene Glycol 30%"}, {"Text9", "15"}, {"Text11", "0,008"}, {"Text12", "12"}},
+        {"graetzJump", "crossCheck", "laminarAnnulusFriction", "liquidVelocityAnnulus"}},
+    // Air cooled from 150 to 60 degC in the tube: Pr just below 0.7, far too fast for its pressure.
+    {"HotAirInTheTube", Mode::L1, {{"Combo1", "Air"}, {"Text6", "150"}, {"Text7", "60"}, {"Text11", "0,3"}},
+        {"turbulentPrandtl", "gasVelocity", "gasPressureDrop"}},
+    // 15 cm of turbulent tube: L/d = 7.
+    {"ShortTube", Mode::L3, {{"Text12", "0,15"}}, {"lengthRatio"}},
+    // 2 kg/s of water in a 21 mm tube: 5.8 m/s and well over half a bar.
+    {"FastWater", Mode::L3, {{"Text8", "2"}, {"Text11", "2"}}, {"liquidVelocityTube", "liquidPressureDrop"}},
+    // 240 m at 0.5 kg/s on both sides: NTU near 20, both ends about 2.9 K apart.
+    {"LongExchanger", Mode::L3, {{"Text12", "240"}}, {"closeApproach"}},
+};
+
+class EachWarning : public ::testing::TestWithParam<WarningCase> { };
+
+TEST_P(EachWarning, IsRaisedByItsCase)
+{
+    const WarningCase& c = GetParam();
+    SolvedTestCase solved(c.mode, true, c.changes);
+    ASSERT_TRUE(solved.outcome.record) << solved.outcome.message << ": " << solved.outcome.detail;
+    const CaseAnalysis a = solved.analyse();
+    ASSERT_TRUE(a.details) << a.detailsMissing;
+    const std::set<std::string> raised = rulesRaised(a);
+    for (const char* rule : c.rules)
+        EXPECT_TRUE(raised.contains(rule)) << rule;
+    for (const Warning& warning : a.warnings)
+        EXPECT_TRUE(std::any_of(warning.text.begin(), warning.text.end(), ::isdigit)) << warning.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EachWarning, ::testing::ValuesIn(kCases),
+    [](const ::testing::TestParamInfo<WarningCase>& info) { return std::string(info.param.name); });
+
+TEST(Warnings, TheNumbersBehindTheCases)
+{
+    // The thresholds of the cases above are really crossed, and only just where a case is near one.
+    SolvedTestCase air(Mode::L1, true, {{"Combo1", "Air"}, {"Text6", "150"}, {"Text7", "60"}, {"Text11", "0,3"}});
+    const CaseAnalysis a = air.analyse(0);
+    ASSERT_TRUE(a.details);
+    EXPECT_LT(a.details->internal.Pr, warningRule("turbulentPrandtl").low);
+    EXPECT_TRUE(isGas(a.details->internal.rho));
+    EXPECT_FALSE(isGas(a.details->external.rho));
+    SolvedTestCase glycol(
+        Mode::L1, true, {{"Combo2", "Ethylene Glycol 30%"}, {"Text9", "15"}, {"Text11", "0,008"}, {"Text12", "12"}});
+    const CaseAnalysis g = glycol.analyse(0);
+    ASSERT_TRUE(g.details && g.crossCheck);
+    EXPECT_LT(g.details->external.Gz, 2); // the constant 3.66: one step more flow and the jump comes
+    EXPECT_GT(g.crossCheck->spread, warningRule("crossCheck").low);
+}
+
+TEST(Warnings, ViscousFluidOutsideItsTableAndTheViscosityRange)
+{
+    // An oil whose viscosity falls e-fold every 15 K, tabulated only up to 60 degC, heated by water
+    // at 80 degC: the wall lies beyond the table and mu/mu_w beyond 9.75.
+    test::TempFolder folder;
+    const std::string shipped = QuestaDirectory() + "/data/";
+    std::filesystem::copy_file(shipped + "Water.dat", folder.path() + "/Water.dat");
+    std::filesystem::copy_file(shipped + "condmat.dat", folder.path() + "/condmat.dat");
+    std::string oil;
+    for (int t = 0; t <= 60; t += 5)
+        oil += std::to_string(t) + ",1,880,2,0.14," + std::to_string(std::exp(-t / 15.0)) + "," + std::to_string(2 * t)
+            + "\r\n";
+    folder.write("Oil.dat", oil);
+    SolvedTestCase solved(Mode::L1, true, {{"Combo2", "Oil"}, {"Text9", "20"}, {"Text11", "0,5"}}, folder.path());
+    ASSERT_TRUE(solved.outcome.record) << solved.outcome.message << ": " << solved.outcome.detail;
+    const CaseAnalysis a = solved.analyse();
+    ASSERT_TRUE(a.details) << a.detailsMissing;
+    const std::set<std::string> raised = rulesRaised(a);
+    EXPECT_TRUE(raised.contains("tableRange"));
+    EXPECT_TRUE(raised.contains("viscosityRatio"));
+    EXPECT_GE(a.details->external.wallTemperature, 60);
+}
+
+TEST(Warnings, TemperatureCrossInASolution)
+{
+    // A solution whose hot outlet (30 degC) lies below the cold inlet (40 degC) in counter-current flow.
+    SolvedCase solved;
+    solved.record.controequi = "contro";
+    solved.record.intTin = 80;
+    solved.record.intTout = 30;
+    solved.record.estTin = 40;
+    solved.record.estTout = 70;
+    const std::vector<Warning> warnings = caseWarnings(solved, std::nullopt, std::nullopt);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].rule, "temperatureCross");
+    EXPECT_NE(warnings[0].text.find("-10"), std::string::npos) << warnings[0].text;
+
+    solved.record.intTout = 42.5; // 2.5 K at the cold end
+    const std::vector<Warning> close = caseWarnings(solved, std::nullopt, std::nullopt);
+    ASSERT_EQ(close.size(), 1u);
+    EXPECT_EQ(close[0].rule, "closeApproach");
+    EXPECT_NE(close[0].text.find("2,5 K"), std::string::npos) << close[0].text;
+}
+
+TEST(WarningRules, EveryRuleHasItsWordsAndIsFoundByName)
+{
+    std::set<std::string_view> names;
+    for (const WarningRule& rule : warningRules()) {
+        EXPECT_TRUE(names.insert(rule.name).second) << rule.name;
+        EXPECT_FALSE(rule.condition.empty()) << rule.name;
+        EXPECT_FALSE(rule.reason.empty()) << rule.name;
+        EXPECT_FALSE(rule.source.empty()) << rule.name;
+        EXPECT_EQ(&warningRule(rule.name), &rule);
+    }
+    EXPECT_GE(names.size(), 9u);
+    EXPECT_THROW(warningRule("noSuchRule"), std::out_of_range);
+    EXPECT_EQ(warningRule("transition").low, 2300);
+    EXPECT_EQ(warningRule("transition").high, 10000);
+}
+
+} // namespace
+} // namespace vorlan

@@ -1,0 +1,92 @@
+#include "batchanalysis.h"
+
+#include <nlohmann/json.hpp>
+
+#include "analysis/analysistext.h"
+#include "analysis/caseanalysis.h"
+
+namespace vorlan {
+
+namespace {
+
+using nlohmann::json;
+
+json missing(const std::string& reason) { return {{"available", false}, {"reason", reason}}; }
+
+json sideJson(const SideDetails& d)
+{
+    return {{"tm", d.tm}, {"rho", d.rho}, {"cp", d.cp}, {"k", d.k}, {"mu", d.mu}, {"Re", d.Re}, {"Pr", d.Pr},
+        {"Gz", d.Gz}, {"regime", regimeName(d.regime)}, {"nusseltRule", branchName(d.branch)}, {"Nu", d.Nu}, {"h", d.h},
+        {"hOutside", d.hOutside}, {"wallTemperature", d.wallTemperature}, {"viscosityRatio", d.viscosityRatio},
+        {"velocity", d.velocity}, {"frictionFactor", d.frictionFactor}, {"pressureDrop", d.pressureDrop}};
+}
+
+json detailsJson(const CaseAnalysis& a)
+{
+    json details;
+    if (a.details) {
+        const Resistances& r = a.details->resistances;
+        const double total = r.total();
+        details["internal"] = sideJson(a.details->internal);
+        details["external"] = sideJson(a.details->external);
+        details["resistances"] = {{"internalFilm", r.internalFilm}, {"wall", r.wall}, {"externalFilm", r.externalFilm},
+            {"internalFouling", r.internalFouling}, {"externalFouling", r.externalFouling}, {"cleanU", r.cleanU},
+            {"U", r.U}};
+        details["shares"] = {{"internalFilm", r.internalFilm / total * 100}, {"wall", r.wall / total * 100},
+            {"externalFilm", r.externalFilm / total * 100}, {"internalFouling", r.internalFouling / total * 100},
+            {"externalFouling", r.externalFouling / total * 100}};
+    } else {
+        details["internal"] = details["external"] = details["resistances"] = missing(a.detailsMissing);
+    }
+    if (a.effectiveness) {
+        const EffectivenessCheck& e = *a.effectiveness;
+        details["effectiveness"] = {{"lmtd", e.lmtd}, {"cInt", e.cInt}, {"cEst", e.cEst}, {"cMin", e.cMin},
+            {"cMax", e.cMax}, {"cr", e.cr}, {"ntu", e.ntu}, {"effectiveness", e.effectiveness}, {"dutyNtu", e.dutyNtu},
+            {"dutySolved", e.dutySolved}};
+    } else {
+        details["effectiveness"] = missing(a.effectivenessMissing);
+    }
+    if (a.profile)
+        details["profileEnds"] = {{"hotOutletMiss", a.profile->hotOutletMiss}, {"coldEndMiss", a.profile->coldEndMiss},
+            {"duty", a.profile->duty}};
+    return details;
+}
+
+json crossCheckJson(const CaseAnalysis& a)
+{
+    if (!a.crossCheck)
+        return missing(a.crossCheckMissing);
+    const CrossCheck& c = *a.crossCheck;
+    return {{"nuInt", c.nuInt}, {"nuEst", c.nuEst}, {"hInt", c.hInt}, {"hEst", c.hEst}, {"U", c.U},
+        {"uSiederTate", c.uSiederTate}, {"spread", c.spread}};
+}
+
+std::string dumped(const json& value) { return value.dump(-1, ' ', false, json::error_handler_t::replace); }
+
+} // namespace
+
+std::vector<std::pair<std::string, std::string>> analysisKeys(
+    const CaseContents& contents, const CalcOutcome& outcome, const std::string& dataFolder, int profileSegments)
+{
+    if (!outcome.record)
+        return {};
+    const CaseAnalysis a = analyseCase(contents, *outcome.record, dataFolder, profileSegments);
+    json warnings = json::array();
+    for (const Warning& warning : a.warnings)
+        warnings.push_back({{"rule", warning.rule}, {"text", warning.text}});
+    std::vector<std::pair<std::string, std::string>> keys {
+        {"details", dumped(detailsJson(a))}, {"crossCheck", dumped(crossCheckJson(a))}, {"warnings", dumped(warnings)}};
+    if (profileSegments > 0) {
+        json profile = json::array();
+        if (a.profile) {
+            for (const ProfilePoint& p : a.profile->points)
+                profile.push_back({{"x", p.x}, {"tHot", p.tHot}, {"tCold", p.tCold}, {"tWall", p.tWall}});
+            keys.emplace_back("profile", dumped(profile));
+        } else {
+            keys.emplace_back("profile", dumped(missing(a.profileMissing)));
+        }
+    }
+    return keys;
+}
+
+} // namespace vorlan
