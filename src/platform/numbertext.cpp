@@ -122,10 +122,10 @@ template <typename T> bool parseExactDecimal(std::string_view text, char decimal
     }
     if (digits == 0 || mantissa > kExactIntegers<T> || fractionDigits > kExactPowers<T>)
         return false;
-    T power = 1;
-    for (int k = 0; k < fractionDigits; ++k)
-        power *= 10;
-    const T magnitude = static_cast<T>(mantissa) / power;
+    // 1E+00 to 1E+22, each exact in a double; those up to 1E+10 exact in a single too.
+    static constexpr double powers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14,
+        1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const T magnitude = static_cast<T>(mantissa) / static_cast<T>(powers[fractionDigits]);
     value = negative ? -magnitude : magnitude;
     return true;
 }
