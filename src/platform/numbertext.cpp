@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <type_traits>
 
 #include "platform/calcerror.h"
 #include "platform/quotedtext.h"
@@ -81,8 +83,59 @@ std::string numberToText(double value, char decimalSeparator)
     return formatNumber(value, 15, decimalSeparator);
 }
 
+namespace {
+
+/** The powers of ten that a single or a double holds exactly. */
+template <typename T> constexpr int kExactPowers = std::is_same_v<T, float> ? 10 : 22;
+/** The largest integer below which every integer is exact in the type. */
+template <typename T> constexpr std::uint64_t kExactIntegers = std::is_same_v<T, float> ? 1ULL << 24 : 1ULL << 53;
+
+/**
+ * Reads plain decimal text (sign, digits, one separator; no exponent) of at most 15 digits whose
+ * value is an integer divided by a power of ten that both fit the type exactly. One IEEE
+ * division of the two then gives the correctly rounded value, the same as the general path,
+ * without building a text for it. False when the text is not of that form.
+ */
+template <typename T> bool parseExactDecimal(std::string_view text, char decimalSeparator, T& value)
+{
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '+' || text[0] == '-'))
+        ++i;
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int fractionDigits = 0;
+    bool separatorSeen = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            if (++digits > 15)
+                return false;
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            if (separatorSeen)
+                ++fractionDigits;
+        } else if (c == decimalSeparator && !separatorSeen) {
+            separatorSeen = true;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0 || mantissa > kExactIntegers<T> || fractionDigits > kExactPowers<T>)
+        return false;
+    // 1E+00 to 1E+22, each exact in a double; those up to 1E+10 exact in a single too.
+    static constexpr double powers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14,
+        1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const T magnitude = static_cast<T>(mantissa) / static_cast<T>(powers[fractionDigits]);
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+} // namespace
+
 template <typename T> bool parseNumber(std::string_view text, char decimalSeparator, T& value)
 {
+    if (parseExactDecimal(text, decimalSeparator, value))
+        return true;
     std::size_t i = 0;
     const bool negative = i < text.size() && text[i] == '-';
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))

@@ -19,26 +19,48 @@ double positive(double value, const char* property, const std::string& path, int
 
 } // namespace
 
+void FluidTable::clear()
+{
+    T.clear();
+    P.clear();
+    Rho.clear();
+    Cp.clear();
+    K.clear();
+    Mu.clear();
+    H.clear();
+}
+
 void loadFluidTable(FluidTable& table, const std::string& path)
 {
-    table = FluidTable {};
-    DataFileReader reader(path);
-    FluidTable loaded;
-    while (!reader.atEnd()) {
-        if (loaded.lastRow() + 1 == kMaxFluidRows)
-            throw CalcError(path + ": more than " + std::to_string(kMaxFluidRows) + " records");
-        const int record = loaded.lastRow() + 2;
-        loaded.T.push_back(reader.readNumber());
-        loaded.P.push_back(toSingle(reader.readNumber()));
-        loaded.Rho.push_back(positive(reader.readNumber(), "density", path, record));
-        loaded.Cp.push_back(positive(reader.readNumber(), "specific heat", path, record));
-        loaded.K.push_back(positive(reader.readNumber(), "conductivity", path, record));
-        loaded.Mu.push_back(positive(reader.readNumber(), "viscosity", path, record));
-        loaded.H.push_back(reader.readNumber());
+    // The columns keep their storage from the previous load, so a reload allocates nothing.
+    table.clear();
+    try {
+        DataFileReader reader(path);
+        while (!reader.atEnd()) {
+            if (table.lastRow() + 1 == kMaxFluidRows)
+                throw CalcError(path + ": more than " + std::to_string(kMaxFluidRows) + " records");
+            const int record = table.lastRow() + 2;
+            const double t = reader.readNumber();
+            const float p = toSingle(reader.readNumber());
+            const double rho = positive(reader.readNumber(), "density", path, record);
+            const double cp = positive(reader.readNumber(), "specific heat", path, record);
+            const double k = positive(reader.readNumber(), "conductivity", path, record);
+            const double mu = positive(reader.readNumber(), "viscosity", path, record);
+            const double h = reader.readNumber();
+            table.T.push_back(t);
+            table.P.push_back(p);
+            table.Rho.push_back(rho);
+            table.Cp.push_back(cp);
+            table.K.push_back(k);
+            table.Mu.push_back(mu);
+            table.H.push_back(h);
+        }
+        if (table.T.empty())
+            throw CalcError(path + ": the file holds no record");
+    } catch (...) {
+        table.clear();
+        throw;
     }
-    if (loaded.T.empty())
-        throw CalcError(path + ": the file holds no record");
-    table = std::move(loaded);
 }
 
 } // namespace vorlan

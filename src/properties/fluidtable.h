@@ -23,6 +23,8 @@ struct FluidTable {
 
     /** Index of the last row; -1 for an empty table. */
     int lastRow() const { return static_cast<int>(T.size()) - 1; }
+    /** Empties every column, keeping their storage for the next load. */
+    void clear();
 };
 
 /**

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <limits>
 
 #include "platform/calcerror.h"
@@ -126,6 +130,52 @@ TEST(NumberText, ReadsSignCommaAndExponent)
     }
     EXPECT_EQ(textToSingle("1E-50"), 0.0f); // underflow is not an error
     EXPECT_EQ(textToDouble("1E-400"), 0.0);
+}
+
+/**
+ * Data-file and window numbers read correctly rounded, whether they take the short path of plain
+ * decimals (up to 15 digits, a power of ten exact in the type) or the general one. The expected
+ * values come from the C library's strtod and strtof, which round correctly in the "C" locale.
+ */
+TEST(NumberText, ReadsCorrectlyRoundedOnBothSidesOfTheShortPath)
+{
+    struct Row {
+        const char* name;
+        std::string text; // with '.' as decimal separator
+    };
+    const Row rows[] = {
+        {"table density", "999.9012"},
+        {"table viscosity", "0.001731024"},
+        {"one tenth, inexact in binary", "0.1"},
+        {"negative zero", "-0.000"},
+        {"leading separator", ".5"},
+        {"trailing separator", "7."},
+        {"15 digits, the most of the short path", "123456789012345"},
+        {"16 digits, general path", "1234567890123456"},
+        {"2^53 + 1, a tie rounded to even", "9007199254740993"},
+        {"22 decimals, the largest exact power", "0.0000000000000000000001"},
+        {"23 decimals, general path", "0.00000000000000000000012"},
+        {"2^24 + 1, a single's tie", "16777217"},
+        {"11 decimals, beyond a single's exact powers", "0.12345678901"},
+        {"many leading zeros", "000000000000000000001.25"},
+        {"with exponent", "-1.5E-03"},
+    };
+    for (const Row& row : rows) {
+        double asDouble = 0;
+        float asSingle = 0;
+        ASSERT_TRUE(parseNumber(row.text, '.', asDouble)) << row.name;
+        ASSERT_TRUE(parseNumber(row.text, '.', asSingle)) << row.name;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(asDouble),
+            std::bit_cast<std::uint64_t>(std::strtod(row.text.c_str(), nullptr)))
+            << row.name;
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(asSingle),
+            std::bit_cast<std::uint32_t>(std::strtof(row.text.c_str(), nullptr)))
+            << row.name;
+        std::string windowText = row.text;
+        std::replace(windowText.begin(), windowText.end(), '.', ',');
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(textToDouble(windowText)), std::bit_cast<std::uint64_t>(asDouble))
+            << row.name;
+    }
 }
 
 TEST(NumberText, RejectsEverythingElse)
