@@ -256,14 +256,19 @@ CaseContents readCaseFile(const std::string& path)
     return contents;
 }
 
+std::string CaseContents::text(std::string_view control) const
+{
+    const auto it = texts.find(control);
+    return it == texts.end() ? std::string() : it->second;
+}
+
 void writeCaseFile(const std::string& path, const CaseContents& contents)
 {
     Json document = {{"format", kFormat}, {"version", kVersion}};
     for (const char* section : kSections)
         document[section] = Json::object();
     for (const BoxKey& box : kBoxes) {
-        const auto it = contents.texts.find(nameOf(box.control));
-        document[box.section][box.key] = it == contents.texts.end() ? "" : it->second;
+        document[box.section][box.key] = contents.text(nameOf(box.control));
     }
     for (const ChoiceKey& choice : kChoices)
         document[choice.section][choice.key] = contents.*choice.flag ? choice.first : choice.second;

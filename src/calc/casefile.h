@@ -3,6 +3,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc/casesnapshot.h"
@@ -29,6 +30,8 @@ struct CaseContents {
 
     /** The option buttons these choices select. */
     std::vector<std::string> selectedOptions() const;
+    /** The text of the named box, or "" when the case holds none. */
+    std::string text(std::string_view control) const;
 };
 
 /** Reads a ".vorlan" case file (JSON, format "vorlan-case", version 1). Throws CaseFileError. */

@@ -20,10 +20,7 @@ QString row(const QString& caption, const QString& unit, const QString& internal
 
 QString caseReportHtml(const CaseContents& contents, const std::optional<ResultRecord>& results)
 {
-    const auto typed = [&contents](const char* control) {
-        const auto it = contents.texts.find(control);
-        return it == contents.texts.end() ? QString() : escaped(it->second);
-    };
+    const auto typed = [&contents](const char* control) { return escaped(contents.text(control)); };
     const auto given = [](bool isGiven) { return isGiven ? QString(" (given)") : QString(" (calculated)"); };
 
     QString html = "<h2>Vorlan - double-pipe heat exchanger</h2><h3>Case</h3>"
