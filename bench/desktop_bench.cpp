@@ -1,0 +1,76 @@
+// The desktop program's Calculate against the core's on the same case: water in water, both flows
+// given, 200 m long (a high-NTU case of many passes). The window takes one snapshot of its boxes,
+// hands it to the core and applies the outcome, so its time should stay close to the core's.
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+
+#include "calc/casefile.h"
+#include "calc/exchanger.h"
+#include "platform/appdir.h"
+#include "support/watercase.h"
+#include "ui/mainwindow.h"
+
+namespace {
+
+const std::string kDataFolder = vorlan::QuestaDirectory() + "/data";
+
+vorlan::CaseSnapshot longWaterCase()
+{
+    vorlan::CaseSnapshot form;
+    vorlan::test::describeWaterCase(form, vorlan::test::Mode::L3);
+    form.setText("Text12", "200");
+    return form;
+}
+
+void core(benchmark::State& state)
+{
+    const vorlan::CaseSnapshot form = longWaterCase();
+    vorlan::Exchanger exchanger(kDataFolder);
+    for (auto _ : state) {
+        const vorlan::CalcOutcome outcome = exchanger.Command1_Click(form);
+        if (!outcome.record)
+            state.SkipWithError(outcome.message.c_str());
+    }
+}
+
+void desktop(benchmark::State& state)
+{
+    const std::string casePath = (std::filesystem::temp_directory_path() / "vorlan-desktop-bench.vorlan").string();
+    vorlan::writeCaseFile(casePath, vorlan::caseFromSnapshot(longWaterCase()));
+    int messages = 0;
+    vorlan::MainWindow window(kDataFolder, {}, [&messages](const vorlan::Message&) { ++messages; });
+    window.show();
+    if (!window.openCase(QString::fromStdString(casePath)))
+        state.SkipWithError("the case file could not be opened");
+    std::filesystem::remove(casePath);
+    for (auto _ : state) {
+        window.calculate();
+        QApplication::processEvents();
+    }
+    if (messages > 0)
+        state.SkipWithError("Calculate showed a message");
+    // The window must show what the core solves.
+    vorlan::Exchanger exchanger(kDataFolder);
+    const vorlan::CaseSnapshot shown = window.snapshot();
+    for (const vorlan::WriteBack& writeBack : exchanger.Command1_Click(longWaterCase()).writeBacks)
+        if (shown.text(writeBack.box) != writeBack.text)
+            state.SkipWithError("the window shows another result than the core");
+}
+
+BENCHMARK(core)->Unit(benchmark::kMillisecond);
+BENCHMARK(desktop)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
