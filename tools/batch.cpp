@@ -1,7 +1,10 @@
-// vorlan-batch [--data DIR] [--profile N] CASE...: calculates each case file as a press of
-// Calculate would and prints one JSON line per case, with the details, cross-check and warnings of
-// each solved case and, with --profile, its temperature profile in N segments. Exit status: 0 all
-// solved, 1 a calculation failed, 2 a usage error or a case file that could not be read.
+// vorlan-batch [--data DIR] [--profile N] [--leg M] CASE...: calculates each case file as a press
+// of Calculate would and prints one JSON line per case, with the details, cross-check, warnings and
+// hairpin layout (legs of M metres) of each solved case and, with --profile, its temperature
+// profile in N segments. --sweep BOX=FROM:TO:N [--log] [--csv] calculates one case at each point
+// of a range of one box; --find-fouling [--split S] [--tolerance P] finds the fouling of a running
+// exchanger from its measured outlets. Exit status: 0 all solved, 1 a calculation failed, 2 a
+// usage error or a case file that could not be read.
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -10,6 +13,7 @@
 
 #include "batchanalysis.h"
 #include "batchreport.h"
+#include "batchstudies.h"
 #include "calc/casefile.h"
 #include "calc/exchanger.h"
 #include "platform/appdir.h"
@@ -24,10 +28,22 @@ bool parseSegments(const std::string& text, int& segments)
     return result.ec == std::errc() && result.ptr == text.data() + text.size() && segments >= 1 && segments <= 100000;
 }
 
+/** Reads a number of an option, with a decimal point, within [low, high]. */
+bool parseNumberIn(const std::string& text, double low, double high, double& value)
+{
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size() && value >= low && value <= high;
+}
+
 int usage()
 {
-    std::fputs("usage: vorlan-batch [--data DIR] [--profile N] CASE...\n"
-               "Calculates each .vorlan case file and prints one JSON line per case.\n",
+    std::fputs("usage: vorlan-batch [--data DIR] [--profile N] [--leg M] CASE...\n"
+               "       vorlan-batch [--data DIR] [--leg M] --sweep BOX=FROM:TO:N [--log] [--csv] CASE\n"
+               "       vorlan-batch [--data DIR] --find-fouling [--split S] [--tolerance P] CASE\n"
+               "Calculates each .vorlan case file and prints one JSON line per case; --sweep calculates\n"
+               "the case at N values of one box (a CSV table with --csv); --find-fouling finds the\n"
+               "fouling that matches the measured outlets, S of it inside (0 to 1, default 0.5), the\n"
+               "two sides' duties at most P % apart (default 5).\n",
         stderr);
     return 2;
 }
@@ -38,7 +54,10 @@ int main(int argc, char* argv[])
 {
     std::string dataFolder = vorlan::QuestaDirectory() + "/data";
     std::vector<std::string> cases;
-    int profileSegments = 0;
+    vorlan::LineOptions options;
+    std::string sweep;
+    bool logarithmic = false, csv = false, fouling = false;
+    vorlan::FoulingSearch search;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--data") {
@@ -46,7 +65,26 @@ int main(int argc, char* argv[])
                 return usage();
             dataFolder = argv[i];
         } else if (argument == "--profile") {
-            if (++i == argc || !parseSegments(argv[i], profileSegments))
+            if (++i == argc || !parseSegments(argv[i], options.profileSegments))
+                return usage();
+        } else if (argument == "--leg") {
+            if (++i == argc || !parseNumberIn(argv[i], 1e-3, 1e4, options.legLength))
+                return usage();
+        } else if (argument == "--sweep") {
+            if (++i == argc)
+                return usage();
+            sweep = argv[i];
+        } else if (argument == "--log") {
+            logarithmic = true;
+        } else if (argument == "--csv") {
+            csv = true;
+        } else if (argument == "--find-fouling") {
+            fouling = true;
+        } else if (argument == "--split") {
+            if (++i == argc || !parseNumberIn(argv[i], 0, 1, search.internalShare))
+                return usage();
+        } else if (argument == "--tolerance") {
+            if (++i == argc || !parseNumberIn(argv[i], 1e-6, 100, search.tolerance))
                 return usage();
         } else if (argument == "--help" || argument == "-h") {
             usage();
@@ -57,8 +95,11 @@ int main(int argc, char* argv[])
             cases.push_back(argument);
         }
     }
-    if (cases.empty())
+    const bool study = !sweep.empty() || fouling;
+    if (cases.empty() || (study && cases.size() != 1) || (!sweep.empty() && fouling)
+        || ((logarithmic || csv) && sweep.empty()))
         return usage();
+    options.dataFolder = dataFolder;
 
     vorlan::Exchanger exchanger(dataFolder);
     if (!exchanger.materialsError().empty())
@@ -73,9 +114,14 @@ int main(int argc, char* argv[])
             status = 2;
             continue;
         }
+        if (!sweep.empty())
+            return vorlan::sweepCase(exchanger, path, contents, sweep, logarithmic, csv, options);
+        if (fouling)
+            return vorlan::findCaseFouling(exchanger, path, contents, search);
         const vorlan::CalcOutcome outcome = exchanger.Command1_Click(vorlan::snapshotOf(contents));
         vorlan::printLine(std::cout,
-            vorlan::batchReport(path, outcome, vorlan::analysisKeys(contents, outcome, dataFolder, profileSegments)));
+            vorlan::batchReport(path, outcome,
+                vorlan::analysisKeys(contents, outcome, dataFolder, options.profileSegments, options.legLength)));
         if (!outcome.record && status == 0)
             status = 1;
     }

@@ -1,6 +1,8 @@
 #include "batchanalysis.h"
 
+#include <exception>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "analysis/analysistext.h"
 #include "analysis/caseanalysis.h"
@@ -61,12 +63,35 @@ json crossCheckJson(const CaseAnalysis& a)
         {"uSiederTate", c.uSiederTate}, {"spread", c.spread}};
 }
 
+json bendsJson(const ReturnBends& b) { return {{"count", b.count}, {"K", b.K}, {"pressureDrop", b.pressureDrop}}; }
+
+json hairpinsJson(const CaseAnalysis& a, double legLength)
+{
+    std::optional<HairpinLayout> layout = a.hairpins;
+    std::string reason = a.hairpinsMissing;
+    if (a.details && legLength != kDefaultLegLength) {
+        try {
+            layout = hairpinLayout(a.solved->record, *a.details, legLength);
+        } catch (const std::exception& error) {
+            layout.reset();
+            reason = error.what();
+        }
+    }
+    if (!layout)
+        return missing(reason);
+    const HairpinLayout& h = *layout;
+    return {{"legLength", h.legLength}, {"hairpins", h.hairpins}, {"installedLength", h.installedLength},
+        {"installedSurface", h.installedSurface}, {"excess", h.excess}, {"designU", h.designU},
+        {"allowedFouling", h.allowedFouling}, {"internalBends", bendsJson(h.internal)},
+        {"externalBends", bendsJson(h.external)}};
+}
+
 std::string dumped(const json& value) { return value.dump(-1, ' ', false, json::error_handler_t::replace); }
 
 } // namespace
 
-std::vector<std::pair<std::string, std::string>> analysisKeys(
-    const CaseContents& contents, const CalcOutcome& outcome, const std::string& dataFolder, int profileSegments)
+std::vector<std::pair<std::string, std::string>> analysisKeys(const CaseContents& contents, const CalcOutcome& outcome,
+    const std::string& dataFolder, int profileSegments, double legLength)
 {
     if (!outcome.record)
         return {};
@@ -74,8 +99,9 @@ std::vector<std::pair<std::string, std::string>> analysisKeys(
     json warnings = json::array();
     for (const Warning& warning : a.warnings)
         warnings.push_back({{"rule", warning.rule}, {"text", warning.text}});
-    std::vector<std::pair<std::string, std::string>> keys {
-        {"details", dumped(detailsJson(a))}, {"crossCheck", dumped(crossCheckJson(a))}, {"warnings", dumped(warnings)}};
+    std::vector<std::pair<std::string, std::string>> keys {{"details", dumped(detailsJson(a))},
+        {"crossCheck", dumped(crossCheckJson(a))}, {"warnings", dumped(warnings)},
+        {"hairpins", dumped(hairpinsJson(a, legLength))}};
     if (profileSegments > 0) {
         json profile = json::array();
         if (a.profile) {

@@ -11,11 +11,12 @@ namespace vorlan {
 
 /**
  * The keys a solved case adds to its JSON line, as (key, JSON text): "details", "crossCheck",
- * "warnings", and with profileSegments > 0 "profile", an array of {x, tHot, tCold, tWall}
+ * "warnings", "hairpins" (in legs of
+ * legLength [m]), and with profileSegments > 0 "profile", an array of {x, tHot, tCold, tWall}
  * [m, degC]. A part that cannot be computed is {"available": false, "reason": ...}. None for a
  * failed calculation.
  */
-std::vector<std::pair<std::string, std::string>> analysisKeys(
-    const CaseContents& contents, const CalcOutcome& outcome, const std::string& dataFolder, int profileSegments);
+std::vector<std::pair<std::string, std::string>> analysisKeys(const CaseContents& contents, const CalcOutcome& outcome,
+    const std::string& dataFolder, int profileSegments, double legLength);
 
 } // namespace vorlan

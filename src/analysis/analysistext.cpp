@@ -102,7 +102,31 @@ DetailSection profileSection(const CaseAnalysis& a)
     return s;
 }
 
+DetailSection hairpinSection(const CaseAnalysis& a)
+{
+    DetailSection s {"Hairpins", true, {}, a.hairpinsMissing};
+    if (!a.hairpins)
+        return s;
+    s.rows = hairpinRows(*a.hairpins);
+    return s;
+}
+
 } // namespace
+
+std::vector<DetailRow> hairpinRows(const HairpinLayout& h)
+{
+    return {
+        {"Leg length", "m", figure(h.legLength), ""},
+        {"Hairpins", "", std::to_string(h.hairpins), ""},
+        {"Installed length", "m", figure(h.installedLength), ""},
+        {"Installed surface", "m²", figure(h.installedSurface), ""},
+        {"Excess over the required surface", "%", figure(h.excess, 3), ""},
+        {"Fouling the excess allows (Kern)", "(m² K)/W", figure(h.allowedFouling, 3), ""},
+        {"Return bends", "", std::to_string(h.internal.count), std::to_string(h.external.count)},
+        {"K of a bend (Darby 3-K)", "", figure(h.internal.K), figure(h.external.K)},
+        {"Pressure drop of the bends", "kPa", figure(h.internal.pressureDrop), figure(h.external.pressureDrop)},
+    };
+}
 
 std::string regimeName(FlowRegime regime)
 {
@@ -135,7 +159,7 @@ std::string branchName(NusseltBranch branch)
 std::vector<DetailSection> detailSections(const CaseAnalysis& analysis)
 {
     return {sidesSection(analysis), resistanceSection(analysis), effectivenessSection(analysis),
-        crossCheckSection(analysis), profileSection(analysis)};
+        crossCheckSection(analysis), profileSection(analysis), hairpinSection(analysis)};
 }
 
 std::vector<std::string> warningLines(const CaseAnalysis& analysis)

@@ -28,11 +28,15 @@ std::string regimeName(FlowRegime regime);
 std::string branchName(NusseltBranch branch);
 
 /** The tables of the details window and the report: both sides, resistances, effectiveness-NTU, cross-check, profile
- * ends. */
+ * ends, hairpins. */
 std::vector<DetailSection> detailSections(const CaseAnalysis& analysis);
 
 /** The warnings as sentences, or the one sentence that there are none. */
 std::vector<std::string> warningLines(const CaseAnalysis& analysis);
+
+/** The rows of a hairpin layout: leg, count, surface and excess, allowed fouling, both sides' return bends, hairpins.
+ */
+std::vector<DetailRow> hairpinRows(const HairpinLayout& layout);
 
 /** "not available: " and the reason. */
 std::string notAvailable(const std::string& reason);

@@ -39,7 +39,8 @@ CaseAnalysis analyseCase(
         }
     }
     if (!a.solved) {
-        a.detailsMissing = a.effectivenessMissing = a.crossCheckMissing = a.profileMissing = a.solvedMissing;
+        a.detailsMissing = a.effectivenessMissing = a.crossCheckMissing = a.profileMissing = a.hairpinsMissing
+            = a.solvedMissing;
         return a;
     }
     analyseOnTables(a, *tables, profileSegments);
@@ -51,10 +52,13 @@ void analyseOnTables(CaseAnalysis& a, CaseTables& tables, int profileSegments)
     const SolvedCase& solved = *a.solved;
     attempt(a.details, a.detailsMissing, [&] { return filmDetails(solved, tables.fluids()); });
     attempt(a.effectiveness, a.effectivenessMissing, [&] { return effectivenessCheck(solved, tables.fluids()); });
-    if (a.details)
+    if (a.details) {
         attempt(a.crossCheck, a.crossCheckMissing, [&] { return crossCheck(solved, *a.details); });
-    else
-        a.crossCheckMissing = kNeedsDetails;
+        attempt(
+            a.hairpins, a.hairpinsMissing, [&] { return hairpinLayout(solved.record, *a.details, kDefaultLegLength); });
+    } else {
+        a.crossCheckMissing = a.hairpinsMissing = kNeedsDetails;
+    }
     try {
         a.warnings = caseWarnings(solved, a.details, a.crossCheck);
     } catch (const std::exception&) {

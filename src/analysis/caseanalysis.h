@@ -6,6 +6,7 @@
 
 #include "analysis/crosscheck.h"
 #include "analysis/details.h"
+#include "analysis/hairpins.h"
 #include "analysis/profile.h"
 #include "analysis/warnings.h"
 #include "calc/casefile.h"
@@ -23,8 +24,9 @@ struct CaseAnalysis {
     std::optional<CrossCheck> crossCheck;
     std::vector<Warning> warnings;
     std::optional<Profile> profile;
+    std::optional<HairpinLayout> hairpins; ///< in legs of kDefaultLegLength
 
-    std::string solvedMissing, detailsMissing, effectivenessMissing, crossCheckMissing, profileMissing;
+    std::string solvedMissing, detailsMissing, effectivenessMissing, crossCheckMissing, profileMissing, hairpinsMissing;
 };
 
 /** Segments of the profile that the windows and the report draw. */

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Every include of a project header points down the layers, platform <- properties <-
-# correlations <- calc <- analysis <- ui, and the numeric core includes no Qt header.
+# correlations <- calc <- analysis <- studies <- ui, and the numeric core includes no Qt header.
 set -euo pipefail
 src="$1"
-layers=(platform properties correlations calc analysis ui)
+layers=(platform properties correlations calc analysis studies ui)
 rank() { local i; for i in "${!layers[@]}"; do [ "${layers[$i]}" = "$1" ] && echo "$i" && return; done; echo -1; }
 faults=0
 for dir in "$src"/*/; do

@@ -1,0 +1,67 @@
+#include "studies/studytable.h"
+
+#include "analysis/caseanalysis.h"
+#include "calc/casefile.h"
+#include "platform/numbertext.h"
+
+namespace vorlan {
+
+const std::vector<StudyColumn>& studyColumns()
+{
+    static const std::vector<StudyColumn> columns = {
+        {"Duty [kW]", [](const ResultRecord& r) { return double(r.q); }},
+        {"Internal outlet [°C]", [](const ResultRecord& r) { return r.intTout; }},
+        {"External outlet [°C]", [](const ResultRecord& r) { return r.estTout; }},
+        {"Internal flow [kg/s]", [](const ResultRecord& r) { return double(r.intPort); }},
+        {"External flow [kg/s]", [](const ResultRecord& r) { return double(r.estPort); }},
+        {"Internal ΔP [kPa]", [](const ResultRecord& r) { return double(r.intDeltaP); }},
+        {"External ΔP [kPa]", [](const ResultRecord& r) { return double(r.estDeltaP); }},
+        {"U [W/(m² K)]", [](const ResultRecord& r) { return double(r.U); }},
+        {"Length [m]", [](const ResultRecord& r) { return double(r.L); }},
+    };
+    return columns;
+}
+
+int pointWarnings(const CaseSnapshot& snapshot, const SweepPoint& point, const std::string& dataFolder)
+{
+    if (!point.outcome.record)
+        return -1;
+    CaseSnapshot solved = snapshot;
+    solved.apply(point.outcome.writeBacks);
+    const CaseAnalysis analysis = analyseCase(caseFromSnapshot(solved), *point.outcome.record, dataFolder, 0);
+    return static_cast<int>(analysis.warnings.size());
+}
+
+namespace {
+
+// A cell holding ';', a quote or a line break is quoted, its quotes doubled.
+std::string cell(const std::string& text)
+{
+    if (text.find_first_of(";\"\n\r") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + '"';
+}
+
+} // namespace
+
+std::string studyCsv(Box swept, const std::vector<StudyRow>& rows)
+{
+    std::string csv = cell(sweepLabel(swept) + " (" + std::string(nameOf(swept)) + ")");
+    for (const StudyColumn& column : studyColumns())
+        csv += ';' + cell(column.heading);
+    csv += ";Warnings;Message\n";
+    for (const StudyRow& row : rows) {
+        csv += cell(row.point.text);
+        const auto& record = row.point.outcome.record;
+        for (const StudyColumn& column : studyColumns())
+            csv += ';' + (record ? numberToText(static_cast<float>(column.value(*record))) : std::string());
+        csv += ';' + (record ? std::to_string(row.warnings) : std::string());
+        csv += ';' + cell(record ? std::string() : row.point.outcome.message) + '\n';
+    }
+    return csv;
+}
+
+} // namespace vorlan

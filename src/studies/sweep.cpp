@@ -1,0 +1,164 @@
+#include "studies/sweep.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "platform/numbertext.h"
+
+namespace vorlan {
+
+const std::vector<Box>& sweepableBoxes()
+{
+    static const std::vector<Box> boxes = {Box::Text12, Box::Text3, Box::Text8, Box::Text7, Box::Text11, Box::Text10,
+        Box::Text6, Box::Text9, Box::Form2Text1, Box::Form2Text2, Box::Text1, Box::Text2, Box::Text4, Box::Text5};
+    return boxes;
+}
+
+std::string sweepLabel(Box box)
+{
+    switch (box) {
+    case Box::Text12:
+        return "Length [m]";
+    case Box::Text3:
+        return "Capacity [kW]";
+    case Box::Text8:
+        return "Internal mass flow [kg/s]";
+    case Box::Text7:
+        return "Internal outlet temp. [°C]";
+    case Box::Text11:
+        return "External mass flow [kg/s]";
+    case Box::Text10:
+        return "External outlet temp. [°C]";
+    case Box::Text6:
+        return "Internal inlet temp. [°C]";
+    case Box::Text9:
+        return "External inlet temp. [°C]";
+    case Box::Form2Text1:
+        return "Internal fouling [m² K/W]";
+    case Box::Form2Text2:
+        return "External fouling [m² K/W]";
+    case Box::Text1:
+        return "Internal pipe outside diameter [mm]";
+    case Box::Text2:
+        return "Internal pipe thickness [mm]";
+    case Box::Text4:
+        return "External pipe outside diameter [mm]";
+    case Box::Text5:
+        return "External pipe thickness [mm]";
+    default:
+        return std::string(nameOf(box));
+    }
+}
+
+bool modeReads(const CaseSnapshot& snapshot, Box box)
+{
+    // The flow mode tests Option3 first, then Option7; the size mode tests Option5.
+    const bool internalOutlet = snapshot.isSelected(Option::Option3);
+    const bool externalOutlet = !internalOutlet && snapshot.isSelected(Option::Option7);
+    const bool length = snapshot.isSelected(Option::Option5);
+    switch (box) {
+    case Box::Text7:
+        return internalOutlet;
+    case Box::Text8:
+        return !internalOutlet;
+    case Box::Text10:
+        return externalOutlet;
+    case Box::Text11:
+        return !externalOutlet;
+    case Box::Text12:
+        return length;
+    case Box::Text3:
+        return !length;
+    default:
+        return true;
+    }
+}
+
+std::string sweepProblem(const SweepRange& range, const CaseSnapshot& snapshot)
+{
+    const std::vector<Box>& boxes = sweepableBoxes();
+    const std::string name(nameOf(range.box));
+    if (std::find(boxes.begin(), boxes.end(), range.box) == boxes.end())
+        return name + " cannot be swept: it is not a number of the case.";
+    if (!modeReads(snapshot, range.box))
+        return sweepLabel(range.box) + " (" + name
+            + ") is calculated, not read, in this case's mode: sweep a given input.";
+    if (range.points < kMinSweepPoints || range.points > kMaxSweepPoints)
+        return "A sweep has " + std::to_string(kMinSweepPoints) + " to " + std::to_string(kMaxSweepPoints)
+            + " points, not " + std::to_string(range.points) + ".";
+    if (!std::isfinite(range.from) || !std::isfinite(range.to))
+        return "The range's ends must be numbers.";
+    if (range.from == range.to)
+        return "The range starts and ends at the same value.";
+    if (range.logarithmic && !(range.from * range.to > 0))
+        return "A logarithmic range cannot start, end or pass through zero.";
+    return {};
+}
+
+namespace {
+
+double readNumber(std::string_view text)
+{
+    std::string withComma(text);
+    std::replace(withComma.begin(), withComma.end(), '.', ',');
+    double value = 0;
+    if (withComma.empty() || !parseNumber(withComma, ',', value))
+        throw std::invalid_argument("\"" + std::string(text) + "\" is not a number.");
+    return value;
+}
+
+} // namespace
+
+SweepRange parseSweep(std::string_view spec, bool logarithmic)
+{
+    const std::size_t equals = spec.find('=');
+    if (equals == std::string_view::npos)
+        throw std::invalid_argument("A sweep is written BOX=FROM:TO:N.");
+    SweepRange range;
+    try {
+        range.box = boxNamed(spec.substr(0, equals));
+    } catch (const std::invalid_argument&) {
+        throw std::invalid_argument("\"" + std::string(spec.substr(0, equals)) + "\" is not the name of a box.");
+    }
+    const std::string_view rest = spec.substr(equals + 1);
+    const std::size_t first = rest.find(':');
+    const std::size_t second = first == std::string_view::npos ? first : rest.find(':', first + 1);
+    if (second == std::string_view::npos)
+        throw std::invalid_argument("A sweep is written BOX=FROM:TO:N.");
+    range.from = readNumber(rest.substr(0, first));
+    range.to = readNumber(rest.substr(first + 1, second - first - 1));
+    const double points = readNumber(rest.substr(second + 1));
+    if (points != std::floor(points) || std::fabs(points) > 1e6)
+        throw std::invalid_argument("The number of points must be a whole number.");
+    range.points = static_cast<int>(points);
+    range.logarithmic = logarithmic;
+    return range;
+}
+
+std::vector<std::string> sweepTexts(const SweepRange& range)
+{
+    std::vector<std::string> texts;
+    const int last = range.points - 1;
+    for (int i = 0; i <= last; ++i) {
+        const double share = static_cast<double>(i) / last;
+        double value = range.logarithmic ? range.from * std::pow(range.to / range.from, share)
+                                         : range.from + (range.to - range.from) * share;
+        if (i == last)
+            value = range.to; // the last point is the range's end, not a rounding of it
+        texts.push_back(numberToText(value));
+    }
+    return texts;
+}
+
+SweepPoint calculatePoint(Exchanger& exchanger, CaseSnapshot snapshot, Box box, std::string text)
+{
+    SweepPoint point;
+    point.value = textToDouble(text);
+    snapshot.setText(box, text);
+    point.text = std::move(text);
+    point.outcome = exchanger.Command1_Click(snapshot);
+    return point;
+}
+
+} // namespace vorlan

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/casesnapshot.h"
+#include "calc/exchanger.h"
+
+namespace vorlan {
+
+/** Fewest and most points of a sweep. */
+inline constexpr int kMinSweepPoints = 2;
+inline constexpr int kMaxSweepPoints = 1000;
+
+/** One input of a case varied over a range: linear steps, or a constant ratio with logarithmic. */
+struct SweepRange {
+    Box box = Box::Text12;
+    double from = 0;
+    double to = 0;
+    int points = 0;
+    bool logarithmic = false;
+};
+
+/** The boxes a sweep can vary, in the order the Study window lists them. */
+const std::vector<Box>& sweepableBoxes();
+
+/** What a box holds, in the program's words ("Length [m]", "Internal inlet temp. [°C]"). */
+std::string sweepLabel(Box box);
+
+/** True when the case's selected options make Calculate read the box. */
+bool modeReads(const CaseSnapshot& snapshot, Box box);
+
+/** Why the range cannot be swept on this case, or "" when it can; checked before any point runs. */
+std::string sweepProblem(const SweepRange& range, const CaseSnapshot& snapshot);
+
+/**
+ * Reads "BOX=FROM:TO:N" (a control name, numbers with a decimal point or comma); throws
+ * std::invalid_argument with a message for the user. The range itself is checked by sweepProblem.
+ */
+SweepRange parseSweep(std::string_view spec, bool logarithmic);
+
+/** The text typed into the box at each point, first to last (decimal comma, 15 significant digits). */
+std::vector<std::string> sweepTexts(const SweepRange& range);
+
+/** One calculated point: the text typed into the swept box, the value it reads as, and the outcome. */
+struct SweepPoint {
+    std::string text;
+    double value = 0;
+    CalcOutcome outcome;
+};
+
+/** Calculates the case with the box set to text, exactly as a press of Calculate after typing it. */
+SweepPoint calculatePoint(Exchanger& exchanger, CaseSnapshot snapshot, Box box, std::string text);
+
+} // namespace vorlan
