@@ -1,6 +1,7 @@
 // vorlan-batch run as a user runs it: its JSON lines and its exit status.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -216,6 +217,90 @@ TEST(Batch, SolvedCaseCarriesItsAnalysisAndOnRequestItsProfile)
     EXPECT_EQ(runBatch("--profile 0 " + good).status, 2);
     EXPECT_EQ(runBatch("--profile x " + good).status, 2);
     EXPECT_EQ(runBatch("--profile").status, 2);
+}
+
+/** The case text with one key of a part replaced. */
+std::string withKey(const std::string& text, const char* part, const char* key, const std::string& value)
+{
+    nlohmann::json json = nlohmann::json::parse(text);
+    json[part][key] = value;
+    return json.dump();
+}
+
+TEST(Batch, SweepPointsAreTheLinesOfSeparateRunsByteForByte)
+{
+    vorlan::test::TempFolder folder;
+    const std::string sweep = folder.write("sweep.vorlan", caseText("1"));
+    // 5 to 15 m in 3 points: the second is 10, the case's own length.
+    const std::string output = batchOutput("--sweep Text12=5:15:3 " + sweep);
+    std::istringstream lines(output);
+    int point = 0;
+    for (std::string line; std::getline(lines, line); ++point) {
+        const std::string length = std::to_string(5 + 5 * point);
+        const std::string pointKey = R"(, "point": {"box":"Text12","text":")" + length + R"("}})";
+        ASSERT_TRUE(line.ends_with(pointKey)) << line;
+        line.resize(line.size() - pointKey.size() + 1);
+        line.back() = '}';
+        const std::string single = folder.write("point.vorlan", withKey(caseText("1"), "exchanger", "length", length));
+        std::string expected = batchOutput(single);
+        expected.pop_back(); // the line break
+        const std::string path = R"("case": ")" + single + '"';
+        expected.replace(expected.find(path), path.size(), R"("case": ")" + sweep + '"');
+        EXPECT_EQ(line, expected) << "point " << point;
+    }
+    EXPECT_EQ(point, 3);
+
+    // The table: a heading and one row per point, ';' between cells, the swept text first.
+    const std::string csv = batchOutput("--sweep Text12=5:15:3 --csv " + sweep);
+    EXPECT_TRUE(csv.starts_with("Length [m] (Text12);Duty [kW];")) << csv;
+    EXPECT_NE(csv.find("\n10;"), std::string::npos);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4);
+}
+
+TEST(Batch, BadSweepsAreRefusedBeforeAnyPointRuns)
+{
+    vorlan::test::TempFolder folder;
+    const std::string path = folder.write("case.vorlan", caseText("1"));
+    for (const char* sweep : {"Text12=5:15:1", "Text12=5:15:1001", "Text12=5:5:3", "Text12=-1:1:3 --log",
+             "Nothing=1:2:3", "Combo1=1:2:3", "Text8=1:2:3", "Text12=1:2", "Text12=a:2:3"}) {
+        const std::string output = batchOutput(std::string("--sweep ") + sweep + " " + path);
+        EXPECT_EQ(runBatch(std::string("--sweep ") + sweep + " " + path).status, 2) << sweep;
+        EXPECT_TRUE(output.starts_with("vorlan-batch: ")) << sweep << ": " << output;
+        EXPECT_EQ(output.find("{"), std::string::npos) << sweep; // no point ran
+    }
+    EXPECT_EQ(runBatch("--sweep Text12=5:15:3 " + path + " " + path).status, 2); // one case only
+    EXPECT_EQ(runBatch("--csv " + path).status, 2); // --csv belongs to a sweep
+}
+
+TEST(Batch, FindFoulingRecoversTheFoulingThatMadeTheOutlets)
+{
+    vorlan::test::TempFolder folder;
+    // Both flows given, 0,0001 inside and 0,0003 outside: the outlets it gives are the "measured" ones.
+    std::string fouled = withKey(caseText("1"), "internalPipe", "given", "massFlow");
+    fouled = withKey(fouled, "internalPipe", "massFlow", "0,4");
+    nlohmann::json json = nlohmann::json::parse(fouled);
+    json["options"] = {{"internalFouling", "0,0001"}, {"externalFouling", "0,0003"}};
+    const BatchRun solved = runBatch(folder.write("fouled.vorlan", json.dump()));
+    ASSERT_EQ(solved.lines.size(), 1u);
+    const auto& written = solved.lines[0]["writeBack"];
+    json["internalPipe"]["outletTemperature"] = written["internalPipe.outletTemperature"];
+    json["externalPipe"]["outletTemperature"] = written["externalPipe.outletTemperature"];
+    json["options"] = {{"internalFouling", "0"}, {"externalFouling", "0"}};
+    const std::string measured = folder.write("measured.vorlan", json.dump());
+
+    const BatchRun run = runBatch("--find-fouling --split 0.25 " + measured);
+    ASSERT_EQ(run.status, 0);
+    const auto& fouling = run.lines.at(0)["fouling"];
+    EXPECT_NEAR(fouling["total"].get<double>(), 0.0004, 0.0004 * 0.01);
+    EXPECT_NEAR(fouling["internal"].get<double>() / fouling["total"].get<double>(), 0.25, 1e-9);
+    EXPECT_NEAR(fouling["matchedU"].get<double>(), solved.lines[0]["record"]["U"].get<double>(), 0.5);
+    EXPECT_GT(fouling["cleanU"].get<double>(), fouling["matchedU"].get<double>());
+
+    // An external outlet barely above its inlet: the two sides' duties no longer agree.
+    json["externalPipe"]["outletTemperature"] = "20,5";
+    const BatchRun inconsistent = runBatch("--find-fouling " + folder.write("off.vorlan", json.dump()));
+    EXPECT_EQ(inconsistent.status, 1);
+    EXPECT_NE(inconsistent.lines.at(0)["message"].get<std::string>().find("inconsistent"), std::string::npos);
 }
 
 } // namespace

@@ -1,0 +1,188 @@
+// Sweeps, hairpin layouts and the fouling search, against hand calculations.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "analysis/hairpins.h"
+#include "platform/appdir.h"
+#include "platform/calcerror.h"
+#include "studies/findfouling.h"
+#include "studies/sweep.h"
+#include "support/watercase.h"
+
+namespace {
+
+using namespace vorlan;
+using vorlan::test::Mode;
+
+const std::string kDataFolder = QuestaDirectory() + "/data";
+
+CaseSnapshot waterCase(Mode mode)
+{
+    CaseSnapshot form;
+    vorlan::test::describeWaterCase(form, mode);
+    return form;
+}
+
+TEST(Sweep, TextsStepEvenlyOrByAConstantRatioAndEndOnTheRange)
+{
+    EXPECT_EQ(sweepTexts({Box::Text12, 2, 40, 5, false}), (std::vector<std::string> {"2", "11,5", "21", "30,5", "40"}));
+    // 1000^(1/3) is 9.999999999999998 in double: the typed text has 15 significant digits.
+    EXPECT_EQ(sweepTexts({Box::Text12, 1, 1000, 4, true}), (std::vector<std::string> {"1", "10", "100", "1000"}));
+    EXPECT_EQ(sweepTexts({Box::Text9, -0.5, -8, 3, true}), (std::vector<std::string> {"-0,5", "-2", "-8"}));
+    EXPECT_EQ(sweepTexts({Box::Text12, 0.1, 0.3, 3, false}).back(), "0,3");
+}
+
+TEST(Sweep, RangesThatCannotRunAreRefusedWithTheirReason)
+{
+    const CaseSnapshot l1 = waterCase(Mode::L1); // internal outlet and length given
+    EXPECT_EQ(sweepProblem({Box::Text12, 5, 15, 3, false}, l1), "");
+    EXPECT_EQ(sweepProblem({Box::Text7, 50, 70, 3, false}, l1), "");
+    const std::pair<SweepRange, const char*> refused[] = {
+        {{Box::Text12, 5, 15, 1, false}, "2 to 1000 points"},
+        {{Box::Text12, 5, 15, 1001, false}, "2 to 1000 points"},
+        {{Box::Text12, 5, 5, 3, false}, "same value"},
+        {{Box::Text6, -1, 1, 3, true}, "through zero"},
+        {{Box::Text6, 0, 1, 3, true}, "through zero"},
+        {{Box::Combo1, 1, 2, 3, false}, "cannot be swept"},
+        {{Box::Text8, 1, 2, 3, false}, "calculated, not read"}, // L1 solves the internal flow
+        {{Box::Text3, 1, 2, 3, false}, "calculated, not read"},
+    };
+    for (const auto& [range, reason] : refused)
+        EXPECT_NE(sweepProblem(range, l1).find(reason), std::string::npos) << nameOf(range.box) << ": " << reason;
+    EXPECT_EQ(sweepProblem({Box::Text8, 0.1, 1, 3, false}, waterCase(Mode::L3)), "");
+    EXPECT_EQ(sweepProblem({Box::Text3, 10, 50, 3, false}, waterCase(Mode::C1)), "");
+}
+
+TEST(Sweep, SpecificationsAreReadWithPointOrComma)
+{
+    const SweepRange range = parseSweep("Form2.Text1=0.0001:0,001:10", true);
+    EXPECT_EQ(range.box, Box::Form2Text1);
+    EXPECT_EQ(range.from, 0.0001);
+    EXPECT_EQ(range.to, 0.001);
+    EXPECT_EQ(range.points, 10);
+    EXPECT_TRUE(range.logarithmic);
+    for (const char* bad : {"Text12", "Text12=1:2", "Foo=1:2:3", "Text12=a:2:3", "Text12=1::3", "Text12=1:2:2.5"})
+        EXPECT_THROW(parseSweep(bad, false), std::invalid_argument) << bad;
+}
+
+TEST(Sweep, APointIsTheCalculateOfTheCaseWithTheTextTyped)
+{
+    Exchanger sweeping(kDataFolder), typing(kDataFolder);
+    CaseSnapshot typed = waterCase(Mode::L1);
+    const SweepPoint point = calculatePoint(sweeping, typed, Box::Text12, "12,5");
+    typed.setText(Box::Text12, "12,5");
+    const CalcOutcome expected = typing.Command1_Click(typed);
+    EXPECT_EQ(point.value, 12.5);
+    EXPECT_EQ(point.outcome.writeBacks, expected.writeBacks);
+    ASSERT_TRUE(point.outcome.record && expected.record);
+    EXPECT_EQ(point.outcome.record->L, 12.5f);
+    EXPECT_EQ(point.outcome.record->q, expected.record->q);
+}
+
+TEST(Hairpins, DarbyReturnBendByHand)
+{
+    // K = 1000/Re + 0.12 (1 + 4 / D^0.3): at Re 10^4 and 1 in, 0.1 + 0.12 * 5.
+    EXPECT_NEAR(returnBendK(1e4, 1), 0.7, 1e-12);
+    // 8 in: 8^0.3 = 1.866066, 4 / 1.866066 = 2.143547; 0.01 + 0.12 * 3.143547.
+    EXPECT_NEAR(returnBendK(1e5, 8), 0.387226, 1e-6);
+}
+
+TEST(Hairpins, LayoutByHand)
+{
+    ResultRecord record;
+    record.L = 25;
+    record.A = 2.5f; // 0.1 m² per metre
+    record.U = 500;
+    FilmDetails details;
+    details.resistances.cleanU = 800;
+    details.internal = {};
+    details.internal.Re = 1e4;
+    details.internal.diameter = 0.0254; // 1 in
+    details.internal.rho = 1000;
+    details.internal.velocity = 1;
+    details.external = details.internal;
+    details.external.velocity = 2;
+
+    const HairpinLayout h = hairpinLayout(record, details, 6);
+    EXPECT_EQ(h.hairpins, 3); // 25 m in 12 m hairpins, rounded up
+    EXPECT_DOUBLE_EQ(h.installedLength, 36);
+    EXPECT_NEAR(h.installedSurface, 3.6, 1e-6);
+    EXPECT_NEAR(h.excess, 44, 1e-4);
+    // Kern: U_D = 500 * 2.5 / 3.6 = 347.2222; R_d = 1/347.2222 - 1/800 = 0.00288 - 0.00125.
+    EXPECT_NEAR(h.designU, 347.2222, 1e-3);
+    EXPECT_NEAR(h.allowedFouling, 0.00163, 1e-8);
+    // Three bends of K 0.7 at 1000 kg/m³: 3 * 0.7 * 1000 * v² / 2 [Pa], v 1 and 2 m/s.
+    EXPECT_EQ(h.internal.count, 3);
+    EXPECT_NEAR(h.internal.pressureDrop, 1.05, 1e-9);
+    EXPECT_NEAR(h.external.pressureDrop, 4.2, 1e-9);
+
+    record.L = 24; // exactly two hairpins: no excess, no margin beyond the clean exchanger's
+    const HairpinLayout exact = hairpinLayout(record, details, 6);
+    EXPECT_EQ(exact.hairpins, 2);
+    EXPECT_NEAR(exact.excess, 0, 1e-9);
+    EXPECT_NEAR(exact.allowedFouling, 1.0 / 500 - 1.0 / 800, 1e-12);
+    EXPECT_THROW(hairpinLayout(record, details, 0), CalcError);
+    EXPECT_THROW(hairpinLayout(record, details, -6), CalcError);
+}
+
+/** The L3 water case with a fouling, and the same case carrying the outlets it gives as "measured". */
+struct RunningExchanger {
+    CaseSnapshot measured = waterCase(Mode::L3);
+    float fouledU = 0;
+
+    RunningExchanger(const char* internalFouling, const char* externalFouling)
+    {
+        Exchanger exchanger(kDataFolder);
+        measured.setText(Box::Form2Text1, internalFouling);
+        measured.setText(Box::Form2Text2, externalFouling);
+        const CalcOutcome outcome = exchanger.Command1_Click(measured);
+        fouledU = outcome.record ? outcome.record->U : 0;
+        measured.apply(outcome.writeBacks);
+        measured.setText(Box::Form2Text1, "0");
+        measured.setText(Box::Form2Text2, "0");
+    }
+};
+
+TEST(FindFouling, RecoversTheFoulingWithinOnePercentInAnySplit)
+{
+    const RunningExchanger running("0,0002", "0,0001");
+    for (const double share : {0.0, 2.0 / 3, 1.0}) {
+        Exchanger exchanger(kDataFolder);
+        const FoulingResult result = findFouling(exchanger, running.measured, {share, 5});
+        ASSERT_TRUE(result.found) << result.message;
+        EXPECT_NEAR(result.found->total, 0.0003, 0.0003 * 0.01) << share;
+        EXPECT_NEAR(result.found->internal, share * result.found->total, 1e-12);
+        EXPECT_NEAR(result.found->calculatedDuty, result.found->measuredDuty, 1e-3);
+        EXPECT_GT(result.found->cleanU, result.found->matchedU);
+    }
+    // The split as found does not matter to U when it is the one that made the outlets.
+    Exchanger exchanger(kDataFolder);
+    const FoulingResult same = findFouling(exchanger, running.measured, {2.0 / 3, 5});
+    EXPECT_NEAR(same.found->matchedU, running.fouledU, 0.05);
+}
+
+TEST(FindFouling, SaysWhyNoFoulingMatches)
+{
+    Exchanger exchanger(kDataFolder);
+    const RunningExchanger running("0", "0");
+    CaseSnapshot better = running.measured; // a longer exchanger's outlets, more than this one can do clean
+    better.setText(Box::Text12, "30");
+    Exchanger longer(kDataFolder);
+    better.apply(longer.Command1_Click(better).writeBacks);
+    better.setText(Box::Text12, "10");
+    EXPECT_NE(findFouling(exchanger, better, {}).message.find("above the clean exchanger"), std::string::npos);
+
+    CaseSnapshot off = running.measured;
+    off.setText(Box::Text10, "21");
+    EXPECT_NE(findFouling(exchanger, off, {}).message.find("inconsistent"), std::string::npos);
+    off.setText(Box::Text10, "");
+    EXPECT_NE(findFouling(exchanger, off, {}).message.find("measured outlet"), std::string::npos);
+
+    CaseSnapshot capacity = running.measured;
+    capacity.setSelected(Option::Option5, false);
+    capacity.setSelected(Option::Option6);
+    EXPECT_NE(findFouling(exchanger, capacity, {}).message.find("length"), std::string::npos);
+}
+
+} // namespace
