@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -252,6 +253,34 @@ TEST(BadInput, MissingDataFolderOrTableLeavesEverythingNotAvailable)
     EXPECT_FALSE(noTable.solved);
     EXPECT_NE(noTable.solvedMissing.find("fluid tables"), std::string::npos) << noTable.solvedMissing;
     expectNoNonFinite(noTable);
+}
+
+TEST(Tables, AnEditedTableIsReadAgainAndARemovedOneIsMissed)
+{
+    test::TempFolder folder;
+    std::filesystem::copy(QuestaDirectory() + "/data", folder.path());
+    SolvedTestCase solved(Mode::L1, true, {}, folder.path());
+    ASSERT_TRUE(solved.outcome.record);
+    const double density = solved.analyse(0).details->internal.rho;
+
+    // The same number of bytes with every density's leading 9 (the third value of a record) made an 8,
+    // written later.
+    const std::string water = folder.path() + "/Water.dat";
+    std::string text = folder.read("Water.dat");
+    for (std::size_t line = 0; line < text.size(); line = text.find('\n', line) + 1) {
+        const std::size_t density = text.find(',', text.find(',', line) + 1) + 1;
+        if (text[density] == '9')
+            text[density] = '8';
+        if (text.find('\n', line) == std::string::npos)
+            break;
+    }
+    const auto written = std::filesystem::last_write_time(water);
+    folder.write("Water.dat", text);
+    std::filesystem::last_write_time(water, written + std::chrono::seconds(1));
+    EXPECT_LT(solved.analyse(0).details->internal.rho, density - 50);
+
+    std::filesystem::remove(water);
+    EXPECT_FALSE(solved.analyse(0).solved);
 }
 
 TEST(BadInput, ProfileOfNoSegmentsIsNotAsked)
