@@ -31,6 +31,8 @@ void reduceToBlock(FluidTable& table, float p)
     keepBlock(table.K);
     keepBlock(table.Mu);
     keepBlock(table.H);
+    table.tOrder.reset();
+    table.hOrder.reset();
 }
 
 } // namespace

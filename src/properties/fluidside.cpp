@@ -8,8 +8,9 @@ namespace vorlan {
 void FluidSide::bulkProperties(double tm, const std::string& pressureText)
 {
     SelectedPressure pressure(pressureText);
-    const int k = findSegment(Tab.T, Tab.P, tm, pressure);
-    // Each call raises the segment's upper temperature by another 1e-6.
+    const int k = findSegment(Tab.T, Tab.P, tm, pressure, Tab.tOrder);
+    // Each call raises the segment's upper temperature by another 1e-6, once per property.
+    Tab.tOrder.raise(4);
     double& upper = element(Tab.T, k + 1);
     Rho = Interpola(tm, element(Tab.T, k), upper, element(Tab.Rho, k), element(Tab.Rho, k + 1));
     Cp = Interpola(tm, element(Tab.T, k), upper, element(Tab.Cp, k), element(Tab.Cp, k + 1));
@@ -20,7 +21,8 @@ void FluidSide::bulkProperties(double tm, const std::string& pressureText)
 double FluidSide::wallViscosity(double tp, const std::string& pressureText)
 {
     SelectedPressure pressure(pressureText);
-    const int k = findSegment(Tab.T, Tab.P, tp, pressure);
+    const int k = findSegment(Tab.T, Tab.P, tp, pressure, Tab.tOrder);
+    Tab.tOrder.raise(1);
     const int n = Tab.lastRow();
     if (tp < element(Tab.T, 0))
         return element(Tab.Mu, 0);
@@ -32,14 +34,16 @@ double FluidSide::wallViscosity(double tp, const std::string& pressureText)
 double FluidSide::enthalpy(double tt, const std::string& pressureText)
 {
     SelectedPressure pressure(pressureText);
-    const int k = findSegment(Tab.T, Tab.P, tt, pressure);
+    const int k = findSegment(Tab.T, Tab.P, tt, pressure, Tab.tOrder);
+    Tab.tOrder.raise(1);
     return Interpola(tt, element(Tab.T, k), element(Tab.T, k + 1), element(Tab.H, k), element(Tab.H, k + 1));
 }
 
 double FluidSide::temperatureAt(double hh, const std::string& pressureText)
 {
     SelectedPressure pressure(pressureText);
-    int k = findSegment(Tab.H, Tab.P, hh, pressure);
+    int k = findSegment(Tab.H, Tab.P, hh, pressure, Tab.hOrder);
+    Tab.hOrder.raise(1);
     const int n = Tab.lastRow();
     const bool lastEnthalpy = hh == element(Tab.H, n);
     const bool lastSegmentAtPressure = pressure.value() == element(Tab.P, n - 1);

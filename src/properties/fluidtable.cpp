@@ -28,6 +28,8 @@ void FluidTable::clear()
     K.clear();
     Mu.clear();
     H.clear();
+    tOrder.reset();
+    hOrder.reset();
 }
 
 void loadFluidTable(FluidTable& table, const std::string& path)

@@ -9,6 +9,35 @@ namespace vorlan {
 inline constexpr int kMaxFluidRows = 451;
 
 /**
+ * What the segment search may rely on in one column (temperature or enthalpy) of a table, found
+ * on the first search after a load: the rows of each pressure form one block, the column rises
+ * strictly within every block, and every value is far inside the double range. The lookups raise
+ * a segment's upper end by 1e-6 on every call; while the raises added up stay below half the
+ * smallest rise of the column, the order holds and a block can be searched by bisection.
+ */
+struct ColumnOrder {
+    bool known = false; ///< false until the first search after a load
+    bool ordered = false;
+    double smallestRise = 0; ///< between neighbouring rows of one block, at the first search
+    double raised = 0; ///< upper bound of the raises since then (1e-6 each)
+    struct Block {
+        float pressure;
+        int first, last; ///< rows
+    };
+    std::vector<Block> blocks;
+
+    /** Forgets what was found, after the rows have changed (keeping the storage of blocks). */
+    void reset()
+    {
+        known = ordered = false;
+        smallestRise = raised = 0;
+        blocks.clear();
+    }
+    /** Counts lookups that raise an element of the column: 1e-6 each, and at most as much again of rounding. */
+    void raise(int lookups) { raised += lookups * 2e-6; }
+};
+
+/**
  * One fluid's property table: seven parallel columns, one element per record of its data file,
  * in file order. The rows of one pressure form a block with rising temperature and enthalpy.
  */
@@ -21,9 +50,12 @@ struct FluidTable {
     std::vector<double> Mu; ///< dynamic viscosity [Pa s]
     std::vector<double> H; ///< specific enthalpy [kJ/kg]
 
+    ColumnOrder tOrder; ///< of T, for the searches by temperature
+    ColumnOrder hOrder; ///< of H, for the searches by enthalpy
+
     /** Index of the last row; -1 for an empty table. */
     int lastRow() const { return static_cast<int>(T.size()) - 1; }
-    /** Empties every column, keeping their storage for the next load. */
+    /** Empties every column, keeping their storage for the next load; forgets the columns' order. */
     void clear();
 };
 

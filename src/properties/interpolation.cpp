@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "platform/calcerror.h"
 #include "platform/numbertext.h"
@@ -70,6 +71,73 @@ int findSegment(const std::vector<double>& X, const std::vector<float>& P, doubl
             return static_cast<int>(i);
     }
     return outsideSafeRange ? findSegmentChecked(X, P, t, pressure) : 0;
+}
+
+namespace {
+
+// Values and arguments this far inside the double range keep every difference of the search far
+// from the single range's end, so no check of the search can fail.
+constexpr double kFarInside = 1e30;
+
+/** Finds the blocks of the column and whether it rises strictly within each; see ColumnOrder. */
+void learnOrder(const std::vector<double>& X, const std::vector<float>& P, ColumnOrder& order)
+{
+    order.reset();
+    order.known = true;
+    const std::size_t rows = X.size();
+    if (rows < 2 || P.size() != rows)
+        return;
+    double smallestRise = std::numeric_limits<double>::infinity();
+    std::size_t first = 0;
+    for (std::size_t i = 0; i < rows; ++i) {
+        if (!(std::fabs(X[i]) < kFarInside) || !(P[i] == P[i]))
+            return;
+        if (i + 1 < rows && P[i + 1] == P[i]) {
+            const double rise = X[i + 1] - X[i];
+            if (!(rise > 0))
+                return;
+            smallestRise = std::min(smallestRise, rise);
+            continue;
+        }
+        for (const ColumnOrder::Block& block : order.blocks)
+            if (block.pressure == P[i])
+                return; // a pressure in two blocks: the linear search decides between them
+        order.blocks.push_back({P[i], static_cast<int>(first), static_cast<int>(i)});
+        first = i + 1;
+    }
+    order.smallestRise = smallestRise;
+    order.ordered = true;
+}
+
+} // namespace
+
+int findSegment(
+    const std::vector<double>& X, const std::vector<float>& P, double t, SelectedPressure& pressure, ColumnOrder& order)
+{
+    if (!order.known)
+        learnOrder(X, P, order);
+    if (!order.ordered || !(order.raised < order.smallestRise / 2) || !(std::fabs(t) < kFarInside))
+        return findSegment(X, P, t, pressure);
+    // Only the rows of the pressure's block can match. A row i matches only when X(i) <= t < X(i+1),
+    // since rounding keeps the order of the differences; the column rising within the block, that
+    // is the last row of the block at or below t, and it matches if its single-precision
+    // comparison holds. No other row can.
+    const float p = pressure.value();
+    const auto block = std::find_if(
+        order.blocks.begin(), order.blocks.end(), [p](const ColumnOrder::Block& b) { return b.pressure == p; });
+    if (block == order.blocks.end())
+        return 0;
+    const int lastSegment = std::min(block->last, static_cast<int>(X.size()) - 2);
+    if (lastSegment < block->first)
+        return 0;
+    const auto begin = X.begin() + block->first;
+    const auto above = std::upper_bound(begin, X.begin() + lastSegment + 1, t);
+    if (above == begin)
+        return 0;
+    const std::size_t i = static_cast<std::size_t>(above - X.begin()) - 1;
+    const double offset = t - X[i];
+    const double step = X[i + 1] - X[i];
+    return static_cast<float>(offset) < static_cast<float>(step) ? static_cast<int>(i) : 0;
 }
 
 } // namespace vorlan

@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "properties/fluidtable.h"
+
 namespace vorlan {
 
 /**
@@ -39,5 +41,12 @@ private:
  * matches; no match gives 0, so the caller then uses rows 0 and 1 whatever their pressure.
  */
 int findSegment(const std::vector<double>& X, const std::vector<float>& P, double t, SelectedPressure& pressure);
+
+/**
+ * The same search, by bisection within the pressure's block while X's order allows it (see
+ * ColumnOrder); order belongs to X and learns it on its first use.
+ */
+int findSegment(const std::vector<double>& X, const std::vector<float>& P, double t, SelectedPressure& pressure,
+    ColumnOrder& order);
 
 } // namespace vorlan

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "platform/calcerror.h"
 #include "properties/fluidtables.h"
@@ -144,6 +145,66 @@ TEST_F(Lookups, ValuesBeyondTheSingleRangeAreErrors)
     EXPECT_THROW(fluids.propHint(std::nan("")), CalcError);
     EXPECT_THROW(fluids.trovatint(1e39), CalcError);
     EXPECT_NO_THROW(fluids.propHint(1e30)); // extrapolated, but within range
+}
+
+// The bisection within a block against the linear search on tables built to break it: two blocks
+// of one pressure, falling and flat runs, one-row blocks, values at, just below and just above
+// every row, beyond the rows, and drift raises up to and past the point where a block's order
+// could no longer be relied on.
+TEST(SegmentSearch, BisectionFindsTheRowTheLinearSearchFinds)
+{
+    std::mt19937 random(20261208);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int tableNumber = 0; tableNumber < 300; ++tableNumber) {
+        std::vector<double> X;
+        std::vector<float> P;
+        const int blocks = 1 + static_cast<int>(unit(random) * 4);
+        for (int b = 0; b < blocks; ++b) {
+            const float pressure = unit(random) < 0.2 ? 1.0f : static_cast<float>(b + 1);
+            const int rows = 1 + static_cast<int>(unit(random) * 12);
+            double x = unit(random) * 100 - 20;
+            for (int r = 0; r < rows; ++r) {
+                X.push_back(x);
+                P.push_back(pressure);
+                const double kind = unit(random);
+                x += kind < 0.05 ? 0 : kind < 0.1 ? -1 : kind < 0.2 ? 1e-5 : unit(random) * 10;
+            }
+        }
+        ColumnOrder order;
+        for (int query = 0; query < 200; ++query) {
+            const std::size_t row = static_cast<std::size_t>(unit(random) * X.size());
+            const double near[] = {X[row], std::nextafter(X[row], -1e300), std::nextafter(X[row], 1e300),
+                X[row] + unit(random) * 10 - 5, unit(random) * 200 - 50};
+            const double t = near[query % 5];
+            const std::string pressureText = query % 3 == 0 ? "2" : "1";
+            SelectedPressure linear(pressureText), bisected(pressureText);
+            ASSERT_EQ(findSegment(X, P, t, bisected, order), findSegment(X, P, t, linear))
+                << "table " << tableNumber << " query " << query << " t " << t;
+            // A lookup raises the found segment's upper end, as Interpola does.
+            const std::size_t upper = static_cast<std::size_t>(findSegment(X, P, t, linear)) + 1;
+            if (upper < X.size()) {
+                X[upper] += 0.000001;
+                order.raise(1);
+            }
+        }
+    }
+}
+
+TEST(SegmentSearch, DriftPastTheNextRowEndsTheBisection)
+{
+    // Rows 1e-5 apart: ten raises of the first segment's upper end reach the next row.
+    std::vector<double> X = {0, 1, 1.00001, 2};
+    const std::vector<float> P(X.size(), 1.0f);
+    ColumnOrder order;
+    for (int lookup = 0; lookup < 40; ++lookup) {
+        SelectedPressure pressure("1");
+        X[1] += 0.000001; // a lookup at 0.5
+        order.raise(1);
+        for (const double t : {X[1], X[2], (X[1] + X[2]) / 2, std::nextafter(X[1], 0.0), std::nextafter(X[2], 0.0)}) {
+            SelectedPressure linear("1");
+            EXPECT_EQ(findSegment(X, P, t, pressure, order), findSegment(X, P, t, linear)) << lookup << " " << t;
+        }
+    }
 }
 
 TEST(Interpola, RaisesTheUpperEndAndFailsOnArithmeticFaults)
