@@ -1,10 +1,9 @@
 // What the analysis of a solved case costs beside the calculation itself: one Calculate against the
-// details, the cross-check, the warnings and a 200-segment profile of the same case, with the
-// fresh load of both fluid tables that each needs, and without it.
+// details, the cross-check, the warnings and a 200-segment profile of the same case, each with the
+// reading of both fluid tables that it needs.
 #include <benchmark/benchmark.h>
 
 #include "analysis/caseanalysis.h"
-#include "analysis/casetables.h"
 #include "calc/casesnapshot.h"
 #include "calc/exchanger.h"
 #include "platform/appdir.h"
@@ -61,31 +60,11 @@ void analyse(benchmark::State& state, Mode mode, bool refrigerant)
         benchmark::DoNotOptimize(vorlan::analyseCase(contents, *solved.outcome.record, kDataFolder, 200));
 }
 
-/** The analysis on tables loaded once: what it adds to the reading of the files. */
-void analyseLoaded(benchmark::State& state, Mode mode, bool refrigerant)
-{
-    Solved solved(mode, refrigerant ? kRefrigerant : decltype(kRefrigerant) {});
-    if (!solved.outcome.record) {
-        state.SkipWithError(solved.outcome.message.c_str());
-        return;
-    }
-    vorlan::CaseTables tables(vorlan::caseFromSnapshot(solved.form), kDataFolder);
-    vorlan::CaseAnalysis analysis
-        = vorlan::analyseCase(vorlan::caseFromSnapshot(solved.form), *solved.outcome.record, kDataFolder, 0);
-    for (auto _ : state) {
-        vorlan::analyseOnTables(analysis, tables, 200);
-        benchmark::DoNotOptimize(analysis);
-    }
-}
-
 } // namespace
 
 BENCHMARK_CAPTURE(calculate, L1 / water, Mode::L1, false);
 BENCHMARK_CAPTURE(analyse, L1 / water, Mode::L1, false);
-BENCHMARK_CAPTURE(analyseLoaded, L1 / water, Mode::L1, false);
 BENCHMARK_CAPTURE(calculate, L3 / water, Mode::L3, false);
 BENCHMARK_CAPTURE(analyse, L3 / water, Mode::L3, false);
-BENCHMARK_CAPTURE(analyseLoaded, L3 / water, Mode::L3, false);
 BENCHMARK_CAPTURE(calculate, C1 / R134a - glycol, Mode::C1, true);
 BENCHMARK_CAPTURE(analyse, C1 / R134a - glycol, Mode::C1, true);
-BENCHMARK_CAPTURE(analyseLoaded, C1 / R134a - glycol, Mode::C1, true);

@@ -21,6 +21,9 @@ public:
     /** Reads the file at path; a missing or unreadable file throws CalcError. */
     explicit DataFileReader(const std::string& path);
 
+    /** The whole file as read. */
+    const std::string& text() const { return m_text; }
+
     /** True when nothing but blanks and line breaks is left. */
     bool atEnd();
     /** The next value as a number: optional sign, digits with an optional '.', optional exponent. */

@@ -1,5 +1,8 @@
 #include "properties/fluidtable.h"
 
+#include <map>
+#include <mutex>
+
 #include "platform/calcerror.h"
 #include "platform/datafile.h"
 #include "platform/numbertext.h"
@@ -15,6 +18,57 @@ double positive(double value, const char* property, const std::string& path, int
         throw CalcError(path + ": record " + std::to_string(record) + ": the " + property + " "
             + numberToText(value, '.') + " is not greater than zero");
     return value;
+}
+
+/** The columns of a table as parsed from a file's bytes. */
+struct ParsedTable {
+    std::string bytes;
+    FluidTable table;
+};
+
+/**
+ * The last table parsed from each file. A file read again byte for byte the same gives the same
+ * table, so its columns are copied instead of parsed again: parsing is most of a calculation's
+ * cost, and every Calculate reads both tables.
+ */
+class ParsedTables {
+public:
+    bool copy(const std::string& path, const std::string& bytes, FluidTable& table)
+    {
+        const std::lock_guard lock(m_mutex);
+        const auto it = m_parsed.find(path);
+        if (it == m_parsed.end() || it->second.bytes != bytes)
+            return false;
+        const FluidTable& parsed = it->second.table;
+        table.T = parsed.T;
+        table.P = parsed.P;
+        table.Rho = parsed.Rho;
+        table.Cp = parsed.Cp;
+        table.K = parsed.K;
+        table.Mu = parsed.Mu;
+        table.H = parsed.H;
+        return true;
+    }
+
+    void keep(const std::string& path, const std::string& bytes, const FluidTable& table)
+    {
+        const std::lock_guard lock(m_mutex);
+        ParsedTable& parsed = m_parsed[path];
+        parsed.bytes = bytes;
+        parsed.table = table;
+        parsed.table.tOrder.reset();
+        parsed.table.hOrder.reset();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::map<std::string, ParsedTable> m_parsed;
+};
+
+ParsedTables& parsedTables()
+{
+    static ParsedTables tables;
+    return tables;
 }
 
 } // namespace
@@ -38,6 +92,8 @@ void loadFluidTable(FluidTable& table, const std::string& path)
     table.clear();
     try {
         DataFileReader reader(path);
+        if (parsedTables().copy(path, reader.text(), table))
+            return;
         while (!reader.atEnd()) {
             if (table.lastRow() + 1 == kMaxFluidRows)
                 throw CalcError(path + ": more than " + std::to_string(kMaxFluidRows) + " records");
@@ -59,6 +115,7 @@ void loadFluidTable(FluidTable& table, const std::string& path)
         }
         if (table.T.empty())
             throw CalcError(path + ": the file holds no record");
+        parsedTables().keep(path, reader.text(), table);
     } catch (...) {
         table.clear();
         throw;

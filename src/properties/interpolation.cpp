@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "platform/calcerror.h"
 #include "platform/numbertext.h"
@@ -25,8 +26,17 @@ double Log10(double x)
 
 float SelectedPressure::value()
 {
+    // Every lookup converts its side's pressure text again; the same text gives the same single,
+    // so the last text converted on this thread and its value are kept.
+    thread_local std::string lastText;
+    thread_local float lastValue = 0;
     if (!m_converted) {
-        m_value = textToSingle(m_text);
+        if (m_text.empty() || m_text != lastText) {
+            m_value = textToSingle(m_text);
+            lastText = m_text;
+            lastValue = m_value;
+        }
+        m_value = lastValue;
         m_converted = true;
     }
     return m_value;
