@@ -6,22 +6,11 @@
 #include <cmath>
 
 #include "analysis/numberformat.h"
+#include "ui/plotticks.h"
 
 namespace vorlan {
 
 namespace {
-
-/** A round tick spacing, 1, 2 or 5 times a power of ten, giving about five ticks over the span. */
-double tickStep(double span)
-{
-    const double raw = span / 5;
-    const double power = std::pow(10, std::floor(std::log10(raw)));
-    for (const double factor : {1.0, 2.0, 5.0}) {
-        if (factor * power >= raw)
-            return factor * power;
-    }
-    return 10 * power;
-}
 
 struct Series {
     const char* label;
