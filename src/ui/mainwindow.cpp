@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
 
 #include "platform/calcerror.h"
 #include "platform/messages.h"
@@ -16,6 +18,7 @@
 #include "ui/keyfilter.h"
 #include "ui/optionsdialog.h"
 #include "ui/resultswindow.h"
+#include "ui/studywindow.h"
 #include "ui/windowpositions.h"
 #include "ui_form1.h"
 
@@ -44,6 +47,7 @@ MainWindow::MainWindow(std::string dataFolder, QString guideFolder, MessageHandl
 {
     m_ui->setupUi(this);
     m_analysis->addMenu(menuBar());
+    addStudiesMenu();
     applyFormFont(this);
     adjustSize();
     setFixedSize(size());
@@ -90,11 +94,13 @@ MainWindow::~MainWindow()
     delete m_results;
     delete m_options;
     delete m_help;
+    delete m_study;
 }
 
 ResultsWindow* MainWindow::resultsWindow() const { return m_results; }
 OptionsDialog* MainWindow::optionsDialog() const { return m_options; }
 HelpViewer* MainWindow::helpViewer() const { return m_help; }
+StudyWindow* MainWindow::studyWindow() const { return m_study; }
 
 void MainWindow::message(QMessageBox::Icon icon, const QString& title, const QString& text, const QString& detail) const
 {
@@ -271,6 +277,33 @@ void MainWindow::showHelp()
     m_help->activateWindow();
 }
 
+void MainWindow::addStudiesMenu()
+{
+    QMenu* menu = new QMenu("Studies", menuBar());
+    menu->setObjectName("mnuStudies");
+    QAction* study = menu->addAction("Study...");
+    study->setObjectName("mnuStudy");
+    connect(study, &QAction::triggered, this, &MainWindow::showStudy);
+    menuBar()->insertMenu(menuBar()->actions().back(), menu); // after Analysis, before Help
+}
+
+void MainWindow::showStudy()
+{
+    if (!m_study) {
+        // The window's messages are centred on it; it calculates on its own core, never on m_core.
+        m_study = new StudyWindow(
+            m_dataFolder, [this] { return snapshot(); }, MessageHandler([this](const Message& shown) {
+                Message onWindow = shown;
+                onWindow.over = m_study;
+                m_showMessage(onWindow);
+            }));
+        m_study->move(kSecondaryWindowPosition);
+    }
+    m_study->show();
+    m_study->raise();
+    m_study->activateWindow();
+}
+
 void MainWindow::showAbout() { message(QMessageBox::Information, msg::AboutTitle, msg::AboutText); }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -280,7 +313,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     // Closing the main window ends the program: the other windows close with it.
-    for (QWidget* window : std::initializer_list<QWidget*> {m_results, m_options, m_help}) {
+    for (QWidget* window : std::initializer_list<QWidget*> {m_results, m_options, m_help, m_study}) {
         if (window != nullptr)
             window->close();
     }

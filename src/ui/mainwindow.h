@@ -29,6 +29,7 @@ class AnalysisViews;
 class HelpViewer;
 class OptionsDialog;
 class ResultsWindow;
+class StudyWindow;
 
 /**
  * The main window, where the engineer describes a case: both pipes, both fluids with their
@@ -50,6 +51,7 @@ public:
     ResultsWindow* resultsWindow() const;
     OptionsDialog* optionsDialog() const;
     HelpViewer* helpViewer() const;
+    StudyWindow* studyWindow() const;
     /** The details and profile windows of the last solved case. */
     AnalysisViews* analysisViews() const { return m_analysis; }
 
@@ -75,6 +77,8 @@ public:
     void showOptions();
     void showHelp();
     void showAbout();
+    /** The Study window, on the case as it is when Run is pressed. */
+    void showStudy();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -104,6 +108,7 @@ private:
     QString dialogFolder() const;
     void message(QMessageBox::Icon icon, const QString& title, const QString& text, const QString& detail = {}) const;
 
+    void addStudiesMenu();
     void connectCaseMarks();
     void connectKeyboard();
     void calculateWithWaitCursor();
@@ -119,6 +124,7 @@ private:
     QPointer<ResultsWindow> m_results;
     mutable QPointer<OptionsDialog> m_options; // created, hidden, when a calculation reads it
     QPointer<HelpViewer> m_help;
+    QPointer<StudyWindow> m_study;
     CaseSession m_session;
     RecentCases m_recent;
     bool m_waitCursor = false; // set while Calculate runs under the wait cursor

@@ -1,0 +1,59 @@
+#include "ui/studyrunner.h"
+
+#include <QElapsedTimer>
+
+namespace vorlan {
+
+namespace {
+
+// Calculation time per slice [ms] before the event loop gets its turn: short enough for a
+// responsive window and Cancel button, long enough that redrawing the table costs little.
+constexpr qint64 kSliceMilliseconds = 30;
+
+} // namespace
+
+StudyRunner::StudyRunner(const std::string& dataFolder, QObject* parent)
+    : QObject(parent)
+    , m_dataFolder(dataFolder)
+    , m_exchanger(dataFolder)
+{
+    m_slices.setInterval(0); // the next slice as soon as the events that came meanwhile are handled
+    connect(&m_slices, &QTimer::timeout, this, &StudyRunner::calculateSlice);
+}
+
+void StudyRunner::start(const CaseSnapshot& snapshot, const SweepRange& range)
+{
+    m_snapshot = snapshot;
+    m_range = range;
+    m_texts = sweepTexts(range);
+    m_rows.clear();
+    m_rows.reserve(m_texts.size());
+    m_slices.start();
+}
+
+void StudyRunner::cancel()
+{
+    if (!isRunning())
+        return;
+    m_slices.stop();
+    emit stopped();
+}
+
+void StudyRunner::calculateSlice()
+{
+    QElapsedTimer slice;
+    slice.start();
+    const int first = static_cast<int>(m_rows.size());
+    while (m_rows.size() < m_texts.size() && slice.elapsed() < kSliceMilliseconds) {
+        StudyRow row {calculatePoint(m_exchanger, m_snapshot, m_range.box, m_texts[m_rows.size()])};
+        row.warnings = pointWarnings(m_snapshot, row.point, m_dataFolder);
+        m_rows.push_back(std::move(row));
+    }
+    emit rowsAdded(first);
+    if (m_rows.size() == m_texts.size()) {
+        m_slices.stop();
+        emit stopped();
+    }
+}
+
+} // namespace vorlan
