@@ -49,10 +49,12 @@ public:
         return widget;
     }
 
-    /** Clicks into a box, empties it with the keyboard and types text. */
-    void type(const char* name, const QString& text) const
+    /** Clicks into a box of the main window, empties it with the keyboard and types text. */
+    void type(const char* name, const QString& text) const { type(window->findChild<QWidget*>(name), text); }
+
+    /** Clicks into a box of any window, empties it with the keyboard and types text. */
+    static void type(QWidget* box, const QString& text)
     {
-        QWidget* box = window->findChild<QWidget*>(name);
         QTest::mouseClick(box, Qt::LeftButton);
         QTest::keyClick(box, Qt::Key_Home);
         QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
@@ -60,10 +62,12 @@ public:
         QTest::keyClicks(box, text);
     }
 
+    /** Picks an entry of a combo box's list of the main window with the arrow keys, as a user does. */
+    void pick(const char* combo, const QString& entry) const { pick(w<QComboBox>(combo), entry); }
+
     /** Picks an entry of a combo box's list with the arrow keys, as a user does. */
-    void pick(const char* combo, const QString& entry) const
+    static void pick(QComboBox* box, const QString& entry)
     {
-        auto* box = w<QComboBox>(combo);
         const int target = box->findText(entry);
         QVERIFY2(target >= 0, qPrintable(entry));
         box->setFocus();
