@@ -1,8 +1,13 @@
 #include "batchstudies.h"
 
+#include <algorithm>
+#include <exception>
+#include <functional>
 #include <iostream>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
+#include <thread>
 
 #include "batchanalysis.h"
 #include "batchreport.h"
@@ -36,23 +41,51 @@ int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents&
         printLine(std::cerr, "vorlan-batch: " + problem);
         return 2;
     }
+    // The points are independent whole calculations: each worker calculates every n-th point on
+    // an exchanger of its own, and the lines are printed in the points' order.
+    const std::vector<std::string> texts = sweepTexts(range);
+    std::vector<StudyRow> rows(texts.size());
+    std::vector<std::string> lines(texts.size());
+    std::vector<std::exception_ptr> failures(texts.size());
+    const auto work = [&](std::size_t first, std::size_t stride, Exchanger& own) {
+        for (std::size_t i = first; i < texts.size(); i += stride)
+            try {
+                StudyRow& row = rows[i];
+                row.point = calculatePoint(own, snapshot, range.box, texts[i]);
+                if (csv) {
+                    row.warnings = pointWarnings(snapshot, row.point, options.dataFolder);
+                    continue;
+                }
+                CaseContents point = contents;
+                point.texts[std::string(nameOf(range.box))] = row.point.text;
+                JsonKeys keys = analysisKeys(
+                    point, row.point.outcome, options.dataFolder, options.profileSegments, options.legLength);
+                keys.emplace_back("point", dumped({{"box", nameOf(range.box)}, {"text", row.point.text}}));
+                lines[i] = batchReport(path, row.point.outcome, keys);
+            } catch (...) {
+                failures[i] = std::current_exception(); // out of memory: raised again on the main thread
+            }
+    };
+    const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+    std::vector<std::unique_ptr<Exchanger>> exchangers;
+    std::vector<std::thread> threads;
+    for (std::size_t w = 1; w < workers; ++w) {
+        exchangers.push_back(std::make_unique<Exchanger>(options.dataFolder));
+        threads.emplace_back(work, w, workers, std::ref(*exchangers.back()));
+    }
+    work(0, workers, exchanger);
+    for (std::thread& thread : threads)
+        thread.join();
+
+    for (const std::exception_ptr& failure : failures)
+        if (failure)
+            std::rethrow_exception(failure);
     int status = 0;
-    std::vector<StudyRow> rows;
-    for (std::string& text : sweepTexts(range)) {
-        StudyRow row {calculatePoint(exchanger, snapshot, range.box, std::move(text))};
-        const CalcOutcome& outcome = row.point.outcome;
-        if (!outcome.record)
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!rows[i].point.outcome.record)
             status = 1;
-        if (csv) {
-            row.warnings = pointWarnings(snapshot, row.point, options.dataFolder);
-            rows.push_back(std::move(row));
-            continue;
-        }
-        CaseContents point = contents;
-        point.texts[std::string(nameOf(range.box))] = row.point.text;
-        JsonKeys keys = analysisKeys(point, outcome, options.dataFolder, options.profileSegments, options.legLength);
-        keys.emplace_back("point", dumped({{"box", nameOf(range.box)}, {"text", row.point.text}}));
-        printLine(std::cout, batchReport(path, outcome, keys));
+        if (!csv)
+            printLine(std::cout, lines[i]);
     }
     if (csv)
         std::cout << studyCsv(range.box, rows);
