@@ -2,8 +2,9 @@
 // fixed seed over every shipped fluid and pressure block, all six modes and both configurations.
 // Every case must end solved or with one of the program's messages and every solved case inside
 // its tables must satisfy the energy balance and the rate equation. Prints the outcomes, the pass
-// counts of the iterations (median, 99th percentile, maximum), the slowest solved case and every
-// case that did not converge with the iteration that gave up and its last residual.
+// counts of the iterations (median, 99th percentile, maximum), the slowest solved case, the slowest
+// case of all and every case that did not converge with the iteration that gave up and its last
+// residual. `loadtest COUNT CASE` calculates only that case of the sequence, for profiling.
 // Exit status 1 on any violation.
 #include <algorithm>
 #include <chrono>
@@ -31,6 +32,7 @@ long percentile(const std::vector<long>& sorted, double share)
 int main(int argc, char* argv[])
 {
     const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const int only = argc > 2 ? std::atoi(argv[2]) : -1;
     const std::string dataFolder = vorlan::QuestaDirectory() + "/data";
     vorlan::test::RandomCases cases(dataFolder, 20261207);
     vorlan::Exchanger exchanger(dataFolder);
@@ -39,14 +41,20 @@ int main(int argc, char* argv[])
     std::map<std::string, int> outcomes;
     std::vector<long> temperaturePasses, coefficientPasses;
     int violations = 0;
-    double seconds = 0, slowest = 0;
-    int slowestCase = -1;
+    double seconds = 0, slowest = 0, slowestOfAll = 0;
+    int slowestCase = -1, slowestOfAllCase = -1;
     for (int i = 0; i < count; ++i) {
         const vorlan::test::RandomCase c = cases.next();
+        if (only >= 0 && i != only)
+            continue;
         const auto start = std::chrono::steady_clock::now();
         const vorlan::CalcOutcome outcome = exchanger.Command1_Click(c.snapshot);
         const double caseSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         seconds += caseSeconds;
+        if (caseSeconds > slowestOfAll) {
+            slowestOfAll = caseSeconds;
+            slowestOfAllCase = i;
+        }
         if (!outcome.record) {
             ++outcomes[outcome.message];
             if (!vorlan::test::kCalculationMessages.contains(outcome.message)) {
@@ -90,7 +98,8 @@ int main(int argc, char* argv[])
                 "coefficient median %ld, 99th percentile %ld, maximum %ld\n",
         percentile(temperaturePasses, 0.5), percentile(temperaturePasses, 0.99), percentile(temperaturePasses, 1),
         percentile(coefficientPasses, 0.5), percentile(coefficientPasses, 0.99), percentile(coefficientPasses, 1));
-    std::printf("slowest solved case: %d, %.3f s\n", slowestCase, slowest);
+    std::printf("slowest solved case: %d, %.3f s; slowest case of all: %d, %.3f s\n", slowestCase, slowest,
+        slowestOfAllCase, slowestOfAll);
     std::printf("%d cases in %.2f s of calculation: %.0f cases per second; %d violations\n", count, seconds,
         count / seconds, violations);
     return violations == 0 ? 0 : 1;

@@ -12,14 +12,12 @@ inline constexpr int kMaxFluidRows = 451;
  * What the segment search may rely on in one column (temperature or enthalpy) of a table, found
  * on the first search after a load: the rows of each pressure form one block, the column rises
  * strictly within every block, and every value is far inside the double range. The lookups raise
- * a segment's upper end by 1e-6 on every call; while the raises added up stay below half the
- * smallest rise of the column, the order holds and a block can be searched by bisection.
+ * a segment's upper end by 1e-6 on every call; each raise is checked against the next row of its
+ * block, so that a raise that reaches it ends the bisection until the table is loaded again.
  */
 struct ColumnOrder {
     bool known = false; ///< false until the first search after a load
     bool ordered = false;
-    double smallestRise = 0; ///< between neighbouring rows of one block, at the first search
-    double raised = 0; ///< upper bound of the raises since then (1e-6 each)
     struct Block {
         float pressure;
         int first, last; ///< rows
@@ -30,11 +28,14 @@ struct ColumnOrder {
     void reset()
     {
         known = ordered = false;
-        smallestRise = raised = 0;
         blocks.clear();
     }
-    /** Counts lookups that raise an element of the column: 1e-6 each, and at most as much again of rounding. */
-    void raise(int lookups) { raised += lookups * 2e-6; }
+    /** After X[row] has been raised: the column still rises to the next row of its block, or is no longer ordered. */
+    void raised(const std::vector<double>& X, const std::vector<float>& P, std::size_t row)
+    {
+        if (ordered && row + 1 < X.size() && P[row + 1] == P[row] && !(X[row] < X[row + 1]))
+            ordered = false;
+    }
 };
 
 /**

@@ -1,8 +1,8 @@
 #include "properties/interpolation.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <limits>
 #include <string>
 
 #include "platform/calcerror.h"
@@ -27,16 +27,23 @@ double Log10(double x)
 float SelectedPressure::value()
 {
     // Every lookup converts its side's pressure text again; the same text gives the same single,
-    // so the last text converted on this thread and its value are kept.
-    thread_local std::string lastText;
-    thread_local float lastValue = 0;
+    // so the last two texts converted on this thread (one per side) and their values are kept.
+    struct Converted {
+        std::string text;
+        float value = 0;
+    };
+    thread_local std::array<Converted, 2> recent;
     if (!m_converted) {
-        if (m_text.empty() || m_text != lastText) {
+        if (!m_text.empty() && m_text == recent[0].text) {
+            m_value = recent[0].value;
+        } else if (!m_text.empty() && m_text == recent[1].text) {
+            m_value = recent[1].value;
+            std::swap(recent[0], recent[1]);
+        } else {
             m_value = textToSingle(m_text);
-            lastText = m_text;
-            lastValue = m_value;
+            recent[1] = std::move(recent[0]);
+            recent[0] = {std::string(m_text), m_value};
         }
-        m_value = lastValue;
         m_converted = true;
     }
     return m_value;
@@ -97,16 +104,13 @@ void learnOrder(const std::vector<double>& X, const std::vector<float>& P, Colum
     const std::size_t rows = X.size();
     if (rows < 2 || P.size() != rows)
         return;
-    double smallestRise = std::numeric_limits<double>::infinity();
     std::size_t first = 0;
     for (std::size_t i = 0; i < rows; ++i) {
         if (!(std::fabs(X[i]) < kFarInside) || !(P[i] == P[i]))
             return;
         if (i + 1 < rows && P[i + 1] == P[i]) {
-            const double rise = X[i + 1] - X[i];
-            if (!(rise > 0))
+            if (!(X[i] < X[i + 1]))
                 return;
-            smallestRise = std::min(smallestRise, rise);
             continue;
         }
         for (const ColumnOrder::Block& block : order.blocks)
@@ -115,7 +119,6 @@ void learnOrder(const std::vector<double>& X, const std::vector<float>& P, Colum
         order.blocks.push_back({P[i], static_cast<int>(first), static_cast<int>(i)});
         first = i + 1;
     }
-    order.smallestRise = smallestRise;
     order.ordered = true;
 }
 
@@ -126,7 +129,7 @@ int findSegment(
 {
     if (!order.known)
         learnOrder(X, P, order);
-    if (!order.ordered || !(order.raised < order.smallestRise / 2) || !(std::fabs(t) < kFarInside))
+    if (!order.ordered || !(std::fabs(t) < kFarInside))
         return findSegment(X, P, t, pressure);
     // Only the rows of the pressure's block can match. A row i matches only when X(i) <= t < X(i+1),
     // since rounding keeps the order of the differences; the column rising within the block, that

@@ -82,6 +82,22 @@ TEST_F(Lookups, EachInterpolationRaisesTheSegmentsUpperEnd)
     EXPECT_EQ(fluids.intSide.Tab.T[1], 50); // a reload undoes the drift
 }
 
+TEST_F(Lookups, ARaisePastTheNextRowEndsTheBisectionUntilTheNextLoad)
+{
+    folder.write("Close rows.dat", "0,1,1,1,1,1,0\r\n1,1,1,1,1,1,10\r\n1.00001,1,1,1,1,1,20\r\n2,1,1,1,1,1,30\r\n");
+    fluids.dbpropint("Close rows");
+    fluids.propint(0.5); // T(1) raised by 4e-6
+    fluids.propint(0.5);
+    EXPECT_TRUE(fluids.intSide.Tab.tOrder.ordered);
+    fluids.propint(0.5); // T(1) = 1.000012, above T(2)
+    EXPECT_FALSE(fluids.intSide.Tab.tOrder.ordered);
+    fluids.trovatint(5); // the enthalpy's order is its own
+    EXPECT_TRUE(fluids.intSide.Tab.hOrder.ordered);
+    fluids.dbpropint("Close rows");
+    fluids.propint(0.5);
+    EXPECT_TRUE(fluids.intSide.Tab.tOrder.ordered);
+}
+
 TEST_F(Lookups, ValueWithinSingleRoundingOfASegmentTopMatchesNoSegment)
 {
     fluids.dbpropint("Decades");
@@ -149,8 +165,7 @@ TEST_F(Lookups, ValuesBeyondTheSingleRangeAreErrors)
 
 // The bisection within a block against the linear search on tables built to break it: two blocks
 // of one pressure, falling and flat runs, one-row blocks, values at, just below and just above
-// every row, beyond the rows, and drift raises up to and past the point where a block's order
-// could no longer be relied on.
+// every row, beyond the rows, and drift raises up to and past the next row.
 TEST(SegmentSearch, BisectionFindsTheRowTheLinearSearchFinds)
 {
     std::mt19937 random(20261208);
@@ -184,7 +199,7 @@ TEST(SegmentSearch, BisectionFindsTheRowTheLinearSearchFinds)
             const std::size_t upper = static_cast<std::size_t>(findSegment(X, P, t, linear)) + 1;
             if (upper < X.size()) {
                 X[upper] += 0.000001;
-                order.raise(1);
+                order.raised(X, P, upper);
             }
         }
     }
@@ -199,7 +214,7 @@ TEST(SegmentSearch, DriftPastTheNextRowEndsTheBisection)
     for (int lookup = 0; lookup < 40; ++lookup) {
         SelectedPressure pressure("1");
         X[1] += 0.000001; // a lookup at 0.5
-        order.raise(1);
+        order.raised(X, P, 1);
         for (const double t : {X[1], X[2], (X[1] + X[2]) / 2, std::nextafter(X[1], 0.0), std::nextafter(X[2], 0.0)}) {
             SelectedPressure linear("1");
             EXPECT_EQ(findSegment(X, P, t, pressure, order), findSegment(X, P, t, linear)) << lookup << " " << t;
