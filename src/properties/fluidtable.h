@@ -17,7 +17,8 @@ inline constexpr int kMaxFluidRows = 451;
  */
 struct ColumnOrder {
     bool known = false; ///< false until the first search after a load
-    bool ordered = false;
+    bool farInside = false; ///< every value of the column below 1e30 in magnitude, and the blocks' pressures numbers
+    bool ordered = false; ///< also one block per pressure, rising strictly
     struct Block {
         float pressure;
         int first, last; ///< rows
@@ -27,7 +28,7 @@ struct ColumnOrder {
     /** Forgets what was found, after the rows have changed (keeping the storage of blocks). */
     void reset()
     {
-        known = ordered = false;
+        known = farInside = ordered = false;
         blocks.clear();
     }
     /** After X[row] has been raised: the column still rises to the next row of its block, or is no longer ordered. */

@@ -33,16 +33,16 @@ float SelectedPressure::value()
         float value = 0;
     };
     thread_local std::array<Converted, 2> recent;
+    thread_local std::size_t oldest = 0;
     if (!m_converted) {
         if (!m_text.empty() && m_text == recent[0].text) {
             m_value = recent[0].value;
         } else if (!m_text.empty() && m_text == recent[1].text) {
             m_value = recent[1].value;
-            std::swap(recent[0], recent[1]);
         } else {
             m_value = textToSingle(m_text);
-            recent[1] = std::move(recent[0]);
-            recent[0] = {std::string(m_text), m_value};
+            recent[oldest] = {std::string(m_text), m_value};
+            oldest = 1 - oldest;
         }
         m_converted = true;
     }
@@ -96,7 +96,8 @@ namespace {
 // from the single range's end, so no check of the search can fail.
 constexpr double kFarInside = 1e30;
 
-/** Finds the blocks of the column and whether it rises strictly within each; see ColumnOrder. */
+/** Finds whether the column's values are far inside the double range, its blocks and whether it rises strictly within
+ * each; see ColumnOrder. */
 void learnOrder(const std::vector<double>& X, const std::vector<float>& P, ColumnOrder& order)
 {
     order.reset();
@@ -104,10 +105,12 @@ void learnOrder(const std::vector<double>& X, const std::vector<float>& P, Colum
     const std::size_t rows = X.size();
     if (rows < 2 || P.size() != rows)
         return;
-    std::size_t first = 0;
-    for (std::size_t i = 0; i < rows; ++i) {
+    for (std::size_t i = 0; i < rows; ++i)
         if (!(std::fabs(X[i]) < kFarInside) || !(P[i] == P[i]))
             return;
+    order.farInside = true;
+    std::size_t first = 0;
+    for (std::size_t i = 0; i < rows; ++i) {
         if (i + 1 < rows && P[i + 1] == P[i]) {
             if (!(X[i] < X[i + 1]))
                 return;
@@ -122,6 +125,20 @@ void learnOrder(const std::vector<double>& X, const std::vector<float>& P, Colum
     order.ordered = true;
 }
 
+/**
+ * The linear search on a column far inside the double range: a row can only match when
+ * X(i) <= t < X(i+1), which is tested first, without the checks no difference can fail.
+ */
+int findSegmentFarInside(const std::vector<double>& X, const std::vector<float>& P, double t, float p)
+{
+    for (std::size_t i = 0; i + 1 < X.size(); ++i) {
+        if (P[i] == p && X[i] <= t && t < X[i + 1]
+            && static_cast<float>(t - X[i]) < static_cast<float>(X[i + 1] - X[i]))
+            return static_cast<int>(i);
+    }
+    return 0;
+}
+
 } // namespace
 
 int findSegment(
@@ -129,8 +146,10 @@ int findSegment(
 {
     if (!order.known)
         learnOrder(X, P, order);
-    if (!order.ordered || !(std::fabs(t) < kFarInside))
+    if (!order.farInside || !(std::fabs(t) < kFarInside))
         return findSegment(X, P, t, pressure);
+    if (!order.ordered)
+        return findSegmentFarInside(X, P, t, pressure.value());
     // Only the rows of the pressure's block can match. A row i matches only when X(i) <= t < X(i+1),
     // since rounding keeps the order of the differences; the column rising within the block, that
     // is the last row of the block at or below t, and it matches if its single-precision
