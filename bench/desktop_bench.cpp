@@ -1,7 +1,11 @@
 // The desktop program's Calculate against the core's on the same case: water in water, both flows
 // given, 200 m long (a high-NTU case of many passes). The window takes one snapshot of its boxes,
 // hands it to the core and applies the outcome, so its time should stay close to the core's.
+// Also the Study window's 1000-point length sweep of the worked example, from Run until the table
+// and plot show the last point.
 #include <QApplication>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +15,7 @@
 #include "platform/appdir.h"
 #include "support/watercase.h"
 #include "ui/mainwindow.h"
+#include "ui/studywindow.h"
 
 namespace {
 
@@ -59,7 +64,29 @@ void desktop(benchmark::State& state)
             state.SkipWithError("the window shows another result than the core");
 }
 
+void study(benchmark::State& state)
+{
+    vorlan::MainWindow window(kDataFolder, {}, [](const vorlan::Message&) {});
+    window.show();
+    if (!window.openCase(VORLAN_EXAMPLE_CASE))
+        state.SkipWithError("the example case could not be opened");
+    window.showStudy();
+    vorlan::StudyWindow* study = window.studyWindow();
+    study->findChild<QLineEdit*>("sweepFrom")->setText("1");
+    study->findChild<QLineEdit*>("sweepTo")->setText("100");
+    study->findChild<QSpinBox*>("sweepPoints")->setValue(1000);
+    for (auto _ : state) {
+        study->run();
+        while (study->isRunning())
+            QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+        QApplication::processEvents(); // the last paint
+    }
+    if (study->rows().size() != 1000)
+        state.SkipWithError("the study did not calculate 1000 points");
+}
+
 BENCHMARK(core)->Unit(benchmark::kMillisecond);
+BENCHMARK(study)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(desktop)->Unit(benchmark::kMillisecond);
 
 } // namespace
