@@ -14,6 +14,8 @@
 #include "ui/casereport.h"
 #include "ui/combotext.h"
 #include "ui/formfont.h"
+#include "ui/foulingdialog.h"
+#include "ui/hairpindialog.h"
 #include "ui/helpviewer.h"
 #include "ui/keyfilter.h"
 #include "ui/optionsdialog.h"
@@ -95,12 +97,16 @@ MainWindow::~MainWindow()
     delete m_options;
     delete m_help;
     delete m_study;
+    delete m_hairpins;
+    delete m_fouling;
 }
 
 ResultsWindow* MainWindow::resultsWindow() const { return m_results; }
 OptionsDialog* MainWindow::optionsDialog() const { return m_options; }
 HelpViewer* MainWindow::helpViewer() const { return m_help; }
 StudyWindow* MainWindow::studyWindow() const { return m_study; }
+HairpinDialog* MainWindow::hairpinDialog() const { return m_hairpins; }
+FoulingDialog* MainWindow::foulingDialog() const { return m_fouling; }
 
 void MainWindow::message(QMessageBox::Icon icon, const QString& title, const QString& text, const QString& detail) const
 {
@@ -284,6 +290,12 @@ void MainWindow::addStudiesMenu()
     QAction* study = menu->addAction("Study...");
     study->setObjectName("mnuStudy");
     connect(study, &QAction::triggered, this, &MainWindow::showStudy);
+    QAction* hairpins = menu->addAction("Hairpin layout...");
+    hairpins->setObjectName("mnuHairpins");
+    connect(hairpins, &QAction::triggered, this, &MainWindow::showHairpins);
+    QAction* fouling = menu->addAction("Find fouling...");
+    fouling->setObjectName("mnuFindFouling");
+    connect(fouling, &QAction::triggered, this, &MainWindow::showFindFouling);
     menuBar()->insertMenu(menuBar()->actions().back(), menu); // after Analysis, before Help
 }
 
@@ -292,16 +304,48 @@ void MainWindow::showStudy()
     if (!m_study) {
         // The window's messages are centred on it; it calculates on its own core, never on m_core.
         m_study = new StudyWindow(
-            m_dataFolder, [this] { return snapshot(); }, MessageHandler([this](const Message& shown) {
-                Message onWindow = shown;
-                onWindow.over = m_study;
-                m_showMessage(onWindow);
-            }));
+            m_dataFolder, [this] { return snapshot(); }, messagesOver([this] { return m_study.data(); }));
         m_study->move(kSecondaryWindowPosition);
     }
     m_study->show();
     m_study->raise();
     m_study->activateWindow();
+}
+
+MessageHandler MainWindow::messagesOver(std::function<QWidget*()> window) const
+{
+    return MessageHandler([this, window = std::move(window)](const Message& shown) {
+        Message onWindow = shown;
+        onWindow.over = window();
+        m_showMessage(onWindow);
+    });
+}
+
+void MainWindow::showHairpins()
+{
+    if (!m_hairpins) {
+        m_hairpins = new HairpinDialog(
+            [this] { return m_analysis->latest(); }, messagesOver([this] { return m_hairpins.data(); }));
+        m_hairpins->move(kSecondaryWindowPosition);
+    }
+    m_hairpins->layOut();
+    m_hairpins->show();
+    m_hairpins->raise();
+    m_hairpins->activateWindow();
+}
+
+void MainWindow::showFindFouling()
+{
+    if (!m_fouling) {
+        // Its search calculates on a core of its own, never on m_core.
+        m_fouling = new FoulingDialog(
+            m_dataFolder, [this] { return snapshot(); }, messagesOver([this] { return m_fouling.data(); }));
+        m_fouling->move(kSecondaryWindowPosition);
+    }
+    m_fouling->takeOutletsFromCase();
+    m_fouling->show();
+    m_fouling->raise();
+    m_fouling->activateWindow();
 }
 
 void MainWindow::showAbout() { message(QMessageBox::Information, msg::AboutTitle, msg::AboutText); }
@@ -313,7 +357,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     // Closing the main window ends the program: the other windows close with it.
-    for (QWidget* window : std::initializer_list<QWidget*> {m_results, m_options, m_help, m_study}) {
+    for (QWidget* window :
+        std::initializer_list<QWidget*> {m_results, m_options, m_help, m_study, m_hairpins, m_fouling}) {
         if (window != nullptr)
             window->close();
     }

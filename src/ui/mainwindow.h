@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,6 +31,8 @@ class HelpViewer;
 class OptionsDialog;
 class ResultsWindow;
 class StudyWindow;
+class HairpinDialog;
+class FoulingDialog;
 
 /**
  * The main window, where the engineer describes a case: both pipes, both fluids with their
@@ -52,6 +55,8 @@ public:
     OptionsDialog* optionsDialog() const;
     HelpViewer* helpViewer() const;
     StudyWindow* studyWindow() const;
+    HairpinDialog* hairpinDialog() const;
+    FoulingDialog* foulingDialog() const;
     /** The details and profile windows of the last solved case. */
     AnalysisViews* analysisViews() const { return m_analysis; }
 
@@ -79,6 +84,10 @@ public:
     void showAbout();
     /** The Study window, on the case as it is when Run is pressed. */
     void showStudy();
+    /** The last solved case laid out in hairpins of a leg length to type. */
+    void showHairpins();
+    /** The fouling of a running exchanger: the main window's case with the measured outlets. */
+    void showFindFouling();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -109,6 +118,8 @@ private:
     void message(QMessageBox::Icon icon, const QString& title, const QString& text, const QString& detail = {}) const;
 
     void addStudiesMenu();
+    /** The message handler of a secondary window: its messages centred on the window given. */
+    MessageHandler messagesOver(std::function<QWidget*()> window) const;
     void connectCaseMarks();
     void connectKeyboard();
     void calculateWithWaitCursor();
@@ -125,6 +136,8 @@ private:
     mutable QPointer<OptionsDialog> m_options; // created, hidden, when a calculation reads it
     QPointer<HelpViewer> m_help;
     QPointer<StudyWindow> m_study;
+    QPointer<HairpinDialog> m_hairpins;
+    QPointer<FoulingDialog> m_fouling;
     CaseSession m_session;
     RecentCases m_recent;
     bool m_waitCursor = false; // set while Calculate runs under the wait cursor

@@ -23,6 +23,7 @@
 
 #include "platform/messages.h"
 #include "platform/numbertext.h"
+#include "ui/decimaltext.h"
 #include "ui/keyfilter.h"
 #include "ui/studyplot.h"
 #include "ui/windowmessages.h"
@@ -163,9 +164,7 @@ StudyWindow::StudyWindow(const std::string& dataFolder, std::function<CaseSnapsh
 
 bool StudyWindow::readEnd(const QLineEdit* box, const QString& name, double& value) const
 {
-    QString text = box->text().trimmed();
-    text.replace('.', ',');
-    if (!text.isEmpty() && parseNumber(text.toStdString(), ',', value))
+    if (readDecimal(box->text(), value))
         return true;
     m_showMessage(QMessageBox::Warning, msg::Title, name + msg::StudyEndNotANumber + "\"" + box->text() + "\"");
     return false;

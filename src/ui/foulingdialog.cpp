@@ -1,0 +1,126 @@
+#include "ui/foulingdialog.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "analysis/numberformat.h"
+#include "platform/messages.h"
+#include "ui/decimaltext.h"
+#include "ui/keyfilter.h"
+#include "ui/windowmessages.h"
+
+namespace vorlan {
+
+namespace {
+
+QLineEdit* numberBox(const char* name, const QString& text, QWidget* parent)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->installEventFilter(new NumericKeyFilter(true, box));
+    return box;
+}
+
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+} // namespace
+
+FoulingDialog::FoulingDialog(const std::string& dataFolder, std::function<CaseSnapshot()> currentCase,
+    MessageHandler showMessage, QWidget* parent)
+    : QDialog(parent)
+    , m_exchanger(dataFolder)
+    , m_currentCase(std::move(currentCase))
+    , m_showMessage(std::move(showMessage))
+    , m_internalOutlet(numberBox("measuredInternalOutlet", "", this))
+    , m_externalOutlet(numberBox("measuredExternalOutlet", "", this))
+    , m_share(numberBox("internalShare", "0,5", this))
+    , m_tolerance(numberBox("dutyTolerance", "5", this))
+    , m_answer(new QLabel(this))
+{
+    setWindowTitle("Find fouling");
+    auto* form = new QFormLayout;
+    form->addRow("Measured internal outlet temp. [°C]:", m_internalOutlet);
+    form->addRow("Measured external outlet temp. [°C]:", m_externalOutlet);
+    form->addRow("Share of the fouling inside (0 to 1):", m_share);
+    form->addRow("Largest difference of the two duties [%]:", m_tolerance);
+
+    auto* intro = new QLabel("The case of the main window with its length and both mass flows, as "
+                             "measured on the running exchanger; the fouling factors of Options are not used.",
+        this);
+    intro->setWordWrap(true);
+    m_answer->setObjectName("foulingAnswer");
+    m_answer->setWordWrap(true);
+    m_answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_answer->setMinimumHeight(5 * fontMetrics().lineSpacing());
+    m_answer->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* findButton = buttons->addButton("Find", QDialogButtonBox::ActionRole);
+    findButton->setObjectName("findButton");
+    findButton->setDefault(true);
+    QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+    close->setObjectName("closeButton");
+    connect(findButton, &QPushButton::clicked, this, &FoulingDialog::find);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addLayout(form);
+    layout->addWidget(m_answer);
+    layout->addWidget(buttons);
+    setMinimumWidth(440);
+}
+
+void FoulingDialog::takeOutletsFromCase()
+{
+    const CaseSnapshot snapshot = m_currentCase();
+    m_internalOutlet->setText(fromStd(snapshot.text(Box::Text7)));
+    m_externalOutlet->setText(fromStd(snapshot.text(Box::Text10)));
+}
+
+bool FoulingDialog::read(const QLineEdit* box, const QString& name, double& value) const
+{
+    if (readDecimal(box->text(), value))
+        return true;
+    m_showMessage(QMessageBox::Warning, msg::Title, name + msg::StudyEndNotANumber + "\"" + box->text() + "\"");
+    return false;
+}
+
+void FoulingDialog::find()
+{
+    double internalOutlet = 0, externalOutlet = 0;
+    FoulingSearch search;
+    if (!read(m_internalOutlet, "The measured internal outlet", internalOutlet)
+        || !read(m_externalOutlet, "The measured external outlet", externalOutlet)
+        || !read(m_share, "The share inside", search.internalShare)
+        || !read(m_tolerance, "The largest difference", search.tolerance))
+        return;
+    CaseSnapshot snapshot = m_currentCase();
+    snapshot.setText(Box::Text7, m_internalOutlet->text().trimmed().replace('.', ',').toStdString());
+    snapshot.setText(Box::Text10, m_externalOutlet->text().trimmed().replace('.', ',').toStdString());
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_result = findFouling(m_exchanger, snapshot, search);
+    QApplication::restoreOverrideCursor();
+    showAnswer(*m_result);
+}
+
+void FoulingDialog::showAnswer(const FoulingResult& result)
+{
+    if (!result.found) {
+        m_answer->setText(fromStd(result.message));
+        return;
+    }
+    const FoulingFound& f = *result.found;
+    m_answer->setText(fromStd("Fouling found: " + figure(f.total) + " (m² K)/W, " + figure(f.internal) + " inside and "
+        + figure(f.external) + " outside.\nU: " + figure(f.matchedU) + " W/(m² K) with it, " + figure(f.cleanU)
+        + " W/(m² K) clean.\nMeasured duty: " + figure(f.measuredDuty) + " kW (internal side " + figure(f.internalDuty)
+        + ", external side " + figure(f.externalDuty) + ");\ncalculated: " + figure(f.calculatedDuty) + " kW, after "
+        + std::to_string(f.calculations) + " calculations."));
+}
+
+} // namespace vorlan
