@@ -9,10 +9,8 @@
 #include <QVBoxLayout>
 
 #include "analysis/numberformat.h"
-#include "platform/messages.h"
 #include "ui/decimaltext.h"
 #include "ui/keyfilter.h"
-#include "ui/windowmessages.h"
 
 namespace vorlan {
 
@@ -83,22 +81,14 @@ void FoulingDialog::takeOutletsFromCase()
     m_externalOutlet->setText(fromStd(snapshot.text(Box::Text10)));
 }
 
-bool FoulingDialog::read(const QLineEdit* box, const QString& name, double& value) const
-{
-    if (readDecimal(box->text(), value))
-        return true;
-    m_showMessage(QMessageBox::Warning, msg::Title, name + msg::StudyEndNotANumber + "\"" + box->text() + "\"");
-    return false;
-}
-
 void FoulingDialog::find()
 {
     double internalOutlet = 0, externalOutlet = 0;
     FoulingSearch search;
-    if (!read(m_internalOutlet, "The measured internal outlet", internalOutlet)
-        || !read(m_externalOutlet, "The measured external outlet", externalOutlet)
-        || !read(m_share, "The share inside", search.internalShare)
-        || !read(m_tolerance, "The largest difference", search.tolerance))
+    if (!readNumberBox(m_internalOutlet, "The measured internal outlet", m_showMessage, internalOutlet)
+        || !readNumberBox(m_externalOutlet, "The measured external outlet", m_showMessage, externalOutlet)
+        || !readNumberBox(m_share, "The share inside", m_showMessage, search.internalShare)
+        || !readNumberBox(m_tolerance, "The largest difference", m_showMessage, search.tolerance))
         return;
     CaseSnapshot snapshot = m_currentCase();
     snapshot.setText(Box::Text7, m_internalOutlet->text().trimmed().replace('.', ',').toStdString());

@@ -35,7 +35,6 @@ public:
     const std::optional<FoulingResult>& lastResult() const { return m_result; }
 
 private:
-    bool read(const QLineEdit* box, const QString& name, double& value) const;
     void showAnswer(const FoulingResult& result);
 
     Exchanger m_exchanger;

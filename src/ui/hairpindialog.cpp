@@ -12,10 +12,8 @@
 #include "analysis/analysistext.h"
 #include "analysis/hairpins.h"
 #include "platform/calcerror.h"
-#include "platform/messages.h"
 #include "ui/decimaltext.h"
 #include "ui/keyfilter.h"
-#include "ui/windowmessages.h"
 
 namespace vorlan {
 
@@ -69,11 +67,8 @@ void HairpinDialog::layOut()
 {
     m_table->setRowCount(0);
     double leg = 0;
-    if (!readDecimal(m_leg->text(), leg)) {
-        m_showMessage(QMessageBox::Warning, msg::Title,
-            "The leg length" + QString(msg::StudyEndNotANumber) + "\"" + m_leg->text() + "\"");
+    if (!readNumberBox(m_leg, "The leg length", m_showMessage, leg))
         return;
-    }
     const CaseAnalysis* analysis = m_latest();
     if (analysis == nullptr || !analysis->solved || !analysis->details) {
         m_note->setText(analysis == nullptr ? "Calculate a case first: the layout is that of the last solved case."

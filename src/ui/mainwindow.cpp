@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMenu>
-#include <QMenuBar>
 
 #include "platform/calcerror.h"
 #include "platform/messages.h"
@@ -281,71 +279,6 @@ void MainWindow::showHelp()
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
-}
-
-void MainWindow::addStudiesMenu()
-{
-    QMenu* menu = new QMenu("Studies", menuBar());
-    menu->setObjectName("mnuStudies");
-    QAction* study = menu->addAction("Study...");
-    study->setObjectName("mnuStudy");
-    connect(study, &QAction::triggered, this, &MainWindow::showStudy);
-    QAction* hairpins = menu->addAction("Hairpin layout...");
-    hairpins->setObjectName("mnuHairpins");
-    connect(hairpins, &QAction::triggered, this, &MainWindow::showHairpins);
-    QAction* fouling = menu->addAction("Find fouling...");
-    fouling->setObjectName("mnuFindFouling");
-    connect(fouling, &QAction::triggered, this, &MainWindow::showFindFouling);
-    menuBar()->insertMenu(menuBar()->actions().back(), menu); // after Analysis, before Help
-}
-
-void MainWindow::showStudy()
-{
-    if (!m_study) {
-        // The window's messages are centred on it; it calculates on its own core, never on m_core.
-        m_study = new StudyWindow(
-            m_dataFolder, [this] { return snapshot(); }, messagesOver([this] { return m_study.data(); }));
-        m_study->move(kSecondaryWindowPosition);
-    }
-    m_study->show();
-    m_study->raise();
-    m_study->activateWindow();
-}
-
-MessageHandler MainWindow::messagesOver(std::function<QWidget*()> window) const
-{
-    return MessageHandler([this, window = std::move(window)](const Message& shown) {
-        Message onWindow = shown;
-        onWindow.over = window();
-        m_showMessage(onWindow);
-    });
-}
-
-void MainWindow::showHairpins()
-{
-    if (!m_hairpins) {
-        m_hairpins = new HairpinDialog(
-            [this] { return m_analysis->latest(); }, messagesOver([this] { return m_hairpins.data(); }));
-        m_hairpins->move(kSecondaryWindowPosition);
-    }
-    m_hairpins->layOut();
-    m_hairpins->show();
-    m_hairpins->raise();
-    m_hairpins->activateWindow();
-}
-
-void MainWindow::showFindFouling()
-{
-    if (!m_fouling) {
-        // Its search calculates on a core of its own, never on m_core.
-        m_fouling = new FoulingDialog(
-            m_dataFolder, [this] { return snapshot(); }, messagesOver([this] { return m_fouling.data(); }));
-        m_fouling->move(kSecondaryWindowPosition);
-    }
-    m_fouling->takeOutletsFromCase();
-    m_fouling->show();
-    m_fouling->raise();
-    m_fouling->activateWindow();
 }
 
 void MainWindow::showAbout() { message(QMessageBox::Information, msg::AboutTitle, msg::AboutText); }

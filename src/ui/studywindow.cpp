@@ -162,21 +162,14 @@ StudyWindow::StudyWindow(const std::string& dataFolder, std::function<CaseSnapsh
     showRunning(false);
 }
 
-bool StudyWindow::readEnd(const QLineEdit* box, const QString& name, double& value) const
-{
-    if (readDecimal(box->text(), value))
-        return true;
-    m_showMessage(QMessageBox::Warning, msg::Title, name + msg::StudyEndNotANumber + "\"" + box->text() + "\"");
-    return false;
-}
-
 void StudyWindow::run()
 {
     if (isRunning())
         return;
     SweepRange range;
     range.box = sweepableBoxes().at(static_cast<std::size_t>(m_box->currentIndex()));
-    if (!readEnd(m_from, "From", range.from) || !readEnd(m_to, "To", range.to))
+    if (!readNumberBox(m_from, "From", m_showMessage, range.from)
+        || !readNumberBox(m_to, "To", m_showMessage, range.to))
         return;
     m_points->interpretText(); // a number still being typed counts
     range.points = m_points->value();

@@ -55,7 +55,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    bool readEnd(const QLineEdit* box, const QString& name, double& value) const;
     void showRows(int first);
     void replot();
     void showRunning(bool running);

@@ -11,7 +11,7 @@ inline constexpr char CaseFilter[] = "Vorlan cases (*.vorlan)";
 inline constexpr char StaleValue[]
     = "Calculated for an earlier state of the case: press Calculate for a value of this one.";
 inline constexpr char CsvFilter[] = "CSV files (*.csv)";
-inline constexpr char StudyEndNotANumber[] = " is not a number: ";
+inline constexpr char IsNotANumber[] = " is not a number: ";
 inline constexpr char StudyNotExported[] = "Cannot write the study's CSV file (an existing file is kept): ";
 
 } // namespace vorlan::msg
