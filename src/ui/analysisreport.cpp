@@ -19,7 +19,7 @@ void appendAnalysisReport(QTextDocument& document, const CaseAnalysis* analysis)
     if (analysis == nullptr)
         return;
     // The picture at twice its size in the page, for a sharp print.
-    QImage picture(1200, 560, QImage::Format_RGB32);
+    QImage picture(1200, 520, QImage::Format_RGB32);
     picture.fill(Qt::white);
     {
         QPainter painter(&picture);
@@ -31,13 +31,21 @@ void appendAnalysisReport(QTextDocument& document, const CaseAnalysis* analysis)
     }
     document.addResource(QTextDocument::ImageResource, QUrl("vorlan://profile.png"), picture);
 
-    // The film coefficients across the page, the four small tables two by two beneath them.
+    // Two sections side by side in each row, so that the page holds them all and the picture: the
+    // effectiveness beside the film coefficients, the resistances beside the cross-check, and the
+    // hairpins beside the profile's ends and the warnings. The hairpins keep 60 % of the width, as
+    // the warnings' lines would otherwise take it and wrap the hairpins' captions.
     const std::vector<DetailSection> sections = detailSections(*analysis);
-    QString html = "<h3>Details of the solution</h3>" + sectionHtml(sections.at(0))
-        + "<table cellspacing='0' cellpadding='0'><tr><td>" + sectionHtml(sections.at(1))
-        + "</td><td width='16'></td><td>" + sectionHtml(sections.at(2)) + "</td></tr><tr><td>"
-        + sectionHtml(sections.at(3)) + "</td><td></td><td>" + sectionHtml(sections.at(4)) + "</td></tr></table>"
-        + warningsHtml(*analysis) + "<p><img src='vorlan://profile.png' width='600' height='280'></p>";
+    const auto row = [](const QString& left, const QString& right, int leftPercent = 0) {
+        const QString leftWidth = leftPercent > 0 ? QString(" width='%1%'").arg(leftPercent) : QString();
+        return "<table cellspacing='0' cellpadding='0' width='100%'><tr><td" + leftWidth + ">" + left
+            + "</td><td width='16'></td><td>" + right + "</td></tr></table>";
+    };
+    const QString html = "<h3>Details of the solution</h3>"
+        + row(sectionHtml(sections.at(0)), sectionHtml(sections.at(2)))
+        + row(sectionHtml(sections.at(1)), sectionHtml(sections.at(3)))
+        + row(sectionHtml(sections.at(5)), sectionHtml(sections.at(4)) + warningsHtml(*analysis), 60)
+        + "<p><img src='vorlan://profile.png' width='600' height='260'></p>";
 
     QTextCursor cursor(&document);
     cursor.movePosition(QTextCursor::End);
