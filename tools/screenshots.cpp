@@ -1,10 +1,16 @@
-// vorlan-screenshots CASE FOLDER: opens a case in the main window, calculates it and saves pictures
-// of the main window, the results window, the Options dialog and the details and temperature
-// profile windows into FOLDER, for the guide and the README.
+// vorlan-screenshots CASE FOLDER [--report FILE.pdf]: opens a case in the main window, calculates it
+// and saves pictures of the main window, the results window, the Options dialog, the details and
+// temperature profile windows and the Study window (a length sweep of the case) into FOLDER, for the
+// guide and the README; with --report, also prints the case's report into FILE.pdf.
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPdfWriter>
+#include <QSpinBox>
 #include <QTextBrowser>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/appdir.h"
 #include "ui/analysisviews.h"
@@ -12,12 +18,57 @@
 #include "ui/optionsdialog.h"
 #include "ui/profileplot.h"
 #include "ui/resultswindow.h"
+#include "ui/studywindow.h"
+
+namespace {
+
+// How often the study is looked at until it has finished [ms].
+constexpr int kStudyPollMilliseconds = 100;
+
+/** The control of the Study window named name; the window's own names, as its tests use them. */
+template <typename T> T* studyControl(vorlan::StudyWindow* study, const char* name)
+{
+    T* control = study->findChild<T*>(name);
+    if (control == nullptr)
+        std::fprintf(stderr, "vorlan-screenshots: no control %s in the Study window\n", name);
+    return control;
+}
+
+/** Picks the item of a combo box that reads text; false when it has none. */
+bool pick(QComboBox* box, const QString& text)
+{
+    const int index = box == nullptr ? -1 : box->findText(text);
+    if (index >= 0)
+        box->setCurrentIndex(index);
+    return index >= 0;
+}
+
+/** Starts a 50-point sweep of the length from 2 m to 40 m, plotting the duty and the external ΔP. */
+bool startLengthSweep(vorlan::StudyWindow* study)
+{
+    auto* from = studyControl<QLineEdit>(study, "sweepFrom");
+    auto* to = studyControl<QLineEdit>(study, "sweepTo");
+    auto* points = studyControl<QSpinBox>(study, "sweepPoints");
+    if (!pick(studyControl<QComboBox>(study, "sweepBox"), "Length [m]")
+        || !pick(studyControl<QComboBox>(study, "plotFirst"), "Duty [kW]")
+        || !pick(studyControl<QComboBox>(study, "plotSecond"), "External ΔP [kPa]") || from == nullptr || to == nullptr
+        || points == nullptr)
+        return false;
+    from->setText("2");
+    to->setText("40");
+    points->setValue(50);
+    study->run();
+    return study->isRunning();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fputs("usage: vorlan-screenshots CASE FOLDER\n", stderr);
+    const bool report = argc == 5 && std::strcmp(argv[3], "--report") == 0;
+    if (argc != 3 && !report) {
+        std::fputs("usage: vorlan-screenshots CASE FOLDER [--report FILE.pdf]\n", stderr);
         return 2;
     }
     const std::string programFolder = vorlan::QuestaDirectory();
@@ -31,17 +82,31 @@ int main(int argc, char* argv[])
     if (!window.openCase(argv[1]))
         return 1;
     window.calculate();
+    if (report) {
+        QPdfWriter writer(QString::fromLocal8Bit(argv[4]));
+        window.printReport(&writer);
+    }
     window.showOptions();
     window.analysisViews()->showDetails();
     window.analysisViews()->showProfile();
+    window.showStudy();
+    vorlan::StudyWindow* study = window.studyWindow();
+    if (!startLengthSweep(study))
+        return 1;
     const QString folder = argv[2];
-    QTimer::singleShot(300, [&] {
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (study->isRunning())
+            return;
+        poll.stop();
         const bool saved = window.grab().save(folder + "/main-window.png")
             && window.resultsWindow()->grab().save(folder + "/results-window.png")
             && window.optionsDialog()->grab().save(folder + "/options-dialog.png")
             && window.analysisViews()->detailsWindow()->grab().save(folder + "/details-window.png")
-            && window.analysisViews()->profileWindow()->grab().save(folder + "/profile-window.png");
+            && window.analysisViews()->profileWindow()->grab().save(folder + "/profile-window.png")
+            && study->grab().save(folder + "/study-window.png");
         QApplication::exit(saved && failures == 0 ? 0 : 1);
     });
+    poll.start(kStudyPollMilliseconds);
     return QApplication::exec();
 }
