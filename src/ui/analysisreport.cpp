@@ -14,12 +14,12 @@
 
 namespace vorlan {
 
-void appendAnalysisReport(QTextDocument& document, const CaseAnalysis* analysis)
+void appendAnalysisReport(QTextDocument& document, const CaseAnalysis* analysis, int pictureHeight)
 {
     if (analysis == nullptr)
         return;
     // The picture at twice its size in the page, for a sharp print.
-    QImage picture(1200, 520, QImage::Format_RGB32);
+    QImage picture(1200, 2 * pictureHeight, QImage::Format_RGB32);
     picture.fill(Qt::white);
     {
         QPainter painter(&picture);
@@ -45,7 +45,7 @@ void appendAnalysisReport(QTextDocument& document, const CaseAnalysis* analysis)
         + row(sectionHtml(sections.at(0)), sectionHtml(sections.at(2)))
         + row(sectionHtml(sections.at(1)), sectionHtml(sections.at(3)))
         + row(sectionHtml(sections.at(5)), sectionHtml(sections.at(4)) + warningsHtml(*analysis), 60)
-        + "<p><img src='vorlan://profile.png' width='600' height='260'></p>";
+        + QString("<p><img src='vorlan://profile.png' width='600' height='%1'></p>").arg(pictureHeight);
 
     QTextCursor cursor(&document);
     cursor.movePosition(QTextCursor::End);

@@ -1,8 +1,12 @@
 #include "ui/casereport.h"
 
 #include <QPagedPaintDevice>
+#include <QPdfDocument>
+#include <QPdfWriter>
 #include <QString>
+#include <QTemporaryFile>
 #include <QTextDocument>
+#include <iterator>
 
 #include "ui/analysisreport.h"
 #include "ui/resultdisplay.h"
@@ -72,16 +76,43 @@ QString caseReportHtml(const CaseContents& contents, const std::optional<ResultR
     return html;
 }
 
+/** The pages the document takes when printed on the device: printed on a scratch PDF of its layout. */
+int pagesOnDevice(const QTextDocument& document, const QPagedPaintDevice& device)
+{
+    QTemporaryFile scratch;
+    if (!scratch.open())
+        return 1; // no scratch file: print as it is
+    scratch.close();
+    {
+        QPdfWriter writer(scratch.fileName());
+        writer.setPageLayout(device.pageLayout());
+        writer.setResolution(device.logicalDpiY());
+        document.print(&writer);
+    }
+    QPdfDocument pdf;
+    return pdf.load(scratch.fileName()) == QPdfDocument::Error::None ? pdf.pageCount() : 1;
+}
+
 } // namespace
 
 void printCaseReport(QPagedPaintDevice* device, const CaseContents& contents,
     const std::optional<ResultRecord>& results, const CaseAnalysis* analysis)
 {
-    QTextDocument document;
-    document.setDefaultFont(QFont("Liberation Sans", 9));
-    document.setHtml(caseReportHtml(contents, results));
-    appendAnalysisReport(document, results ? analysis : nullptr);
-    document.print(device);
+    const auto report = [&](QTextDocument& document, int pictureHeight) {
+        document.setDefaultFont(QFont("Liberation Sans", 9));
+        document.setHtml(caseReportHtml(contents, results));
+        appendAnalysisReport(document, results ? analysis : nullptr, pictureHeight);
+    };
+    // The case with its results on one page and their analysis on the second: a long list of
+    // warnings makes the profile picture smaller until both pages hold everything.
+    for (const int height : kProfilePictureHeights) {
+        QTextDocument document;
+        report(document, height);
+        if (height == std::end(kProfilePictureHeights)[-1] || pagesOnDevice(document, *device) <= 2) {
+            document.print(device);
+            return;
+        }
+    }
 }
 
 } // namespace vorlan

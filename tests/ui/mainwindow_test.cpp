@@ -19,6 +19,7 @@
 #include "properties/fluidlist.h"
 #include "support/filesizelimit.h"
 #include "support/tempfolder.h"
+#include "ui/analysisviews.h"
 #include "ui/helpviewer.h"
 #include "ui/mainwindow.h"
 #include "ui/optionsdialog.h"
@@ -470,7 +471,26 @@ private slots:
 
     void reportHoldsTheCaseAndTheResults()
     {
+        // A slow annulus flow over 40 m: seven warnings, which the second page holds with the
+        // picture made smaller.
         describeCase();
+        type("Text9", "15");
+        type("Text11", "0,02");
+        type("Text12", "40");
+        m_window->calculate();
+        QCOMPARE(m_window->analysisViews()->latest()->warnings.size(), std::size_t(7));
+        const QString crowded = QString::fromStdString(m_folder->path() + "/crowded.pdf");
+        {
+            QPdfWriter writer(crowded);
+            m_window->printReport(&writer);
+        }
+        QPdfDocument crowdedReport;
+        QCOMPARE(crowdedReport.load(crowded), QPdfDocument::Error::None);
+        QCOMPARE(crowdedReport.pageCount(), 2);
+        QVERIFY(crowdedReport.getAllText(1).text().contains("Temperature profile"));
+
+        describeCase();
+        type("Text9", "20");
         m_window->calculate();
         const QString path = QString::fromStdString(m_folder->path() + "/report.pdf");
         {
