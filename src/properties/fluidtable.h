@@ -24,12 +24,14 @@ struct ColumnOrder {
         int first, last; ///< rows
     };
     std::vector<Block> blocks;
+    int lastFound = -1; ///< the row the last bisection found
 
     /** Forgets what was found, after the rows have changed (keeping the storage of blocks). */
     void reset()
     {
         known = farInside = ordered = false;
         blocks.clear();
+        lastFound = -1;
     }
     /** After X[row] has been raised: the column still rises to the next row of its block, or is no longer ordered. */
     void raised(const std::vector<double>& X, const std::vector<float>& P, std::size_t row)

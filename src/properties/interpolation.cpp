@@ -162,11 +162,19 @@ int findSegment(
     const int lastSegment = std::min(block->last, static_cast<int>(X.size()) - 2);
     if (lastSegment < block->first)
         return 0;
-    const auto begin = X.begin() + block->first;
-    const auto above = std::upper_bound(begin, X.begin() + lastSegment + 1, t);
-    if (above == begin)
-        return 0;
-    const std::size_t i = static_cast<std::size_t>(above - X.begin()) - 1;
+    // Successive lookups mostly fall into the segment of the last one: when t lies in it, it is
+    // the row the bisection would find.
+    std::size_t i = static_cast<std::size_t>(order.lastFound);
+    const bool sameSegment
+        = order.lastFound >= block->first && order.lastFound <= lastSegment && X[i] <= t && t < X[i + 1];
+    if (!sameSegment) {
+        const auto begin = X.begin() + block->first;
+        const auto above = std::upper_bound(begin, X.begin() + lastSegment + 1, t);
+        if (above == begin)
+            return 0;
+        i = static_cast<std::size_t>(above - X.begin()) - 1;
+        order.lastFound = static_cast<int>(i);
+    }
     const double offset = t - X[i];
     const double step = X[i + 1] - X[i];
     return static_cast<float>(offset) < static_cast<float>(step) ? static_cast<int>(i) : 0;
