@@ -56,7 +56,7 @@ int main(int argc, char* argv[])
     std::vector<std::string> cases;
     vorlan::LineOptions options;
     std::string sweep;
-    bool logarithmic = false, csv = false, fouling = false;
+    bool logarithmic = false, csv = false, fouling = false, searchOptions = false;
     vorlan::FoulingSearch search;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -83,9 +83,11 @@ int main(int argc, char* argv[])
         } else if (argument == "--split") {
             if (++i == argc || !parseNumberIn(argv[i], 0, 1, search.internalShare))
                 return usage();
+            searchOptions = true;
         } else if (argument == "--tolerance") {
             if (++i == argc || !parseNumberIn(argv[i], 1e-6, 100, search.tolerance))
                 return usage();
+            searchOptions = true;
         } else if (argument == "--help" || argument == "-h") {
             usage();
             return 0;
@@ -97,7 +99,7 @@ int main(int argc, char* argv[])
     }
     const bool study = !sweep.empty() || fouling;
     if (cases.empty() || (study && cases.size() != 1) || (!sweep.empty() && fouling)
-        || ((logarithmic || csv) && sweep.empty()))
+        || ((logarithmic || csv) && sweep.empty()) || (searchOptions && !fouling))
         return usage();
     options.dataFolder = dataFolder;
 

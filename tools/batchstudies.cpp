@@ -1,12 +1,14 @@
 #include "batchstudies.h"
 
 #include <algorithm>
+#include <atomic>
 #include <exception>
 #include <functional>
 #include <iostream>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
+#include <system_error>
 #include <thread>
 
 #include "batchanalysis.h"
@@ -26,13 +28,13 @@ std::string dumped(const nlohmann::ordered_json& value)
 
 } // namespace
 
-int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents& contents, const std::string& spec,
+int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents& contents, const std::string& text,
     bool logarithmic, bool csv, const LineOptions& options)
 {
     const CaseSnapshot snapshot = snapshotOf(contents);
     SweepRange range;
     try {
-        range = parseSweep(spec, logarithmic);
+        range = parseSweep(text, logarithmic);
     } catch (const std::invalid_argument& error) {
         printLine(std::cerr, std::string("vorlan-batch: ") + error.what());
         return 2;
@@ -41,14 +43,16 @@ int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents&
         printLine(std::cerr, "vorlan-batch: " + problem);
         return 2;
     }
-    // The points are independent whole calculations: each worker calculates every n-th point on
-    // an exchanger of its own, and the lines are printed in the points' order.
+    // The points are independent whole calculations: each worker takes the next point not yet
+    // taken and calculates it on an exchanger of its own; the lines are printed in the points'
+    // order. A worker that cannot be started leaves its share to the others.
     const std::vector<std::string> texts = sweepTexts(range);
     std::vector<StudyRow> rows(texts.size());
     std::vector<std::string> lines(texts.size());
     std::vector<std::exception_ptr> failures(texts.size());
-    const auto work = [&](std::size_t first, std::size_t stride, Exchanger& own) {
-        for (std::size_t i = first; i < texts.size(); i += stride)
+    std::atomic<std::size_t> next {0};
+    const auto work = [&](Exchanger& own) {
+        for (std::size_t i = next++; i < texts.size(); i = next++)
             try {
                 StudyRow& row = rows[i];
                 row.point = calculatePoint(own, snapshot, range.box, texts[i]);
@@ -68,14 +72,17 @@ int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents&
     };
     const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
     std::vector<std::unique_ptr<Exchanger>> exchangers;
-    std::vector<std::thread> threads;
-    for (std::size_t w = 1; w < workers; ++w) {
-        exchangers.push_back(std::make_unique<Exchanger>(options.dataFolder));
-        threads.emplace_back(work, w, workers, std::ref(*exchangers.back()));
+    std::vector<std::jthread> threads; // joined when they go out of scope, also on an error
+    try {
+        for (std::size_t w = 1; w < std::min(workers, texts.size()); ++w) {
+            exchangers.push_back(std::make_unique<Exchanger>(options.dataFolder));
+            threads.emplace_back(work, std::ref(*exchangers.back()));
+        }
+    } catch (const std::system_error&) {
+        // no more threads to be had: the ones started and this one share the points
     }
-    work(0, workers, exchanger);
-    for (std::thread& thread : threads)
-        thread.join();
+    work(exchanger);
+    threads.clear();
 
     for (const std::exception_ptr& failure : failures)
         if (failure)

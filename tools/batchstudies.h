@@ -21,7 +21,7 @@ struct LineOptions {
  * the case with that text typed, followed by "point": {"box", "text"}) or, with csv, the table.
  * Returns the exit status: 0 all points solved, 1 a point failed, 2 a range that cannot be swept.
  */
-int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents& contents, const std::string& spec,
+int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents& contents, const std::string& text,
     bool logarithmic, bool csv, const LineOptions& options);
 
 /** Finds the fouling of a running exchanger and prints it as one JSON line; 0 found, 1 not. */

@@ -10,7 +10,8 @@ inline constexpr double kDefaultLegLength = 6.0;
 
 /**
  * Loss coefficient of a 180° return bend, flanged, r/D = 1, by Darby's 3-K method:
- * K = K1/Re + Ki (1 + Kd / D^0.3), D the nominal diameter in inches, with K1 = 1000, Ki = 0.12,
+ * K = K1/Re + Ki (1 + Kd / D^0.3), D in inches (Darby's is the nominal size; given here the
+ * inside diameter of the pipe or the hydraulic diameter of the annulus), with K1 = 1000, Ki = 0.12,
  * Kd = 4.0 (R. Darby, "Correlate pressure drops through fittings", Chemical Engineering 108
  * (2001) 127-130, and Chemical Engineering Fluid Mechanics, 2nd ed., 2001; the same constants
  * in the `fluids` library's Darby table). Valid for all Re, D about 0.5 to 24 in.

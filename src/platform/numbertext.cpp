@@ -239,4 +239,11 @@ float roundHalfEven(float value, int decimals) { return roundDecimals(value, dec
 
 double roundHalfEven(double value, int decimals) { return roundDecimals(value, decimals); }
 
+bool parseTypedNumber(std::string_view text, double& value)
+{
+    std::string withComma(text);
+    std::replace(withComma.begin(), withComma.end(), '.', ',');
+    return !withComma.empty() && parseNumber(withComma, ',', value);
+}
+
 } // namespace vorlan

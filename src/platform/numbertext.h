@@ -37,6 +37,9 @@ template <typename T> bool parseNumber(std::string_view text, char decimalSepara
 extern template bool parseNumber(std::string_view, char, float&);
 extern template bool parseNumber(std::string_view, char, double&);
 
+/** Parses a number typed with a decimal comma or a decimal point ("0,5" or "0.5"); false for anything else. */
+bool parseTypedNumber(std::string_view text, double& value);
+
 /** Rounds to n decimals, half to even, keeping the argument's precision. */
 float roundHalfEven(float value, int decimals);
 double roundHalfEven(double value, int decimals);

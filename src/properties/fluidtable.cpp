@@ -39,14 +39,7 @@ public:
         const auto it = m_parsed.find(path);
         if (it == m_parsed.end() || it->second.bytes != bytes)
             return false;
-        const FluidTable& parsed = it->second.table;
-        table.T = parsed.T;
-        table.P = parsed.P;
-        table.Rho = parsed.Rho;
-        table.Cp = parsed.Cp;
-        table.K = parsed.K;
-        table.Mu = parsed.Mu;
-        table.H = parsed.H;
+        table = it->second.table; // kept with its columns' order forgotten
         return true;
     }
 

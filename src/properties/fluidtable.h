@@ -10,10 +10,11 @@ inline constexpr int kMaxFluidRows = 451;
 
 /**
  * What the segment search may rely on in one column (temperature or enthalpy) of a table, found
- * on the first search after a load: the rows of each pressure form one block, the column rises
- * strictly within every block, and every value is far inside the double range. The lookups raise
- * a segment's upper end by 1e-6 on every call; each raise is checked against the next row of its
- * block, so that a raise that reaches it ends the bisection until the table is loaded again.
+ * on the first search after the rows last changed (a load, or the cut to one pressure's block):
+ * the rows of each pressure form one block, the column rises strictly within every block, and
+ * every value is far inside the double range. The lookups raise a segment's upper end by 1e-6 on
+ * every call; each raise is checked against the next row of its block, so that a raise that
+ * reaches it ends the bisection until the rows change again.
  */
 struct ColumnOrder {
     bool known = false; ///< false until the first search after a load

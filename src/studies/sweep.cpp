@@ -91,7 +91,7 @@ std::string sweepProblem(const SweepRange& range, const CaseSnapshot& snapshot)
         return "The range's ends must be numbers.";
     if (range.from == range.to)
         return "The range starts and ends at the same value.";
-    if (range.logarithmic && !(range.from * range.to > 0))
+    if (range.logarithmic && !((range.from > 0 && range.to > 0) || (range.from < 0 && range.to < 0)))
         return "A logarithmic range cannot start, end or pass through zero.";
     return {};
 }
@@ -100,28 +100,26 @@ namespace {
 
 double readNumber(std::string_view text)
 {
-    std::string withComma(text);
-    std::replace(withComma.begin(), withComma.end(), '.', ',');
     double value = 0;
-    if (withComma.empty() || !parseNumber(withComma, ',', value))
+    if (!parseTypedNumber(text, value))
         throw std::invalid_argument("\"" + std::string(text) + "\" is not a number.");
     return value;
 }
 
 } // namespace
 
-SweepRange parseSweep(std::string_view spec, bool logarithmic)
+SweepRange parseSweep(std::string_view text, bool logarithmic)
 {
-    const std::size_t equals = spec.find('=');
+    const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos)
         throw std::invalid_argument("A sweep is written BOX=FROM:TO:N.");
     SweepRange range;
     try {
-        range.box = boxNamed(spec.substr(0, equals));
+        range.box = boxNamed(text.substr(0, equals));
     } catch (const std::invalid_argument&) {
-        throw std::invalid_argument("\"" + std::string(spec.substr(0, equals)) + "\" is not the name of a box.");
+        throw std::invalid_argument("\"" + std::string(text.substr(0, equals)) + "\" is not the name of a box.");
     }
-    const std::string_view rest = spec.substr(equals + 1);
+    const std::string_view rest = text.substr(equals + 1);
     const std::size_t first = rest.find(':');
     const std::size_t second = first == std::string_view::npos ? first : rest.find(':', first + 1);
     if (second == std::string_view::npos)
@@ -129,9 +127,10 @@ SweepRange parseSweep(std::string_view spec, bool logarithmic)
     range.from = readNumber(rest.substr(0, first));
     range.to = readNumber(rest.substr(first + 1, second - first - 1));
     const double points = readNumber(rest.substr(second + 1));
-    if (points != std::floor(points) || std::fabs(points) > 1e6)
+    if (points != std::floor(points))
         throw std::invalid_argument("The number of points must be a whole number.");
-    range.points = static_cast<int>(points);
+    // Beyond the range of int a count is as wrong as any above the largest: sweepProblem says so.
+    range.points = std::fabs(points) > 1e9 ? kMaxSweepPoints + 1 : static_cast<int>(points);
     range.logarithmic = logarithmic;
     return range;
 }

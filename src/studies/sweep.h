@@ -38,7 +38,7 @@ std::string sweepProblem(const SweepRange& range, const CaseSnapshot& snapshot);
  * Reads "BOX=FROM:TO:N" (a control name, numbers with a decimal point or comma); throws
  * std::invalid_argument with a message for the user. The range itself is checked by sweepProblem.
  */
-SweepRange parseSweep(std::string_view spec, bool logarithmic);
+SweepRange parseSweep(std::string_view text, bool logarithmic);
 
 /** The text typed into the box at each point, first to last (decimal comma, 15 significant digits). */
 std::vector<std::string> sweepTexts(const SweepRange& range);

@@ -9,12 +9,20 @@
 #include <QVBoxLayout>
 
 #include "analysis/numberformat.h"
-#include "ui/decimaltext.h"
 #include "ui/keyfilter.h"
+#include "ui/windowtext.h"
 
 namespace vorlan {
 
 namespace {
+
+/** The wait cursor while the search runs, restored however it ends. */
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 QLineEdit* numberBox(const char* name, const QString& text, QWidget* parent)
 {
@@ -23,8 +31,6 @@ QLineEdit* numberBox(const char* name, const QString& text, QWidget* parent)
     box->installEventFilter(new NumericKeyFilter(true, box));
     return box;
 }
-
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 } // namespace
 
@@ -93,9 +99,10 @@ void FoulingDialog::find()
     CaseSnapshot snapshot = m_currentCase();
     snapshot.setText(Box::Text7, m_internalOutlet->text().trimmed().replace('.', ',').toStdString());
     snapshot.setText(Box::Text10, m_externalOutlet->text().trimmed().replace('.', ',').toStdString());
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_result = findFouling(m_exchanger, snapshot, search);
-    QApplication::restoreOverrideCursor();
+    {
+        const WaitCursor wait;
+        m_result = findFouling(m_exchanger, snapshot, search);
+    }
     showAnswer(*m_result);
 }
 

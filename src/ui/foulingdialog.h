@@ -27,7 +27,7 @@ public:
     FoulingDialog(const std::string& dataFolder, std::function<CaseSnapshot()> currentCase, MessageHandler showMessage,
         QWidget* parent = nullptr);
 
-    /** Fills the measured outlets from the case's outlet boxes, for a start. */
+    /** Fills the measured outlets from the case's outlet boxes, for a start when the dialog first opens. */
     void takeOutletsFromCase();
     /** Reads the boxes and searches; a box that is not a number is shown as a message. */
     void find();

@@ -12,16 +12,10 @@
 #include "analysis/analysistext.h"
 #include "analysis/hairpins.h"
 #include "platform/calcerror.h"
-#include "ui/decimaltext.h"
 #include "ui/keyfilter.h"
+#include "ui/windowtext.h"
 
 namespace vorlan {
-
-namespace {
-
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
-
-} // namespace
 
 HairpinDialog::HairpinDialog(std::function<const CaseAnalysis*()> latest, MessageHandler showMessage, QWidget* parent)
     : QDialog(parent)
@@ -66,6 +60,7 @@ HairpinDialog::HairpinDialog(std::function<const CaseAnalysis*()> latest, Messag
 void HairpinDialog::layOut()
 {
     m_table->setRowCount(0);
+    m_note->clear();
     double leg = 0;
     if (!readNumberBox(m_leg, "The leg length", m_showMessage, leg))
         return;

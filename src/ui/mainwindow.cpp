@@ -20,13 +20,12 @@
 #include "ui/resultswindow.h"
 #include "ui/studywindow.h"
 #include "ui/windowpositions.h"
+#include "ui/windowtext.h"
 #include "ui_form1.h"
 
 namespace vorlan {
 
 namespace {
-
-QString fromStd(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 void setComboText(QComboBox* combo, const QString& text)
 {

@@ -76,7 +76,8 @@ void MainWindow::showFindFouling()
     if (created)
         m_fouling = new FoulingDialog(
             m_dataFolder, [this] { return snapshot(); }, messagesOver([this] { return m_fouling.data(); }));
-    m_fouling->takeOutletsFromCase();
+    if (created)
+        m_fouling->takeOutletsFromCase(); // later, the measurements typed stay
     bringUp(m_fouling, created);
 }
 

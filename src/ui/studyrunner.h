@@ -32,8 +32,6 @@ public:
     /** The range of the last run started, and its rows, first to last. */
     const SweepRange& range() const { return m_range; }
     const std::vector<StudyRow>& rows() const { return m_rows; }
-    /** How many points the last run started has in all. */
-    int points() const { return static_cast<int>(m_texts.size()); }
 
 signals:
     /** After each slice: the rows from first on are new. */

@@ -23,10 +23,10 @@
 
 #include "platform/messages.h"
 #include "platform/numbertext.h"
-#include "ui/decimaltext.h"
 #include "ui/keyfilter.h"
 #include "ui/studyplot.h"
 #include "ui/windowmessages.h"
+#include "ui/windowtext.h"
 
 namespace vorlan {
 
@@ -37,8 +37,6 @@ constexpr int kDefaultPoints = 50;
 // takes a few milliseconds, as much as several points' calculation in a slice.
 constexpr qint64 kReplotMilliseconds = 200;
 constexpr char kNoSecondColumn[] = "(none)";
-
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 /** A table cell that shows its text and cannot be edited. */
 QTableWidgetItem* cellItem(const QString& text, Qt::Alignment alignment)

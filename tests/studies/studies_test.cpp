@@ -51,6 +51,9 @@ TEST(Sweep, RangesThatCannotRunAreRefusedWithTheirReason)
     for (const auto& [range, reason] : refused)
         EXPECT_NE(sweepProblem(range, l1).find(reason), std::string::npos) << nameOf(range.box) << ": " << reason;
     EXPECT_EQ(sweepProblem({Box::Text8, 0.1, 1, 3, false}, waterCase(Mode::L3)), "");
+    // Ends so small that their product is zero in double are still a range of one sign.
+    EXPECT_EQ(sweepProblem({Box::Form2Text1, 1e-200, 1e-150, 3, true}, l1), "");
+    EXPECT_NE(sweepProblem(parseSweep("Text12=1:2:2000000000", false), l1).find("2 to 1000"), std::string::npos);
     EXPECT_EQ(sweepProblem({Box::Text3, 10, 50, 3, false}, waterCase(Mode::C1)), "");
 }
 

@@ -270,6 +270,7 @@ TEST(Batch, BadSweepsAreRefusedBeforeAnyPointRuns)
     }
     EXPECT_EQ(runBatch("--sweep Text12=5:15:3 " + path + " " + path).status, 2); // one case only
     EXPECT_EQ(runBatch("--csv " + path).status, 2); // --csv belongs to a sweep
+    EXPECT_EQ(runBatch("--split 0.3 " + path).status, 2); // and --split to a search of the fouling
 }
 
 TEST(Batch, FindFoulingRecoversTheFoulingThatMadeTheOutlets)

@@ -105,6 +105,9 @@ private slots:
         QVERIFY(qAbs(dialog->lastResult()->found->total - 0.0003) < 0.0003 * 0.01);
         QVERIFY(in<QLabel>(dialog, "foulingAnswer")->text().startsWith("Fouling found: 0,0003 (m² K)/W"));
         QCOMPARE(f().w("Text7")->text(), QString()); // the main window's boxes stay as they were
+        open("mnuFindFouling"); // opened again: the measurements typed stay
+        QCOMPARE(
+            in<QLineEdit>(dialog, "measuredInternalOutlet")->text(), QString::fromStdString(fouled.text(Box::Text7)));
 
         // An external outlet below its inlet: the sides' duties disagree, and the dialog says so.
         test::WindowFixture::type(in<QLineEdit>(dialog, "measuredExternalOutlet"), "14");

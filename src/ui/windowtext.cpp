@@ -1,4 +1,4 @@
-#include "ui/decimaltext.h"
+#include "ui/windowtext.h"
 
 #include <QLineEdit>
 
@@ -8,12 +8,9 @@
 
 namespace vorlan {
 
-bool readDecimal(const QString& text, double& value)
-{
-    QString withComma = text.trimmed();
-    withComma.replace('.', ',');
-    return !withComma.isEmpty() && parseNumber(withComma.toStdString(), ',', value);
-}
+QString fromStd(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+bool readDecimal(const QString& text, double& value) { return parseTypedNumber(text.trimmed().toStdString(), value); }
 
 bool readNumberBox(const QLineEdit* box, const QString& name, const MessageHandler& showMessage, double& value)
 {
