@@ -57,7 +57,7 @@ TEST(Sweep, RangesThatCannotRunAreRefusedWithTheirReason)
     EXPECT_EQ(sweepProblem({Box::Text3, 10, 50, 3, false}, waterCase(Mode::C1)), "");
 }
 
-TEST(Sweep, SpecificationsAreReadWithPointOrComma)
+TEST(Sweep, RangesAreReadWithPointOrComma)
 {
     const SweepRange range = parseSweep("Form2.Text1=0.0001:0,001:10", true);
     EXPECT_EQ(range.box, Box::Form2Text1);
