@@ -15,17 +15,7 @@ const std::string kDataFolder = vorlan::QuestaDirectory() + "/data";
 
 using vorlan::test::Mode;
 
-// An R134a liquid cooled by a glycol: two tables to read.
-const std::vector<std::pair<std::string, std::string>> kRefrigerant = {
-    {"Combo1", "R134a liquid"},
-    {"Combo4", "10"},
-    {"Text6", "35"},
-    {"Text7", "15"},
-    {"Combo2", "Ethylene Glycol 30%"},
-    {"Text9", "5"},
-    {"Text10", "10"},
-    {"Text3", "10"},
-};
+const std::vector<std::pair<std::string, std::string>> kRefrigerant = vorlan::test::refrigerantChanges();
 
 struct Solved {
     Solved(Mode mode, const std::vector<std::pair<std::string, std::string>>& changes)

@@ -18,16 +18,7 @@ struct Case {
     std::vector<std::pair<std::string, std::string>> changes; // to the water case
 };
 
-const std::vector<std::pair<std::string, std::string>> kRefrigerant = {
-    {"Combo1", "R134a liquid"},
-    {"Combo4", "10"},
-    {"Text6", "35"},
-    {"Text7", "15"},
-    {"Combo2", "Ethylene Glycol 30%"},
-    {"Text9", "5"},
-    {"Text10", "10"},
-    {"Text3", "10"},
-};
+const std::vector<std::pair<std::string, std::string>> kRefrigerant = vorlan::test::refrigerantChanges();
 
 void calculate(benchmark::State& state, const Case& c)
 {

@@ -6,6 +6,7 @@
 
 #include "analysis/analysistext.h"
 #include "analysis/caseanalysis.h"
+#include "batchreport.h"
 
 namespace vorlan {
 
@@ -86,8 +87,6 @@ json hairpinsJson(const CaseAnalysis& a, double legLength)
         {"externalBends", bendsJson(h.external)}};
 }
 
-std::string dumped(const json& value) { return value.dump(-1, ' ', false, json::error_handler_t::replace); }
-
 } // namespace
 
 std::vector<std::pair<std::string, std::string>> analysisKeys(const CaseContents& contents, const CalcOutcome& outcome,
@@ -99,17 +98,17 @@ std::vector<std::pair<std::string, std::string>> analysisKeys(const CaseContents
     json warnings = json::array();
     for (const Warning& warning : a.warnings)
         warnings.push_back({{"rule", warning.rule}, {"text", warning.text}});
-    std::vector<std::pair<std::string, std::string>> keys {{"details", dumped(detailsJson(a))},
-        {"crossCheck", dumped(crossCheckJson(a))}, {"warnings", dumped(warnings)},
-        {"hairpins", dumped(hairpinsJson(a, legLength))}};
+    std::vector<std::pair<std::string, std::string>> keys {{"details", jsonText(detailsJson(a))},
+        {"crossCheck", jsonText(crossCheckJson(a))}, {"warnings", jsonText(warnings)},
+        {"hairpins", jsonText(hairpinsJson(a, legLength))}};
     if (profileSegments > 0) {
         json profile = json::array();
         if (a.profile) {
             for (const ProfilePoint& p : a.profile->points)
                 profile.push_back({{"x", p.x}, {"tHot", p.tHot}, {"tCold", p.tCold}, {"tWall", p.tWall}});
-            keys.emplace_back("profile", dumped(profile));
+            keys.emplace_back("profile", jsonText(profile));
         } else {
-            keys.emplace_back("profile", dumped(missing(a.profileMissing)));
+            keys.emplace_back("profile", jsonText(missing(a.profileMissing)));
         }
     }
     return keys;

@@ -9,10 +9,7 @@ namespace vorlan {
 
 namespace {
 
-std::string quoted(const std::string& text)
-{
-    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
+std::string quoted(const std::string& text) { return jsonText(nlohmann::json(text)); }
 
 /** Shortest text that reads back to the same float or double. */
 template <typename T> std::string exact(T value)

@@ -11,6 +11,12 @@ namespace vorlan {
 /** Further keys of a JSON line, as (key, JSON text), in their order. */
 using JsonKeys = std::vector<std::pair<std::string, std::string>>;
 
+/** A JSON value as text on one line, with text that is not UTF-8 replaced rather than refused. */
+template <typename Json> std::string jsonText(const Json& value)
+{
+    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 /**
  * One JSON line for a calculated case: {"case", "ok", "writeBack" (the texts written back under
  * their case-file keys, in the order written), and "record" on success or "message" and "detail"

@@ -19,15 +19,6 @@
 
 namespace vorlan {
 
-namespace {
-
-std::string dumped(const nlohmann::ordered_json& value)
-{
-    return value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-}
-
-} // namespace
-
 int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents& contents, const std::string& text,
     bool logarithmic, bool csv, const LineOptions& options)
 {
@@ -64,7 +55,8 @@ int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents&
                 point.texts[std::string(nameOf(range.box))] = row.point.text;
                 JsonKeys keys = analysisKeys(
                     point, row.point.outcome, options.dataFolder, options.profileSegments, options.legLength);
-                keys.emplace_back("point", dumped({{"box", nameOf(range.box)}, {"text", row.point.text}}));
+                keys.emplace_back(
+                    "point", jsonText(nlohmann::ordered_json {{"box", nameOf(range.box)}, {"text", row.point.text}}));
                 lines[i] = batchReport(path, row.point.outcome, keys);
             } catch (...) {
                 failures[i] = std::current_exception(); // out of memory: raised again on the main thread
@@ -112,7 +104,7 @@ int findCaseFouling(
     } else {
         line["message"] = result.message;
     }
-    printLine(std::cout, dumped(line));
+    printLine(std::cout, jsonText(line));
     return result.found ? 0 : 1;
 }
 

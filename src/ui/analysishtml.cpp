@@ -3,14 +3,9 @@
 #include <algorithm>
 
 #include "analysis/analysistext.h"
+#include "ui/windowtext.h"
 
 namespace vorlan {
-
-namespace {
-
-QString escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
-
-} // namespace
 
 QString sectionHtml(const DetailSection& section)
 {

@@ -10,12 +10,11 @@
 
 #include "ui/analysisreport.h"
 #include "ui/resultdisplay.h"
+#include "ui/windowtext.h"
 
 namespace vorlan {
 
 namespace {
-
-QString escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
 
 QString row(const QString& caption, const QString& unit, const QString& internal, const QString& external = {})
 {

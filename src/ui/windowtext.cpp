@@ -10,6 +10,8 @@ namespace vorlan {
 
 QString fromStd(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+QString escaped(std::string_view text) { return fromStd(text).toHtmlEscaped(); }
+
 bool readDecimal(const QString& text, double& value) { return parseTypedNumber(text.trimmed().toStdString(), value); }
 
 bool readNumberBox(const QLineEdit* box, const QString& name, const MessageHandler& showMessage, double& value)

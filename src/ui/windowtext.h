@@ -11,6 +11,8 @@ namespace vorlan {
 
 /** A text of the program (UTF-8) as the windows show it. */
 QString fromStd(std::string_view text);
+/** The same, escaped for HTML. */
+QString escaped(std::string_view text);
 
 /** Reads a number typed with a decimal comma or point ("0,5", "0.5", "1E-4"); false for anything else. */
 bool readDecimal(const QString& text, double& value);

@@ -48,6 +48,24 @@ inline std::vector<std::pair<std::string, std::string>> waterCase(const std::str
     };
 }
 
+/**
+ * Changes to the water case that make it an R134a liquid at 10 bar cooled from 35 to 15 degC by
+ * Ethylene Glycol 30 % warmed from 5 to 10 degC, 10 kW: two different tables to read.
+ */
+inline std::vector<std::pair<std::string, std::string>> refrigerantChanges()
+{
+    return {
+        {"Combo1", "R134a liquid"},
+        {"Combo4", "10"},
+        {"Text6", "35"},
+        {"Text7", "15"},
+        {"Combo2", "Ethylene Glycol 30%"},
+        {"Text9", "5"},
+        {"Text10", "10"},
+        {"Text3", "10"},
+    };
+}
+
 /** Puts the water case into a form, counter-current, with the option buttons of the mode. */
 inline void describeWaterCase(CaseSnapshot& form, Mode mode, const std::string& fluid = "Water")
 {
