@@ -122,8 +122,8 @@ int main(int argc, char* argv[])
             return vorlan::findCaseFouling(exchanger, path, contents, search);
         const vorlan::CalcOutcome outcome = exchanger.Command1_Click(vorlan::snapshotOf(contents));
         vorlan::printLine(std::cout,
-            vorlan::batchReport(path, outcome,
-                vorlan::analysisKeys(contents, outcome, dataFolder, options.profileSegments, options.legLength)));
+            vorlan::batchReport(
+                path, outcome, vorlan::analysisKeys(outcome, exchanger, options.profileSegments, options.legLength)));
         if (!outcome.record && status == 0)
             status = 1;
     }

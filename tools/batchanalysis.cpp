@@ -89,12 +89,12 @@ json hairpinsJson(const CaseAnalysis& a, double legLength)
 
 } // namespace
 
-std::vector<std::pair<std::string, std::string>> analysisKeys(const CaseContents& contents, const CalcOutcome& outcome,
-    const std::string& dataFolder, int profileSegments, double legLength)
+std::vector<std::pair<std::string, std::string>> analysisKeys(
+    const CalcOutcome& outcome, const Exchanger& solver, int profileSegments, double legLength)
 {
     if (!outcome.record)
         return {};
-    const CaseAnalysis a = analyseCase(contents, *outcome.record, dataFolder, profileSegments);
+    const CaseAnalysis a = analyseCase(*outcome.record, solver, profileSegments);
     json warnings = json::array();
     for (const Warning& warning : a.warnings)
         warnings.push_back({{"rule", warning.rule}, {"text", warning.text}});

@@ -4,19 +4,18 @@
 #include <utility>
 #include <vector>
 
-#include "calc/casefile.h"
 #include "calc/exchanger.h"
 
 namespace vorlan {
 
 /**
  * The keys a solved case adds to its JSON line, as (key, JSON text): "details", "crossCheck",
- * "warnings", "hairpins" (in legs of
- * legLength [m]), and with profileSegments > 0 "profile", an array of {x, tHot, tCold, tWall}
- * [m, degC]. A part that cannot be computed is {"available": false, "reason": ...}. None for a
- * failed calculation.
+ * "warnings", "hairpins" (in legs of legLength [m]), and with profileSegments > 0 "profile", an
+ * array of {x, tHot, tCold, tWall} [m, degC]. A part that cannot be computed is
+ * {"available": false, "reason": ...}. None for a failed calculation. The outcome is the solver's
+ * last Calculate.
  */
-std::vector<std::pair<std::string, std::string>> analysisKeys(const CaseContents& contents, const CalcOutcome& outcome,
-    const std::string& dataFolder, int profileSegments, double legLength);
+std::vector<std::pair<std::string, std::string>> analysisKeys(
+    const CalcOutcome& outcome, const Exchanger& solver, int profileSegments, double legLength);
 
 } // namespace vorlan

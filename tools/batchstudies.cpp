@@ -48,13 +48,10 @@ int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents&
                 StudyRow& row = rows[i];
                 row.point = calculatePoint(own, snapshot, range.box, texts[i]);
                 if (csv) {
-                    row.warnings = pointWarnings(snapshot, row.point, options.dataFolder);
+                    row.warnings = pointWarnings(row.point, own);
                     continue;
                 }
-                CaseContents point = contents;
-                point.texts[std::string(nameOf(range.box))] = row.point.text;
-                JsonKeys keys = analysisKeys(
-                    point, row.point.outcome, options.dataFolder, options.profileSegments, options.legLength);
+                JsonKeys keys = analysisKeys(row.point.outcome, own, options.profileSegments, options.legLength);
                 keys.emplace_back(
                     "point", jsonText(nlohmann::ordered_json {{"box", nameOf(range.box)}, {"text", row.point.text}}));
                 lines[i] = batchReport(path, row.point.outcome, keys);

@@ -1,9 +1,6 @@
 #include "analysis/caseanalysis.h"
 
 #include <exception>
-#include <memory>
-
-#include "analysis/casetables.h"
 
 namespace vorlan {
 
@@ -22,36 +19,12 @@ template <typename T, typename F> void attempt(std::optional<T>& part, std::stri
 
 constexpr char kNeedsDetails[] = "the film coefficients are not available";
 
-} // namespace
-
-CaseAnalysis analyseCase(
-    const CaseContents& contents, const ResultRecord& record, const std::string& dataFolder, int profileSegments)
-{
-    CaseAnalysis a;
-    attempt(a.solved, a.solvedMissing, [&] { return solvedCase(record, dataFolder); });
-    std::unique_ptr<CaseTables> tables;
-    if (a.solved) {
-        try {
-            tables = std::make_unique<CaseTables>(contents, dataFolder);
-        } catch (const std::exception& error) {
-            a.solvedMissing = std::string("the fluid tables cannot be loaded: ") + error.what();
-            a.solved.reset();
-        }
-    }
-    if (!a.solved) {
-        a.detailsMissing = a.effectivenessMissing = a.crossCheckMissing = a.profileMissing = a.hairpinsMissing
-            = a.solvedMissing;
-        return a;
-    }
-    analyseOnTables(a, *tables, profileSegments);
-    return a;
-}
-
-void analyseOnTables(CaseAnalysis& a, CaseTables& tables, int profileSegments)
+/** Fills every part of an analysis whose solved case is set, on the given tables. Never throws. */
+void analyseOnTables(CaseAnalysis& a, FluidTables& tables, int profileSegments)
 {
     const SolvedCase& solved = *a.solved;
-    attempt(a.details, a.detailsMissing, [&] { return filmDetails(solved, tables.fluids()); });
-    attempt(a.effectiveness, a.effectivenessMissing, [&] { return effectivenessCheck(solved, tables.fluids()); });
+    attempt(a.details, a.detailsMissing, [&] { return filmDetails(solved, tables); });
+    attempt(a.effectiveness, a.effectivenessMissing, [&] { return effectivenessCheck(solved, tables); });
     if (a.details) {
         attempt(a.crossCheck, a.crossCheckMissing, [&] { return crossCheck(solved, *a.details); });
         attempt(
@@ -69,8 +42,27 @@ void analyseOnTables(CaseAnalysis& a, CaseTables& tables, int profileSegments)
     else if (!a.details)
         a.profileMissing = kNeedsDetails;
     else
-        attempt(a.profile, a.profileMissing,
-            [&] { return marchProfile(solved, *a.details, tables.fluids(), profileSegments); });
+        attempt(a.profile, a.profileMissing, [&] { return marchProfile(solved, *a.details, tables, profileSegments); });
+}
+
+} // namespace
+
+CaseAnalysis analyseCase(const ResultRecord& record, const Exchanger& solver, int profileSegments)
+{
+    CaseAnalysis a;
+    std::optional<FluidTables> tables;
+    attempt(a.solved, a.solvedMissing, [&] {
+        SolvedCase solved = solvedCase(record, solver.state);
+        tables.emplace(solver.fluids);
+        return solved;
+    });
+    if (!a.solved) {
+        a.detailsMissing = a.effectivenessMissing = a.crossCheckMissing = a.profileMissing = a.hairpinsMissing
+            = a.solvedMissing;
+        return a;
+    }
+    analyseOnTables(a, *tables, profileSegments);
+    return a;
 }
 
 } // namespace vorlan

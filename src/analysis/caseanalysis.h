@@ -9,7 +9,7 @@
 #include "analysis/hairpins.h"
 #include "analysis/profile.h"
 #include "analysis/warnings.h"
-#include "calc/casefile.h"
+#include "calc/exchanger.h"
 
 namespace vorlan {
 
@@ -33,19 +33,13 @@ struct CaseAnalysis {
 inline constexpr int kProfileSegments = 200;
 
 /**
- * Analyses a case that Calculate has solved into the record, on tables loaded afresh from the data
- * folder; a profile of the given number of segments, none for 0. Never throws: whatever fails
- * leaves its part empty with the reason.
+ * Analyses the case that the exchanger's last Calculate solved into the record, with that
+ * calculation's pipe material and on a copy of the tables it ended with: the same tables the
+ * solution was found on, whatever happened to their files since, and the exchanger's own stay as
+ * they are although lookups raise segment ends. Call it before the exchanger loads or calculates
+ * anything else. A profile of the given number of segments, none for 0. Never throws: whatever
+ * fails leaves its part empty with the reason.
  */
-CaseAnalysis analyseCase(
-    const CaseContents& contents, const ResultRecord& record, const std::string& dataFolder, int profileSegments);
-
-class CaseTables;
-
-/**
- * The parts of analyseCase after the loading: fills every part of an analysis whose solved case is
- * set, on the case's tables. Never throws.
- */
-void analyseOnTables(CaseAnalysis& analysis, CaseTables& tables, int profileSegments);
+CaseAnalysis analyseCase(const ResultRecord& record, const Exchanger& solver, int profileSegments);
 
 } // namespace vorlan

@@ -3,13 +3,12 @@
 #include "calc/geometry.h"
 #include "correlations/words.h"
 #include "platform/calcerror.h"
-#include "properties/materials.h"
 
 namespace vorlan {
 
 bool SolvedCase::counterCurrent() const { return record.controequi == word::Contro; }
 
-SolvedCase solvedCase(const ResultRecord& record, const std::string& dataFolder)
+SolvedCase solvedCase(const ResultRecord& record, const CaseState& calculated)
 {
     SolvedCase solved;
     solved.record = record;
@@ -20,11 +19,10 @@ SolvedCase solvedCase(const ResultRecord& record, const std::string& dataFolder)
     s.estPort = record.estPort;
     s.intSporc = record.intSporc;
     s.estSporc = record.estSporc;
-    Materials materials;
-    materials.dbmateriale(dataFolder);
-    materials.proptubo(record.mat, s.wallK, s.wallRough);
+    s.wallK = calculated.wallK;
+    s.wallRough = calculated.wallRough;
     if (!(s.wallK > 0))
-        throw CalcError("the pipe material \"" + record.mat + "\" is not in condmat.dat");
+        throw CalcError("the pipe material \"" + record.mat + "\" has no thermal conductivity");
     solved.tmi = checked((record.intTin + record.intTout) / 2);
     solved.tme = checked((record.estTin + record.estTout) / 2);
     return solved;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "calc/resultrecord.h"
 #include "properties/casestate.h"
 
@@ -23,7 +21,10 @@ struct SolvedCase {
     bool counterCurrent() const;
 };
 
-/** The state of the record's case, with the pipe material read from the data folder; throws CalcError. */
-SolvedCase solvedCase(const ResultRecord& record, const std::string& dataFolder);
+/**
+ * The state of the record's case, with the pipe material's conductivity and roughness of the
+ * calculation's state; throws CalcError.
+ */
+SolvedCase solvedCase(const ResultRecord& record, const CaseState& calculated);
 
 } // namespace vorlan

@@ -1,7 +1,6 @@
 #include "studies/studytable.h"
 
 #include "analysis/caseanalysis.h"
-#include "calc/casefile.h"
 #include "platform/numbertext.h"
 
 namespace vorlan {
@@ -22,14 +21,11 @@ const std::vector<StudyColumn>& studyColumns()
     return columns;
 }
 
-int pointWarnings(const CaseSnapshot& snapshot, const SweepPoint& point, const std::string& dataFolder)
+int pointWarnings(const SweepPoint& point, const Exchanger& solver)
 {
     if (!point.outcome.record)
         return -1;
-    CaseSnapshot solved = snapshot;
-    solved.apply(point.outcome.writeBacks);
-    const CaseAnalysis analysis = analyseCase(caseFromSnapshot(solved), *point.outcome.record, dataFolder, 0);
-    return static_cast<int>(analysis.warnings.size());
+    return static_cast<int>(analyseCase(*point.outcome.record, solver, 0).warnings.size());
 }
 
 namespace {

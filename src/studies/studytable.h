@@ -23,8 +23,11 @@ struct StudyRow {
     int warnings = -1;
 };
 
-/** The number of warnings of a point's solved case; 0 when the analysis cannot be made. */
-int pointWarnings(const CaseSnapshot& snapshot, const SweepPoint& point, const std::string& dataFolder);
+/**
+ * The number of warnings of a point's solved case, analysed on the exchanger that has just
+ * calculated it; 0 when the analysis cannot be made, -1 for a point that failed.
+ */
+int pointWarnings(const SweepPoint& point, const Exchanger& solver);
 
 /**
  * The table as CSV: a heading line, then one line per point with the swept text, every column

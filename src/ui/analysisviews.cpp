@@ -20,9 +20,8 @@ constexpr char kOffered[] = "vorlanAnalysisOffered";
 
 } // namespace
 
-AnalysisViews::AnalysisViews(std::string dataFolder, QWidget* mainWindow)
+AnalysisViews::AnalysisViews(QWidget* mainWindow)
     : QObject(mainWindow)
-    , m_dataFolder(std::move(dataFolder))
     , m_mainWindow(mainWindow)
     , m_detailsAction(new QAction("Details", this))
     , m_profileAction(new QAction("Temperature profile", this))
@@ -52,10 +51,10 @@ void AnalysisViews::addMenu(QMenuBar* menuBar)
     menuBar->insertMenu(menus.isEmpty() ? nullptr : menus.back(), menu);
 }
 
-void AnalysisViews::calculated(const CaseContents& contents, const ResultRecord& record, QWidget* resultsWindow)
+void AnalysisViews::calculated(const ResultRecord& record, const Exchanger& solver, QWidget* resultsWindow)
 {
     try {
-        m_latest = analyseCase(contents, record, m_dataFolder, kProfileSegments);
+        m_latest = analyseCase(record, solver, kProfileSegments);
     } catch (const std::exception&) {
         m_latest.reset(); // out of memory: no analysis rather than a stale one
     }

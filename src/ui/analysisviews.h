@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QPointer>
 #include <optional>
-#include <string>
 
 #include "analysis/caseanalysis.h"
 
@@ -26,18 +25,18 @@ class AnalysisViews : public QObject {
     Q_OBJECT
 
 public:
-    /** mainWindow is watched for its close; dataFolder holds the fluid tables and condmat.dat. */
-    AnalysisViews(std::string dataFolder, QWidget* mainWindow);
+    /** mainWindow is watched for its close. */
+    explicit AnalysisViews(QWidget* mainWindow);
     ~AnalysisViews() override;
 
     /** Adds the "Analysis" menu with both entries to the menu bar. */
     void addMenu(QMenuBar* menuBar);
 
     /**
-     * After a successful Calculate: analyses the case and its record, refreshes the windows and
-     * offers both entries on the results window's context menu. Never throws.
+     * After a successful Calculate: analyses its record on the exchanger that solved it, refreshes
+     * the windows and offers both entries on the results window's context menu. Never throws.
      */
-    void calculated(const CaseContents& contents, const ResultRecord& record, QWidget* resultsWindow);
+    void calculated(const ResultRecord& record, const Exchanger& solver, QWidget* resultsWindow);
 
     /** The analysis of the last solved case, or null before the first. */
     const CaseAnalysis* latest() const;
@@ -57,7 +56,6 @@ protected:
 private:
     void refresh();
 
-    std::string m_dataFolder;
     QWidget* m_mainWindow;
     std::optional<CaseAnalysis> m_latest;
     QAction* m_detailsAction;

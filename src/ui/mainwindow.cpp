@@ -42,7 +42,7 @@ MainWindow::MainWindow(std::string dataFolder, QString guideFolder, MessageHandl
     , m_guideFolder(std::move(guideFolder))
     , m_core(m_dataFolder)
     , m_showMessage(showMessage ? std::move(showMessage) : messageBoxHandler(this))
-    , m_analysis(new AnalysisViews(m_dataFolder, this))
+    , m_analysis(new AnalysisViews(this))
 {
     m_ui->setupUi(this);
     m_analysis->addMenu(menuBar());
@@ -221,7 +221,7 @@ void MainWindow::calculate()
     m_results->Risultati(*outcome.record);
     m_results->show();
     m_results->raise();
-    m_analysis->calculated(caseContents(), *outcome.record, m_results);
+    m_analysis->calculated(*outcome.record, m_core, m_results);
 }
 
 void MainWindow::newCase()

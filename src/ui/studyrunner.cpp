@@ -14,7 +14,6 @@ constexpr qint64 kSliceMilliseconds = 30;
 
 StudyRunner::StudyRunner(const std::string& dataFolder, QObject* parent)
     : QObject(parent)
-    , m_dataFolder(dataFolder)
     , m_exchanger(dataFolder)
 {
     m_slices.setInterval(0); // the next slice as soon as the events that came meanwhile are handled
@@ -46,7 +45,7 @@ void StudyRunner::calculateSlice()
     const int first = static_cast<int>(m_rows.size());
     while (m_rows.size() < m_texts.size() && slice.elapsed() < kSliceMilliseconds) {
         StudyRow row {calculatePoint(m_exchanger, m_snapshot, m_range.box, m_texts[m_rows.size()])};
-        row.warnings = pointWarnings(m_snapshot, row.point, m_dataFolder);
+        row.warnings = pointWarnings(row.point, m_exchanger);
         m_rows.push_back(std::move(row));
     }
     emit rowsAdded(first);

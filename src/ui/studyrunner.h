@@ -42,7 +42,6 @@ signals:
 private:
     void calculateSlice();
 
-    std::string m_dataFolder;
     Exchanger m_exchanger;
     CaseSnapshot m_snapshot;
     SweepRange m_range;

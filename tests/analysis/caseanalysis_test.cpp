@@ -225,7 +225,7 @@ TEST(BadInput, ZeroFlowLeavesDetailsNotAvailable)
     ASSERT_TRUE(solved.outcome.record);
     ResultRecord record = *solved.outcome.record;
     record.estPort = 0; // a side without flow: Re = 0 and 64/Re has no value
-    const CaseAnalysis a = analyseCase(caseFromSnapshot(solved.form), record, solved.folder, kProfileSegments);
+    const CaseAnalysis a = analyseCase(record, *solved.exchanger, kProfileSegments);
     EXPECT_FALSE(a.details);
     EXPECT_FALSE(a.detailsMissing.empty());
     EXPECT_FALSE(a.effectiveness);
@@ -234,34 +234,32 @@ TEST(BadInput, ZeroFlowLeavesDetailsNotAvailable)
     expectNoNonFinite(a);
 }
 
-TEST(BadInput, MissingDataFolderOrTableLeavesEverythingNotAvailable)
+TEST(BadInput, AMaterialWithoutConductivityLeavesEverythingNotAvailable)
 {
     SolvedTestCase solved(Mode::L1, true, {});
     ASSERT_TRUE(solved.outcome.record);
-    const CaseAnalysis noFolder
-        = analyseCase(caseFromSnapshot(solved.form), *solved.outcome.record, "/nonexistent", kProfileSegments);
-    EXPECT_FALSE(noFolder.solved);
-    EXPECT_FALSE(noFolder.solvedMissing.empty());
-    EXPECT_EQ(noFolder.detailsMissing, noFolder.solvedMissing);
-    expectNoNonFinite(noFolder);
-
-    // The table removed after the calculation: the same, with the reason of the table.
-    test::TempFolder folder;
-    std::filesystem::copy_file(QuestaDirectory() + "/data/condmat.dat", folder.path() + "/condmat.dat");
-    const CaseAnalysis noTable
-        = analyseCase(caseFromSnapshot(solved.form), *solved.outcome.record, folder.path(), kProfileSegments);
-    EXPECT_FALSE(noTable.solved);
-    EXPECT_NE(noTable.solvedMissing.find("fluid tables"), std::string::npos) << noTable.solvedMissing;
-    expectNoNonFinite(noTable);
+    Exchanger noMaterial = *solved.exchanger;
+    noMaterial.state.wallK = 0;
+    const CaseAnalysis a = analyseCase(*solved.outcome.record, noMaterial, kProfileSegments);
+    EXPECT_FALSE(a.solved);
+    EXPECT_NE(a.solvedMissing.find("thermal conductivity"), std::string::npos) << a.solvedMissing;
+    EXPECT_EQ(a.detailsMissing, a.solvedMissing);
+    EXPECT_EQ(a.profileMissing, a.solvedMissing);
+    expectNoNonFinite(a);
 }
 
-TEST(Tables, AnEditedTableIsReadAgainAndARemovedOneIsMissed)
+TEST(Tables, TheAnalysisUsesTheCalculationsTablesAndLeavesThemAsTheyWere)
 {
     test::TempFolder folder;
     std::filesystem::copy(QuestaDirectory() + "/data", folder.path());
     SolvedTestCase solved(Mode::L1, true, {}, folder.path());
     ASSERT_TRUE(solved.outcome.record);
-    const double density = solved.analyse(0).details->internal.rho;
+    const FluidTable calculated = solved.exchanger->fluids.intSide.Tab;
+    const CaseAnalysis first = solved.analyse();
+    ASSERT_TRUE(first.details && first.profile);
+    // The profile's lookups raised segment ends of the analysis's copy only.
+    EXPECT_EQ(solved.exchanger->fluids.intSide.Tab.T, calculated.T);
+    EXPECT_EQ(solved.exchanger->fluids.intSide.Tab.H, calculated.H);
 
     // The same number of bytes with every density's leading 9 (the third value of a record) made an 8,
     // written later.
@@ -277,10 +275,18 @@ TEST(Tables, AnEditedTableIsReadAgainAndARemovedOneIsMissed)
     const auto written = std::filesystem::last_write_time(water);
     folder.write("Water.dat", text);
     std::filesystem::last_write_time(water, written + std::chrono::seconds(1));
-    EXPECT_LT(solved.analyse(0).details->internal.rho, density - 50);
+    // The solved case is still analysed on the tables it was solved on, as often as asked ...
+    const CaseAnalysis again = solved.analyse();
+    ASSERT_TRUE(again.details && again.profile);
+    EXPECT_EQ(again.details->internal.rho, first.details->internal.rho);
+    EXPECT_EQ(again.profile->hotOutletMiss, first.profile->hotOutletMiss);
 
-    std::filesystem::remove(water);
-    EXPECT_FALSE(solved.analyse(0).solved);
+    // ... and the next Calculate reads the edited file.
+    const CalcOutcome edited = solved.exchanger->Command1_Click(solved.form);
+    ASSERT_TRUE(edited.record) << edited.message;
+    const CaseAnalysis afterEdit = analyseCase(*edited.record, *solved.exchanger, 0);
+    ASSERT_TRUE(afterEdit.details);
+    EXPECT_LT(afterEdit.details->internal.rho, first.details->internal.rho - 50);
 }
 
 TEST(BadInput, ProfileOfNoSegmentsIsNotAsked)

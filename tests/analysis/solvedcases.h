@@ -24,7 +24,6 @@ struct SolvedTestCase {
     /** The water case in a mode and configuration with the changes, calculated once. */
     SolvedTestCase(Mode mode, bool counterCurrent, const Changes& changes,
         const std::string& dataFolder = QuestaDirectory() + "/data")
-        : folder(dataFolder)
     {
         describeWaterCase(form, mode);
         form.setSelected("Option1", counterCurrent);
@@ -39,10 +38,8 @@ struct SolvedTestCase {
     /** The analysis of the solved case, profile in the given segments. */
     CaseAnalysis analyse(int segments = kProfileSegments) const
     {
-        return analyseCase(caseFromSnapshot(form), *outcome.record, folder, segments);
+        return analyseCase(*outcome.record, *exchanger, segments);
     }
-
-    std::string folder;
 };
 
 } // namespace vorlan::test

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/calcerror.h"
 #include "properties/fluidtables.h"
 #include "properties/pressurelist.h"
@@ -62,6 +64,23 @@ TEST(FluidTable, KeepsBlocksInFileOrder)
         table, folder.write("two.dat", "0,1,1,1,1,1,0\r\n50,1,1,1,1,1,1\r\n20,2,1,1,1,1,0\r\n100,2.5,1,1,1,1,1\r\n"));
     EXPECT_EQ(table.P, (std::vector<float> {1, 1, 2, 2.5f}));
     EXPECT_EQ(table.T, (std::vector<double> {0, 50, 20, 100}));
+}
+
+TEST(FluidTable, EveryLoadReadsTheFileAsItIsNow)
+{
+    // Loads of unchanged bytes may share one parse; a rewrite of the same size is still read again,
+    // and so is a file that is gone.
+    test::TempFolder folder;
+    const std::string path = folder.write("same.dat", "0,1,1000,4,0.5,0.004,0\r\n50,1,980,4.1,0.6,0.002,100\r\n");
+    FluidTable first, second;
+    loadFluidTable(first, path);
+    loadFluidTable(second, path);
+    EXPECT_EQ(second.Rho, first.Rho);
+    folder.write("same.dat", "0,1,1000,4,0.5,0.004,0\r\n50,1,880,4.1,0.6,0.002,100\r\n");
+    loadFluidTable(second, path);
+    EXPECT_EQ(second.Rho, (std::vector<double> {1000, 880}));
+    std::filesystem::remove(path);
+    EXPECT_THROW(loadFluidTable(second, path), CalcError);
 }
 
 TEST(FluidTable, EveryBadFileFailsAndLeavesTheTableEmpty)
