@@ -51,9 +51,20 @@ void analyse(benchmark::State& state, Mode mode, bool refrigerant)
 
 } // namespace
 
+// Each mode on the water case, and the refrigerant case in two: each analysis beside its Calculate.
 BENCHMARK_CAPTURE(calculate, L1 / water, Mode::L1, false);
 BENCHMARK_CAPTURE(analyse, L1 / water, Mode::L1, false);
+BENCHMARK_CAPTURE(calculate, L2 / water, Mode::L2, false);
+BENCHMARK_CAPTURE(analyse, L2 / water, Mode::L2, false);
 BENCHMARK_CAPTURE(calculate, L3 / water, Mode::L3, false);
 BENCHMARK_CAPTURE(analyse, L3 / water, Mode::L3, false);
+BENCHMARK_CAPTURE(calculate, C1 / water, Mode::C1, false);
+BENCHMARK_CAPTURE(analyse, C1 / water, Mode::C1, false);
+BENCHMARK_CAPTURE(calculate, C2 / water, Mode::C2, false);
+BENCHMARK_CAPTURE(analyse, C2 / water, Mode::C2, false);
+BENCHMARK_CAPTURE(calculate, C3 / water, Mode::C3, false);
+BENCHMARK_CAPTURE(analyse, C3 / water, Mode::C3, false);
+BENCHMARK_CAPTURE(calculate, L1 / R134a - glycol, Mode::L1, true);
+BENCHMARK_CAPTURE(analyse, L1 / R134a - glycol, Mode::L1, true);
 BENCHMARK_CAPTURE(calculate, C1 / R134a - glycol, Mode::C1, true);
 BENCHMARK_CAPTURE(analyse, C1 / R134a - glycol, Mode::C1, true);
