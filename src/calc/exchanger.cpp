@@ -3,6 +3,7 @@
 #include "calc/calculation.h"
 #include "correlations/kernels.h"
 #include "platform/calcerror.h"
+#include "platform/vectorstate.h"
 
 namespace vorlan {
 
@@ -20,6 +21,7 @@ Exchanger::Exchanger(std::string dataFolder)
 
 CalcOutcome Exchanger::Command1_Click(const CaseSnapshot& snapshot)
 {
+    clearUpperVectorState(); // the calling thread may be a window's, after Qt code
     inizializza(state, fluids);
     CalcOutcome outcome;
     std::optional<Calculation> calculation;
