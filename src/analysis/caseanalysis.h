@@ -34,11 +34,12 @@ inline constexpr int kProfileSegments = 200;
 
 /**
  * Analyses the case that the exchanger's last Calculate solved into the record, with that
- * calculation's pipe material and on a copy of the tables it ended with: the same tables the
- * solution was found on, whatever happened to their files since, and the exchanger's own stay as
- * they are although lookups raise segment ends. Call it before the exchanger loads or calculates
- * anything else. A profile of the given number of segments, none for 0. Never throws: whatever
- * fails leaves its part empty with the reason.
+ * calculation's pipe material and on a copy of its tables as it left them: the tables the solution
+ * was found on, whatever happened to their files since, with the segment ends its lookups raised
+ * (values differ from freshly read tables by that drift); the exchanger's own tables stay as they
+ * are. An exchanger that has calculated another case since is refused. A profile of the given
+ * number of segments, none for 0. Never throws: whatever fails leaves its part empty with the
+ * reason.
  */
 CaseAnalysis analyseCase(const ResultRecord& record, const Exchanger& solver, int profileSegments);
 

@@ -8,6 +8,8 @@ namespace vorlan {
 
 namespace {
 
+constexpr int kTwoStepSegments = 50;
+
 /** One stream seen from the hot inlet: its side's lookups, its flow and the sign of its enthalpy change. */
 struct Marched {
     bool internalSide;
@@ -77,10 +79,12 @@ Profile marchProfile(const SolvedCase& solved, const FilmDetails& details, Fluid
     profile.points.reserve(static_cast<std::size_t>(segments) + 1);
     profile.points.push_back(point(0, th, tc, hh, hh0));
     // Slopes at the last point and at the one before it.
-    double kh, kc, previousH, previousC;
+    double kh, kc, previousH = 0, previousC = 0;
     slopes(th, tc, kh, kc);
+    // On few segments the two-step rule strays about twice as far as Heun's: Heun's throughout there.
+    const bool twoStep = segments >= kTwoStepSegments;
     for (int i = 1; i <= segments; ++i) {
-        if (i == 1) {
+        if (i == 1 || !twoStep) {
             // Heun's step: the slopes at the start and at the predicted end, averaged.
             double endH, endC;
             slopes(temperatureOf(fluids, hot, hh + step * kh), temperatureOf(fluids, cold, hc + step * kc), endH, endC);

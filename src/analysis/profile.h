@@ -26,7 +26,8 @@ struct Profile {
 /**
  * Marches the solved exchanger from the hot stream's inlet in the given number of segments, with
  * dQ = U dA (T_hot - T_cold) / 1000 [kW] on each stream's enthalpy (second-order steps: Heun's
- * first, Adams-Bashforth's two-step rule after it) and temperatures from the tables.
+ * first, Adams-Bashforth's two-step rule after it from 50 segments on, Heun's throughout below)
+ * and temperatures from the tables.
  * Counter-current starts from the hot inlet with the solved cold outlet, co-current from both
  * inlets. The wall temperature is
  * (h_i T_int + h_e T_est) / (h_i + h_e) with the details' film coefficients. Throws CalcError.
