@@ -53,6 +53,11 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event)
         || key->text().isEmpty())
         return false; // Backspace, Tab to the next box, Delete, arrows and other keys that type nothing
     const QChar typed = key->text().front();
+    if (m_allowSign && typed == u'-' && box->hasSelectedText() && box->selectionStart() == 0) {
+        // A sign typed over a selection from the start replaces it: the text left is what it leads.
+        const QString kept = box->text().mid(box->selectionLength());
+        return FiltroNumerico(typed, kept, true, 0).isNull();
+    }
     const QChar accepted = FiltroNumerico(typed, box->text(), m_allowSign, box->cursorPosition());
     if (accepted.isNull())
         return true;

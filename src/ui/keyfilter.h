@@ -24,7 +24,8 @@ void showNumericMenu(QLineEdit* box, const QPoint& globalPosition);
 
 /**
  * Applies FiltroNumerico to the keys typed into a QLineEdit; the clipboard and undo shortcuts do
- * nothing. Shows showNumericMenu as the box's context menu.
+ * nothing. With allowSign, a '-' typed over a selection that starts the text replaces it when the
+ * rest of the text holds no '-'. Shows showNumericMenu as the box's context menu.
  */
 class NumericKeyFilter : public QObject {
 public:

@@ -236,6 +236,19 @@ private slots:
         QCOMPARE(textOf("Text6"), QString("-5,5"));
         type("Text9", "5-");
         QCOMPARE(textOf("Text9"), QString("5"));
+        // A sign typed over the whole text selected from its start to its end replaces it.
+        for (const char* before : {"15", "-15"}) {
+            type("Text9", before);
+            QTest::keyClick(w("Text9"), Qt::Key_Home);
+            QTest::keyClick(w("Text9"), Qt::Key_End, Qt::ShiftModifier);
+            QTest::keyClicks(w("Text9"), "-10");
+            QCOMPARE(textOf("Text9"), QString("-10"));
+        }
+        type("Text9", "-15");
+        QTest::keyClick(w("Text9"), Qt::Key_End);
+        QTest::keyClick(w("Text9"), Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClicks(w("Text9"), "-");
+        QCOMPARE(textOf("Text9"), QString("-15")); // a selection that is not at the start stays
 
         QGuiApplication::clipboard()->setText("999");
         type("Text2", "7");
