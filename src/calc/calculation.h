@@ -35,6 +35,9 @@ public:
 private:
     enum class FlowMode { InternalOutletGiven, ExternalOutletGiven, BothFlowsGiven };
 
+    /** The number typed in a box, in double or single precision; a text that is none names the box in the detail. */
+    double doubleIn(Box box) const;
+    float singleIn(Box box) const;
     void readGeometry();
     void checkPressure(const FluidTable& table, Box pressureBox, const char* message);
     void checkRange(double temperature, bool internalSide);

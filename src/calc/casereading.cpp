@@ -23,10 +23,10 @@ Calculation::Calculation(const CaseSnapshot& snapshot, FluidTables& fluids, cons
 void Calculation::readCase()
 {
     readGeometry();
-    intTin = textToDouble(m_case.text(Box::Text6));
-    estTin = textToDouble(m_case.text(Box::Text9));
-    m_state.intSporc = textToDouble(m_case.text(Box::Form2Text1));
-    m_state.estSporc = textToDouble(m_case.text(Box::Form2Text2));
+    intTin = doubleIn(Box::Text6);
+    estTin = doubleIn(Box::Text9);
+    m_state.intSporc = doubleIn(Box::Form2Text1);
+    m_state.estSporc = doubleIn(Box::Form2Text2);
     if (m_state.intSporc < 0 || m_state.estSporc < 0)
         throw CalcError("a fouling factor is negative");
     m_controequi = m_case.isSelected(Option::Option1) ? word::Contro : word::Equi;
@@ -44,8 +44,8 @@ void Calculation::readCase()
 
     if (m_case.isSelected(Option::Option3)) {
         m_flow = FlowMode::InternalOutletGiven;
-        intTout = textToDouble(m_case.text(Box::Text7));
-        m_state.estPort = textToSingle(m_case.text(Box::Text11));
+        intTout = doubleIn(Box::Text7);
+        m_state.estPort = singleIn(Box::Text11);
         if ((intTin > estTin && intTout > intTin) || (intTin < estTin && intTout < intTin))
             throw CalcError("the internal outlet temperature moves the wrong way", msg::InvalidTemperatures);
         checkRange(intTin, true);
@@ -53,8 +53,8 @@ void Calculation::readCase()
         checkRange(estTin, false);
     } else if (m_case.isSelected(Option::Option7)) {
         m_flow = FlowMode::ExternalOutletGiven;
-        m_state.intPort = textToSingle(m_case.text(Box::Text8));
-        estTout = textToDouble(m_case.text(Box::Text10));
+        m_state.intPort = singleIn(Box::Text8);
+        estTout = doubleIn(Box::Text10);
         if ((intTin > estTin && estTout < estTin) || (intTin < estTin && estTout > estTin))
             throw CalcError("the external outlet temperature moves the wrong way", msg::InvalidTemperatures);
         checkRange(intTin, true);
@@ -62,8 +62,8 @@ void Calculation::readCase()
         checkRange(estTout, false);
     } else {
         m_flow = FlowMode::BothFlowsGiven;
-        m_state.intPort = textToSingle(m_case.text(Box::Text8));
-        m_state.estPort = textToSingle(m_case.text(Box::Text11));
+        m_state.intPort = singleIn(Box::Text8);
+        m_state.estPort = singleIn(Box::Text11);
         checkRange(intTin, true);
         checkRange(estTin, false);
     }
@@ -73,9 +73,9 @@ void Calculation::readCase()
 
     m_lengthGiven = m_case.isSelected(Option::Option5);
     if (m_lengthGiven)
-        m_state.L = textToSingle(m_case.text(Box::Text12));
+        m_state.L = singleIn(Box::Text12);
     else
-        q = textToSingle(m_case.text(Box::Text3));
+        q = singleIn(Box::Text3);
     if (m_lengthGiven ? !(m_state.L > 0) : !(q > 0))
         throw CalcError(m_lengthGiven ? "the length is not positive" : "the capacity is not positive");
 }
@@ -83,10 +83,10 @@ void Calculation::readCase()
 void Calculation::readGeometry()
 {
     // Dimensions typed in mm, kept in m.
-    const float internalOutside = textToSingle(m_case.text(Box::Text1));
-    const float internalWall = textToSingle(m_case.text(Box::Text2));
-    const float externalWall = textToSingle(m_case.text(Box::Text5));
-    const float externalOutside = textToSingle(m_case.text(Box::Text4));
+    const float internalOutside = singleIn(Box::Text1);
+    const float internalWall = singleIn(Box::Text2);
+    const float externalWall = singleIn(Box::Text5);
+    const float externalOutside = singleIn(Box::Text4);
     pipeGeometry(internalOutside, internalWall, externalOutside, externalWall, m_state);
     const CaseState& s = m_state;
     // Walls of negative thickness or pipes that do not nest would give areas and diameters without
@@ -97,7 +97,7 @@ void Calculation::readGeometry()
 
 void Calculation::checkPressure(const FluidTable& table, Box pressureBox, const char* message)
 {
-    const float pressure = textToSingle(m_case.text(pressureBox));
+    const float pressure = singleIn(pressureBox);
     bool listed = false;
     for (const float rowPressure : table.P)
         listed = listed || rowPressure == pressure;
@@ -112,6 +112,23 @@ void Calculation::checkRange(double temperature, bool internalSide)
         == word::No)
         throw CalcError(numberToText(temperature) + " degC is outside the fluid's table", msg::TemperaturesOutOfRange);
 }
+
+namespace {
+
+template <typename T> T numberIn(const CaseSnapshot& snapshot, Box box, T (*convert)(std::string_view))
+{
+    try {
+        return convert(snapshot.text(box));
+    } catch (const CalcError& error) {
+        throw CalcError(
+            std::string(labelOf(box)) + " (" + std::string(nameOf(box)) + "): " + error.what(), error.message());
+    }
+}
+
+} // namespace
+
+double Calculation::doubleIn(Box box) const { return numberIn(m_case, box, textToDouble); }
+float Calculation::singleIn(Box box) const { return numberIn(m_case, box, textToSingle); }
 
 float Calculation::pressureOf(bool internalSide) const
 {

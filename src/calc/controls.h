@@ -43,6 +43,9 @@ inline constexpr std::size_t kOptionCount = 8;
 std::string_view nameOf(Box box);
 std::string_view nameOf(Option option);
 
+/** What a box holds, with its unit, in the program's words ("Length [m]", "Internal inlet temp. [°C]"). */
+std::string_view labelOf(Box box);
+
 /** The box or option of a control name; a name that is none is a programming error (std::invalid_argument). */
 Box boxNamed(std::string_view name);
 Option optionNamed(std::string_view name);

@@ -15,42 +15,6 @@ const std::vector<Box>& sweepableBoxes()
     return boxes;
 }
 
-std::string sweepLabel(Box box)
-{
-    switch (box) {
-    case Box::Text12:
-        return "Length [m]";
-    case Box::Text3:
-        return "Capacity [kW]";
-    case Box::Text8:
-        return "Internal mass flow [kg/s]";
-    case Box::Text7:
-        return "Internal outlet temp. [°C]";
-    case Box::Text11:
-        return "External mass flow [kg/s]";
-    case Box::Text10:
-        return "External outlet temp. [°C]";
-    case Box::Text6:
-        return "Internal inlet temp. [°C]";
-    case Box::Text9:
-        return "External inlet temp. [°C]";
-    case Box::Form2Text1:
-        return "Internal fouling [m² K/W]";
-    case Box::Form2Text2:
-        return "External fouling [m² K/W]";
-    case Box::Text1:
-        return "Internal pipe outside diameter [mm]";
-    case Box::Text2:
-        return "Internal pipe thickness [mm]";
-    case Box::Text4:
-        return "External pipe outside diameter [mm]";
-    case Box::Text5:
-        return "External pipe thickness [mm]";
-    default:
-        return std::string(nameOf(box));
-    }
-}
-
 bool modeReads(const CaseSnapshot& snapshot, Box box)
 {
     // The flow mode tests Option3 first, then Option7; the size mode tests Option5.
@@ -82,7 +46,7 @@ std::string sweepProblem(const SweepRange& range, const CaseSnapshot& snapshot)
     if (std::find(boxes.begin(), boxes.end(), range.box) == boxes.end())
         return name + " cannot be swept: it is not a number of the case.";
     if (!modeReads(snapshot, range.box))
-        return sweepLabel(range.box) + " (" + name
+        return std::string(labelOf(range.box)) + " (" + name
             + ") is calculated, not read, in this case's mode: sweep a given input.";
     if (range.points < kMinSweepPoints || range.points > kMaxSweepPoints)
         return "A sweep has " + std::to_string(kMinSweepPoints) + " to " + std::to_string(kMaxSweepPoints)

@@ -25,9 +25,6 @@ struct SweepRange {
 /** The boxes a sweep can vary, in the order the Study window lists them. */
 const std::vector<Box>& sweepableBoxes();
 
-/** What a box holds, in the program's words ("Length [m]", "Internal inlet temp. [°C]"). */
-std::string sweepLabel(Box box);
-
 /** True when the case's selected options make Calculate read the box. */
 bool modeReads(const CaseSnapshot& snapshot, Box box);
 

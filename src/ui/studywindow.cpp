@@ -93,7 +93,7 @@ StudyWindow::StudyWindow(const std::string& dataFolder, std::function<CaseSnapsh
     m_plot->setObjectName("studyPlot");
 
     for (const Box box : sweepableBoxes())
-        m_box->addItem(fromStd(sweepLabel(box)));
+        m_box->addItem(fromStd(labelOf(box)));
     m_box->setCurrentIndex(0); // the length, first of the list
     for (QLineEdit* end : {m_from, m_to})
         end->installEventFilter(new NumericKeyFilter(true, end)); // the main window's keys, '-' included
@@ -108,7 +108,7 @@ StudyWindow::StudyWindow(const std::string& dataFolder, std::function<CaseSnapsh
     m_progress->setTextVisible(true);
     m_progress->setValue(0);
 
-    QStringList headings {fromStd(sweepLabel(sweepableBoxes().front()))};
+    QStringList headings {fromStd(labelOf(sweepableBoxes().front()))};
     for (const StudyColumn& column : studyColumns())
         headings << fromStd(column.heading);
     headings << "Warnings"
@@ -178,7 +178,7 @@ void StudyWindow::run()
         return;
     }
     m_table->setRowCount(0);
-    m_table->setHorizontalHeaderItem(0, new QTableWidgetItem(fromStd(sweepLabel(range.box))));
+    m_table->setHorizontalHeaderItem(0, new QTableWidgetItem(fromStd(labelOf(range.box))));
     m_progress->setRange(0, range.points);
     m_progress->setValue(0);
     m_runner.start(snapshot, range);
@@ -239,7 +239,7 @@ void StudyWindow::replot()
             series[s].values.push_back(record ? plotted[s]->value(*record) : NAN); // a failed point: a gap
     }
     const SweepRange& range = m_runner.range();
-    m_plot->setData(fromStd(sweepLabel(range.box)), std::move(x), std::move(series), range.logarithmic);
+    m_plot->setData(fromStd(labelOf(range.box)), std::move(x), std::move(series), range.logarithmic);
     m_replotted.start();
 }
 

@@ -68,6 +68,9 @@ TEST_P(BadInput, EveryVariantEndsWithAResultOrAMessage)
             expectFinite(*outcome.record);
         } else {
             EXPECT_TRUE(test::kCalculationMessages.contains(outcome.message)) << variant << ": " << outcome.message;
+            if (text == "abc") { // the detail says which box holds the text that is no number
+                EXPECT_NE(outcome.detail.find("(" + box + "): \"abc\""), std::string::npos) << outcome.detail;
+            }
         }
         for (const WriteBack& shown : outcome.writeBacks)
             EXPECT_TRUE(std::isfinite(textToDouble(shown.text))) << variant << ": wrote " << shown.text;
