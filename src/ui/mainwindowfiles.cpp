@@ -9,9 +9,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QShortcut>
-#include <QStandardPaths>
 
 #include "platform/messages.h"
+#include "ui/dialogfolder.h"
 #include "ui/mainwindow.h"
 #include "ui/windowmessages.h"
 #include "ui_form1.h"
@@ -56,8 +56,7 @@ QString MainWindow::dialogFolder() const
 {
     const QString last
         = m_session.path().isEmpty() && !m_recent.paths().isEmpty() ? m_recent.paths().front() : m_session.path();
-    return last.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                          : QFileInfo(last).absolutePath();
+    return existingFolder(last.isEmpty() ? QString() : QFileInfo(last).absolutePath());
 }
 
 void MainWindow::openFromDialog()

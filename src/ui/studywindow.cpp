@@ -15,7 +15,6 @@
 #include <QSaveFile>
 #include <QSpinBox>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,6 +22,7 @@
 
 #include "platform/messages.h"
 #include "platform/numbertext.h"
+#include "ui/dialogfolder.h"
 #include "ui/keyfilter.h"
 #include "ui/studyplot.h"
 #include "ui/windowmessages.h"
@@ -245,8 +245,7 @@ void StudyWindow::replot()
 
 void StudyWindow::exportFromDialog()
 {
-    const QString folder = m_exportPath.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                                                  : QFileInfo(m_exportPath).absolutePath();
+    const QString folder = existingFolder(m_exportPath.isEmpty() ? QString() : QFileInfo(m_exportPath).absolutePath());
     QFileDialog dialog(this, "Export CSV", folder, msg::CsvFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

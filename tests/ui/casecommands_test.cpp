@@ -2,6 +2,7 @@
 // before a file is replaced, the report that prints results only beside their own inputs, the
 // window title, the question before changes are lost, recent cases, dropped files, and the marks
 // of stale, given and calculated values.
+#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMimeData>
@@ -102,6 +103,27 @@ private slots:
         f().command(Qt::Key_S);
         QVERIFY(QString::fromStdString(f().folder.read("pump.vorlan")).contains("\"26\""));
         QCOMPARE(f().window->windowTitle(), QString("pump.vorlan - Vorlan - Quessel"));
+    }
+
+    void fileDialogsOpenInAFolderThatExists()
+    {
+        // A new account without a documents folder: Save As opens in the home folder with no name
+        // typed, not in the home's parent with "Documents" offered as the file's name.
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", QByteArray::fromStdString(f().folder.path()));
+        QString folder, name;
+        test::WindowFixture::whenModal(
+            [&](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                folder = dialog->directory().absolutePath();
+                name = modal->findChild<QLineEdit*>("fileNameEdit")->text();
+                QTest::keyClick(modal, Qt::Key_Escape);
+            },
+            "QFileDialog");
+        f().command(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        qputenv("HOME", home);
+        QCOMPARE(folder, QDir(QString::fromStdString(f().folder.path())).absolutePath());
+        QVERIFY2(name.isEmpty(), qPrintable(name));
     }
 
     void reportPrintsResultsOnlyBesideTheirInputs_data()
