@@ -104,10 +104,17 @@ DetailSection profileSection(const CaseAnalysis& a)
 
 DetailSection hairpinSection(const CaseAnalysis& a)
 {
-    DetailSection s {"Hairpins", true, {}, a.hairpinsMissing};
-    if (!a.hairpins)
-        return s;
-    s.rows = hairpinRows(*a.hairpins);
+    DetailSection s {"Hairpins", false, {}, a.hairpinsMissing};
+    if (a.hairpins)
+        s.rows = hairpinRows(*a.hairpins);
+    return s;
+}
+
+DetailSection returnBendSection(const CaseAnalysis& a)
+{
+    DetailSection s {"Return bends", true, {}, a.hairpinsMissing};
+    if (a.hairpins)
+        s.rows = returnBendRows(*a.hairpins);
     return s;
 }
 
@@ -122,6 +129,12 @@ std::vector<DetailRow> hairpinRows(const HairpinLayout& h)
         {"Installed surface", "m²", figure(h.installedSurface), ""},
         {"Excess over the required surface", "%", figure(h.excess, 3), ""},
         {"Fouling the excess allows (Kern)", "(m² K)/W", figure(h.allowedFouling, 3), ""},
+    };
+}
+
+std::vector<DetailRow> returnBendRows(const HairpinLayout& h)
+{
+    return {
         {"Return bends", "", std::to_string(h.internal.count), std::to_string(h.external.count)},
         {"K of a bend (Darby 3-K)", "", figure(h.internal.K), figure(h.external.K)},
         {"Pressure drop of the bends", "kPa", figure(h.internal.pressureDrop), figure(h.external.pressureDrop)},
@@ -159,7 +172,7 @@ std::string branchName(NusseltBranch branch)
 std::vector<DetailSection> detailSections(const CaseAnalysis& analysis)
 {
     return {sidesSection(analysis), resistanceSection(analysis), effectivenessSection(analysis),
-        crossCheckSection(analysis), profileSection(analysis), hairpinSection(analysis)};
+        crossCheckSection(analysis), profileSection(analysis), hairpinSection(analysis), returnBendSection(analysis)};
 }
 
 std::vector<std::string> warningLines(const CaseAnalysis& analysis)

@@ -28,15 +28,16 @@ std::string regimeName(FlowRegime regime);
 std::string branchName(NusseltBranch branch);
 
 /** The tables of the details window and the report: both sides, resistances, effectiveness-NTU, cross-check, profile
- * ends, hairpins. */
+ * ends, hairpins, return bends. */
 std::vector<DetailSection> detailSections(const CaseAnalysis& analysis);
 
 /** The warnings as sentences, or the one sentence that there are none. */
 std::vector<std::string> warningLines(const CaseAnalysis& analysis);
 
-/** The rows of a hairpin layout: leg, count, surface and excess, allowed fouling, both sides' return bends, hairpins.
- */
+/** The exchanger's rows of a hairpin layout, one value each: leg, count, length, surface, excess, allowed fouling. */
 std::vector<DetailRow> hairpinRows(const HairpinLayout& layout);
+/** The return bends of a hairpin layout, per side: count, K and pressure drop. */
+std::vector<DetailRow> returnBendRows(const HairpinLayout& layout);
 
 /** "not available: " and the reason. */
 std::string notAvailable(const std::string& reason);

@@ -33,7 +33,7 @@ HairpinDialog::HairpinDialog(std::function<const CaseAnalysis*()> latest, Messag
     auto* common = new QLabel("Common legs: 12 ft = 3,658 m, 15 ft = 4,572 m, 20 ft = 6,096 m.", this);
 
     m_table->setObjectName("hairpinTable");
-    m_table->setHorizontalHeaderLabels({"", "Unit", "Value, internal side", "External side"});
+    m_table->setHorizontalHeaderLabels({"", "Unit", "Internal pipe", "External pipe"});
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -77,13 +77,21 @@ void HairpinDialog::layOut()
         m_note->setText(fromStd(notAvailable(error.what())));
         return;
     }
-    for (const DetailRow& row : hairpinRows(layout)) {
-        const int r = m_table->rowCount();
-        m_table->insertRow(r);
-        const QString cells[] = {fromStd(row.caption), fromStd(row.unit), fromStd(row.internal), fromStd(row.external)};
-        for (int c = 0; c < 4; ++c)
-            m_table->setItem(r, c, new QTableWidgetItem(cells[c]));
-    }
+    // The exchanger's values span both sides' columns; the return bends have one per side.
+    const auto addRows = [this](const std::vector<DetailRow>& rows, bool perSide) {
+        for (const DetailRow& row : rows) {
+            const int r = m_table->rowCount();
+            m_table->insertRow(r);
+            const QString cells[]
+                = {fromStd(row.caption), fromStd(row.unit), fromStd(row.internal), fromStd(row.external)};
+            for (int c = 0; c < (perSide ? 4 : 3); ++c)
+                m_table->setItem(r, c, new QTableWidgetItem(cells[c]));
+            if (!perSide)
+                m_table->setSpan(r, 2, 1, 2);
+        }
+    };
+    addRows(hairpinRows(layout), false);
+    addRows(returnBendRows(layout), true);
     m_table->resizeColumnsToContents();
     m_note->setText("The return bends' drops come on top of the straight pipes' drops of the results.");
 }
