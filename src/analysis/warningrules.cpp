@@ -15,6 +15,11 @@ constexpr std::array kRules = {
         "the Nusselt number is a linear blend of the laminar and the turbulent rule; the turbulent rule is used "
         "below its range",
         "Sieder and Tate, Ind. Eng. Chem. 28 (1936) 1429; VDI Heat Atlas, 2nd ed. (2010), chapter G1"},
+    WarningRule {"nearTransition", "Re outside the transition band but within low % of its ends", 10, 0,
+        "the film coefficient changes steeply across the band (water in a 21 mm tube: Nu about 7 at Re 2300, about "
+        "60 at 10 000); where a flow or an outlet is solved, a small change of the case can move the solution "
+        "across the band, and duty and U change several times",
+        "the band's ends of the transition rule"},
     WarningRule {"graetzJump", "Re < 2300 and low <= Gz <= high", 1, 8,
         "at Gz = 2 the Nusselt number jumps between 3.66 and 1.86 Gz^(1/3) = 2.34: the result can fall when the "
         "flow rises",

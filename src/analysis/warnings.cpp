@@ -25,6 +25,14 @@ void sideWarnings(const SideDetails& d, bool internalSide, float L, float pressu
         add(transition.name,
             side + ": Re = " + figure(d.Re) + " lies in the transition band " + figure(transition.low) + " to "
                 + figure(transition.high) + "; the Nusselt number is interpolated.");
+    const WarningRule& near = warningRule("nearTransition");
+    const double margin = near.low / 100;
+    if ((d.Re < transition.low && d.Re >= transition.low * (1 - margin))
+        || (d.Re > transition.high && d.Re <= transition.high * (1 + margin)))
+        add(near.name,
+            side + ": Re = " + figure(d.Re) + " is within " + figure(near.low) + " % of the transition band "
+                + figure(transition.low) + " to " + figure(transition.high)
+                + "; a small change of the case can move the solution across it.");
     const WarningRule& graetz = warningRule("graetzJump");
     if (d.Re < transition.low && d.Gz >= graetz.low && d.Gz <= graetz.high)
         add(graetz.name,

@@ -50,6 +50,11 @@ struct WarningCase {
 const WarningCase kCases[] = {
     // Annulus at 0.2 kg/s: Re about 5000.
     {"AnnulusInTransition", Mode::L1, {{"Text11", "0,2"}}, {"transition", "liquidVelocityAnnulus"}},
+    // The worked example with water in the annulus, 1.8 m long: the solved internal flow is laminar at
+    // Re 2108, while 1.85 m gives a turbulent Re 10405 and five times the duty.
+    {"SolvedFlowNextToTheTransitionBand", Mode::L1,
+        {{"Text9", "15"}, {"Text11", "0,6"}, {"Form2.Text1", "0,0001"}, {"Form2.Text2", "0,0002"}, {"Text12", "1,8"}},
+        {"nearTransition", "transition"}},
     // 8 g/s of glycol in 12 m of annulus: laminar, Gz about 1.8 (the example of the user guide).
     {"GlycolNearTheGraetzJump", Mode::L1,
         {{"Combo2", "Ethylene Glycol 30%"}, {"Text9", "15"}, {"Text11", "0,008"}, {"Text12", "12"}},
@@ -99,6 +104,26 @@ TEST(Warnings, TheNumbersBehindTheCases)
     ASSERT_TRUE(g.details && g.crossCheck);
     EXPECT_LT(g.details->external.Gz, 2); // the constant 3.66: one step more flow and the jump comes
     EXPECT_GT(g.crossCheck->spread, warningRule("crossCheck").low);
+}
+
+TEST(Warnings, NearTheTransitionBandOnBothSidesOfIt)
+{
+    // The worked example with water in the annulus jumps across the band between 1.80 and 1.85 m;
+    // both solutions are warned of, the laminar one below 2300 and the turbulent one above 10 000.
+    const Changes waterAnnulus {
+        {"Text9", "15"}, {"Text11", "0,6"}, {"Form2.Text1", "0,0001"}, {"Form2.Text2", "0,0002"}};
+    for (const char* length : {"1,8", "1,85"}) {
+        Changes changes = waterAnnulus;
+        changes.emplace_back("Text12", length);
+        SolvedTestCase solved(Mode::L1, true, changes);
+        ASSERT_TRUE(solved.outcome.record) << solved.outcome.message;
+        const double Re = solved.outcome.record->Rei;
+        EXPECT_TRUE(Re < 2300 ? Re > 2070 : Re > 10000 && Re < 11000) << Re;
+        EXPECT_TRUE(rulesRaised(solved.analyse(0)).contains("nearTransition")) << length;
+    }
+    // The plain water case sits at Re about 115 000 and 12 900: beyond 10 % of the band, no warning.
+    SolvedTestCase plain(Mode::L1, true, {});
+    EXPECT_FALSE(rulesRaised(plain.analyse(0)).contains("nearTransition"));
 }
 
 TEST(Warnings, ViscousFluidOutsideItsTableAndTheViscosityRange)
