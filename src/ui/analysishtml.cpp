@@ -7,9 +7,9 @@
 
 namespace vorlan {
 
-QString sectionHtml(const DetailSection& section)
+QString sectionHtml(const DetailSection& section, bool titled)
 {
-    QString html = "<h4>" + escaped(section.title) + "</h4>";
+    QString html = titled ? "<h4>" + escaped(section.title) + "</h4>" : QString();
     if (section.rows.empty())
         return html + "<p>" + escaped(notAvailable(section.missing)) + "</p>";
     html += "<table cellspacing='0' cellpadding='2' border='1'>";

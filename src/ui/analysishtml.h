@@ -11,8 +11,8 @@ struct DetailSection;
 /** The details tables and the warnings as HTML; a note that nothing was calculated yet for none. */
 QString analysisHtml(const CaseAnalysis* analysis);
 
-/** One details table with its title, or its title and why it is not available. */
-QString sectionHtml(const DetailSection& section);
+/** One details table with its title (unless left out), or its title and why it is not available. */
+QString sectionHtml(const DetailSection& section, bool titled = true);
 
 /** The warnings as a titled list. */
 QString warningsHtml(const CaseAnalysis& analysis);

@@ -33,8 +33,10 @@ void appendAnalysisReport(QTextDocument& document, const CaseAnalysis* analysis,
 
     // Two sections side by side in each row, so that the page holds them all and the picture: the
     // effectiveness beside the film coefficients, the resistances beside the cross-check, and the
-    // hairpins and their return bends beside the profile's ends and the warnings. The hairpins keep
-    // 60 % of the width, as the warnings' lines would otherwise take it and wrap their captions.
+    // hairpins and their return bends beside the profile's ends and the warnings. The return bends'
+    // table goes without its title (its column heads tell it apart), so that a case with few
+    // warnings keeps the largest picture. The hairpins keep 60 % of the width, as the warnings'
+    // lines would otherwise take it and wrap their captions.
     const std::vector<DetailSection> sections = detailSections(*analysis);
     const auto row = [](const QString& left, const QString& right, int leftPercent = 0) {
         const QString leftWidth = leftPercent > 0 ? QString(" width='%1%'").arg(leftPercent) : QString();
@@ -44,7 +46,7 @@ void appendAnalysisReport(QTextDocument& document, const CaseAnalysis* analysis,
     const QString html = "<h3>Details of the solution</h3>"
         + row(sectionHtml(sections.at(0)), sectionHtml(sections.at(2)))
         + row(sectionHtml(sections.at(1)), sectionHtml(sections.at(3)))
-        + row(sectionHtml(sections.at(5)) + sectionHtml(sections.at(6)),
+        + row(sectionHtml(sections.at(5)) + sectionHtml(sections.at(6), false),
             sectionHtml(sections.at(4)) + warningsHtml(*analysis), 60)
         + QString("<p><img src='vorlan://profile.png' width='600' height='%1'></p>").arg(pictureHeight);
 

@@ -94,8 +94,8 @@ int pagesOnDevice(const QTextDocument& document, const QPagedPaintDevice& device
 
 } // namespace
 
-void printCaseReport(QPagedPaintDevice* device, const CaseContents& contents,
-    const std::optional<ResultRecord>& results, const CaseAnalysis* analysis)
+int printCaseReport(QPagedPaintDevice* device, const CaseContents& contents, const std::optional<ResultRecord>& results,
+    const CaseAnalysis* analysis)
 {
     const auto report = [&](QTextDocument& document, int pictureHeight) {
         document.setDefaultFont(QFont("Liberation Sans", 9));
@@ -109,9 +109,10 @@ void printCaseReport(QPagedPaintDevice* device, const CaseContents& contents,
         report(document, height);
         if (height == std::end(kProfilePictureHeights)[-1] || pagesOnDevice(document, *device) <= 2) {
             document.print(device);
-            return;
+            return height;
         }
     }
+    return 0; // not reached: the last height is always printed
 }
 
 } // namespace vorlan

@@ -14,9 +14,10 @@ struct CaseAnalysis;
 /**
  * Prints the report of a case on the device (a printer or a PDF writer): the inputs as typed and,
  * when there are any, the results shown on the first page, and the analysis of the solved case,
- * when there is one, on the second.
+ * when there is one, on the second. Returns the height [px] the profile picture was printed at,
+ * one of kProfilePictureHeights.
  */
-void printCaseReport(QPagedPaintDevice* device, const CaseContents& contents,
-    const std::optional<ResultRecord>& results, const CaseAnalysis* analysis = nullptr);
+int printCaseReport(QPagedPaintDevice* device, const CaseContents& contents, const std::optional<ResultRecord>& results,
+    const CaseAnalysis* analysis = nullptr);
 
 } // namespace vorlan

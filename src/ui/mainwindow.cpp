@@ -386,13 +386,12 @@ bool MainWindow::saveCase(const QString& path)
     return true;
 }
 
-void MainWindow::printReport(QPagedPaintDevice* device) const
+int MainWindow::printReport(QPagedPaintDevice* device) const
 {
     const CaseContents current = caseContents();
     if (m_session.isCalculated(current))
-        printCaseReport(device, current, m_lastResults, m_analysis->latest());
-    else
-        printCaseReport(device, current, std::nullopt);
+        return printCaseReport(device, current, m_lastResults, m_analysis->latest());
+    return printCaseReport(device, current, std::nullopt);
 }
 
 } // namespace vorlan

@@ -71,9 +71,9 @@ public:
     /**
      * The report of the case, with the results only when they were computed from exactly
      * the inputs the window holds now, with their analysis on a second page; otherwise the case alone, marked as not
-     * calculated.
+     * calculated. Returns the height [px] its profile picture was printed at.
      */
-    void printReport(QPagedPaintDevice* device) const;
+    int printReport(QPagedPaintDevice* device) const;
     /** Asks whether to save unsaved changes; false when the user cancels (or the save fails). */
     bool askToSaveChanges();
 

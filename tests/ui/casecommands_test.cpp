@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 
 #include "ui/optionsdialog.h"
+#include "ui/recentcases.h"
 #include "ui/resultswindow.h"
 #include "windowfixture.h"
 
@@ -108,7 +109,11 @@ private slots:
     void fileDialogsOpenInAFolderThatExists()
     {
         // A new account without a documents folder: Save As opens in the home folder with no name
-        // typed, not in the home's parent with "Documents" offered as the file's name.
+        // typed, not in the home's parent with "Documents" offered as the file's name. No recent
+        // case (other tests leave theirs) gives it a folder of its own.
+        RecentCases recent;
+        for (const QString& path : recent.paths())
+            recent.remove(path);
         const QByteArray home = qgetenv("HOME");
         qputenv("HOME", QByteArray::fromStdString(f().folder.path()));
         QString folder, name;

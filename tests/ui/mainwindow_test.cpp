@@ -19,6 +19,7 @@
 #include "properties/fluidlist.h"
 #include "support/filesizelimit.h"
 #include "support/tempfolder.h"
+#include "ui/analysisreport.h"
 #include "ui/analysisviews.h"
 #include "ui/helpviewer.h"
 #include "ui/mainwindow.h"
@@ -495,7 +496,7 @@ private slots:
         const QString crowded = QString::fromStdString(m_folder->path() + "/crowded.pdf");
         {
             QPdfWriter writer(crowded);
-            m_window->printReport(&writer);
+            QVERIFY(m_window->printReport(&writer) < kProfilePictureHeights[0]);
         }
         QPdfDocument crowdedReport;
         QCOMPARE(crowdedReport.load(crowded), QPdfDocument::Error::None);
@@ -508,7 +509,7 @@ private slots:
         const QString path = QString::fromStdString(m_folder->path() + "/report.pdf");
         {
             QPdfWriter writer(path);
-            m_window->printReport(&writer);
+            QCOMPARE(m_window->printReport(&writer), kProfilePictureHeights[0]); // one warning: the largest picture
         }
         QPdfDocument document;
         QCOMPARE(document.load(path), QPdfDocument::Error::None);
