@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "analysis/numberformat.h"
-#include "ui/plotticks.h"
+#include "ui/plotaxes.h"
 
 namespace vorlan {
 
@@ -87,11 +87,8 @@ void paintProfile(QPainter& painter, const QRectF& area, const Profile* profile,
     }
     painter.drawText(QRectF(plot.left(), plot.bottom() + 1.3 * line, plot.width(), line), Qt::AlignHCenter,
         "Position from the internal inlet [m]");
-    painter.save();
-    painter.translate(area.left() + 0.2 * line, plot.center().y());
-    painter.rotate(-90);
-    painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line), Qt::AlignHCenter, "Temperature [°C]");
-    painter.restore();
+    drawVerticalTitle(
+        painter, QPointF(area.left() + 0.2 * line, plot.center().y()), plot.height(), false, "Temperature [°C]");
 
     // The three curves.
     painter.setClipRect(plot.adjusted(-1, -1, 1, 1));

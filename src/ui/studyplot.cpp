@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "analysis/numberformat.h"
-#include "ui/plotticks.h"
+#include "ui/plotaxes.h"
 
 namespace vorlan {
 
@@ -127,16 +127,6 @@ double tickTextWidth(const QFontMetricsF& metrics, const Axis& axis)
     for (const double tick : axis.ticks)
         width = std::max(width, metrics.horizontalAdvance(tickText(tick)));
     return width;
-}
-
-/** A title along a vertical axis, read from below on the left side and from above on the right. */
-void drawVerticalTitle(QPainter& painter, QPointF edge, double length, bool rightSide, const QString& title)
-{
-    painter.save();
-    painter.translate(edge);
-    painter.rotate(rightSide ? 90 : -90);
-    painter.drawText(QRectF(-length / 2, 0, length, QFontMetricsF(painter.font()).height()), Qt::AlignHCenter, title);
-    painter.restore();
 }
 
 } // namespace

@@ -2,19 +2,14 @@
 // and the results window, refreshed by each calculation, kept by a failed one, and without any
 // effect on what the calculation writes back or shows.
 #include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QTest>
 #include <QTextBrowser>
 
-#include "platform/appdir.h"
 #include "ui/analysisviews.h"
-#include "ui/mainwindow.h"
 #include "ui/profileplot.h"
 #include "ui/resultswindow.h"
+#include "windowfixture.h"
 
 using namespace vorlan;
 
@@ -22,54 +17,35 @@ class AnalysisViewsTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> m_window;
-    QStringList m_messages;
+    std::unique_ptr<test::WindowFixture> m_fixture;
+    test::WindowFixture& f() { return *m_fixture; }
+    MainWindow* window() { return f().window.get(); }
 
-    template <typename T = QLineEdit> T* w(const char* name) const
-    {
-        T* widget = m_window->findChild<T*>(name);
-        if (widget == nullptr)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    void pick(const char* combo, const QString& entry)
-    {
-        auto* box = w<QComboBox>(combo);
-        const int index = box->findText(entry);
-        QVERIFY(index >= 0);
-        box->setCurrentIndex(index);
-        emit box->activated(index);
-    }
-    void type(const char* name, const QString& text)
-    {
-        w(name)->clear();
-        QTest::keyClicks(w(name), text);
-    }
-    /** Water in water, internal outlet temperature and length given. */
+    /** Water in water, internal outlet temperature and 10 m of length given. */
     void describeCase()
     {
-        pick("Combo1", "Water");
-        pick("Combo2", "Water");
-        pick("Combo3", "Copper");
+        f().pick("Combo1", "Water");
+        f().pick("Combo2", "Water");
+        f().pick("Combo3", "Copper");
         for (const auto& [box, text] : {std::pair {"Text1", "25"}, {"Text2", "2"}, {"Text4", "50"}, {"Text5", "3"},
                  {"Text6", "80"}, {"Text7", "60"}, {"Text9", "20"}, {"Text11", "0,5"}, {"Text12", "10"}})
-            type(box, text);
+            f().type(box, text);
     }
     /** Every text the calculation writes: the main window's boxes and the results window's. */
-    QStringList shownTexts() const
+    QStringList shownTexts()
     {
         QStringList texts;
         for (int i = 1; i <= 12; ++i)
-            texts << w(qPrintable(QString("Text%1").arg(i)))->text();
+            texts << f().w(qPrintable(QString("Text%1").arg(i)))->text();
         for (int i = 1; i <= 28; ++i)
-            texts << m_window->resultsWindow()->findChild<QLineEdit*>(QString("Text%1").arg(i))->text();
+            texts << window()->resultsWindow()->findChild<QLineEdit*>(QString("Text%1").arg(i))->text();
         return texts;
     }
-    AnalysisViews* views() const { return m_window->analysisViews(); }
+    AnalysisViews* views() { return window()->analysisViews(); }
     /** The entry of the main window's "Analysis" menu; a missing one ends the test program. */
-    QAction* menuEntry(const char* name) const
+    QAction* menuEntry(const char* name)
     {
-        const auto* menu = m_window->menuBar()->findChild<QMenu*>("mnuAnalysis");
+        const auto* menu = window()->menuBar()->findChild<QMenu*>("mnuAnalysis");
         for (QAction* action : menu ? menu->actions() : QList<QAction*> {}) {
             if (action->objectName() == name)
                 return action;
@@ -78,20 +54,12 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_messages.clear();
-        const std::string program = QuestaDirectory();
-        m_window = std::make_unique<MainWindow>(program + "/data", QString::fromStdString(program),
-            [this](QMessageBox::Icon, const QString&, const QString& text) { m_messages << text; });
-        m_window->show();
-    }
-
-    void cleanup() { m_window.reset(); }
+    void init() { m_fixture = std::make_unique<test::WindowFixture>(); }
+    void cleanup() { m_fixture.reset(); }
 
     void menuOpensBothWindowsBeforeAnyCalculation()
     {
-        QVERIFY(m_window->menuBar()->findChild<QMenu*>("mnuAnalysis") != nullptr);
+        QVERIFY(window()->menuBar()->findChild<QMenu*>("mnuAnalysis") != nullptr);
         menuEntry("mnuAnalysisDetails")->trigger();
         QTextBrowser* details = views()->detailsWindow();
         QVERIFY(details != nullptr && details->isVisible());
@@ -108,8 +76,8 @@ private slots:
     void calculationFillsTheWindows()
     {
         describeCase();
-        QTest::mouseClick(w<QPushButton>("Command1"), Qt::LeftButton);
-        QVERIFY(m_messages.isEmpty());
+        f().click("Command1");
+        QVERIFY(f().messages.empty());
         menuEntry("mnuAnalysisDetails")->trigger();
         const QString text = views()->detailsWindow()->toPlainText();
         for (const char* expected : {"Film coefficients and flow", "INTERNAL PIPE", "Thermal resistances",
@@ -128,43 +96,43 @@ private slots:
     void resultsWindowOffersBothEntries()
     {
         describeCase();
-        m_window->calculate();
-        const QList<QAction*> actions = m_window->resultsWindow()->actions();
-        QCOMPARE(m_window->resultsWindow()->contextMenuPolicy(), Qt::ActionsContextMenu);
+        window()->calculate();
+        const QList<QAction*> actions = window()->resultsWindow()->actions();
+        QCOMPARE(window()->resultsWindow()->contextMenuPolicy(), Qt::ActionsContextMenu);
         QVERIFY(actions.contains(views()->detailsAction()));
         QVERIFY(actions.contains(views()->profileAction()));
-        m_window->calculate(); // offered once, not once per calculation
-        QCOMPARE(m_window->resultsWindow()->actions().size(), actions.size());
+        window()->calculate(); // offered once, not once per calculation
+        QCOMPARE(window()->resultsWindow()->actions().size(), actions.size());
     }
 
     void openWindowsChangeNoWriteBackAndNoResult()
     {
         describeCase();
-        m_window->calculate();
+        window()->calculate();
         const QStringList closed = shownTexts();
         views()->showDetails();
         views()->showProfile();
-        m_window->calculate();
+        window()->calculate();
         QCOMPARE(shownTexts(), closed);
-        QVERIFY(m_messages.isEmpty());
+        QVERIFY(f().messages.empty());
     }
 
     void eachCalculationRefreshesAndAFailedOneKeeps()
     {
         describeCase();
-        m_window->calculate();
+        window()->calculate();
         views()->showDetails();
         views()->showProfile();
         const QString first = views()->detailsWindow()->toHtml();
-        type("Text12", "20");
-        m_window->calculate();
+        f().type("Text12", "20");
+        window()->calculate();
         const QString second = views()->detailsWindow()->toHtml();
         QVERIFY(second != first);
         QCOMPARE(views()->profileWindow()->profile()->points.back().x, 20.0);
 
-        type("Text12", "0"); // not a length: the calculation fails
-        m_window->calculate();
-        QCOMPARE(m_messages.size(), 1);
+        f().type("Text12", "0"); // not a length: the calculation fails
+        window()->calculate();
+        QCOMPARE(f().messages.size(), std::size_t(1));
         QCOMPARE(views()->detailsWindow()->toHtml(), second);
         QCOMPARE(views()->profileWindow()->profile()->points.back().x, 20.0);
     }
@@ -173,7 +141,7 @@ private slots:
     {
         views()->showDetails();
         views()->showProfile();
-        m_window->close();
+        window()->close();
         QVERIFY(!views()->detailsWindow()->isVisible());
         QVERIFY(!views()->profileWindow()->isVisible());
     }
