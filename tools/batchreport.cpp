@@ -68,6 +68,41 @@ std::string recordJson(const ResultRecord& r)
         .str();
 }
 
+std::string rootsJson(const std::vector<RobustRoot>& roots)
+{
+    std::string list;
+    for (const RobustRoot& root : roots)
+        list += (list.empty() ? "" : ", ")
+            + JsonObject()
+                  .number("duty", root.q)
+                  .number("length", root.L)
+                  .number("U", root.U)
+                  .number("internalOutletTemperature", root.intTout)
+                  .number("externalOutletTemperature", root.estTout)
+                  .number("internalMassFlow", root.intPort)
+                  .number("externalMassFlow", root.estPort)
+                  .text("internalFlow", flowRegimeName(root.reInt))
+                  .text("externalFlow", flowRegimeName(root.reEst))
+                  .raw("atPinch", root.atPinch ? "true" : "false")
+                  .str();
+    return "[" + list + "]";
+}
+
+std::string robustJson(const RobustAnswer& answer)
+{
+    JsonObject robust;
+    robust.raw("ok", answer.record ? "true" : "false");
+    if (!answer.record)
+        return robust.text("reason", answer.solution.reason).str();
+    JsonObject written;
+    for (const WriteBack& writeBack : answer.writeBacks)
+        written.text(caseKeyOf(writeBack.box).c_str(), writeBack.text);
+    return robust.raw("writeBack", written.str())
+        .raw("record", recordJson(*answer.record))
+        .raw("roots", rootsJson(answer.solution.roots))
+        .str();
+}
+
 } // namespace
 
 std::string batchReport(const std::string& casePath, const CalcOutcome& outcome, const JsonKeys& more)
@@ -82,6 +117,8 @@ std::string batchReport(const std::string& casePath, const CalcOutcome& outcome,
     line.raw("writeBack", written.str());
     if (outcome.record)
         line.raw("record", recordJson(*outcome.record));
+    if (outcome.robust)
+        line.raw("robust", robustJson(*outcome.robust));
     for (const auto& [key, json] : more)
         line.raw(key, json);
     return line.str();

@@ -4,7 +4,9 @@
 
 #include "calc/casesnapshot.h"
 #include "calc/exchanger.h"
+#include "calc/flowmode.h"
 #include "calc/resultrecord.h"
+#include "calc/robustsolver.h"
 #include "platform/passcounter.h"
 #include "properties/casestate.h"
 #include "properties/fluidtables.h"
@@ -29,12 +31,12 @@ public:
     void solve();
     /** Velocities, Reynolds numbers and pressure drops of the solved case, with the inputs. */
     ResultRecord results();
+    /** The case as read, for the robust solver; call after readCase(). */
+    RobustCase robustCase() const;
     /** The passes the iterations have made so far. */
     IterationPasses passes() const { return {m_coefficientPasses, m_temperaturePasses.passes()}; }
 
 private:
-    enum class FlowMode { InternalOutletGiven, ExternalOutletGiven, BothFlowsGiven };
-
     /** The number typed in a box, in double or single precision; a text that is none names the box in the detail. */
     double doubleIn(Box box) const;
     float singleIn(Box box) const;
@@ -74,6 +76,12 @@ private:
     void solveCapacityBothFlowsGiven(); // C3
     void searchLength();
     void checkSolution() const;
+    /**
+     * Refuses a solution whose streams' enthalpy changes, rate equation U A dTml or coefficient
+     * evaluated again at its own temperatures and flows disagree with it by more than the
+     * iterations' tolerances allow ("Calculation did not converge").
+     */
+    void checkConsistency() const;
 
     /** +1 when the internal fluid is the hot one, -1 otherwise (equal inlets: it is the cold one). */
     double hotSign() const { return intTin > estTin ? 1.0 : -1.0; }

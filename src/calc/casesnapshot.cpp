@@ -1,6 +1,18 @@
 #include "calc/casesnapshot.h"
 
+#include "platform/numbertext.h"
+
 namespace vorlan {
+
+WriteBack writtenValue(Box box, float value, int decimals)
+{
+    return {box, numberToText(roundHalfEven(value, decimals))};
+}
+
+WriteBack writtenValue(Box box, double value, int decimals)
+{
+    return {box, numberToText(roundHalfEven(value, decimals))};
+}
 
 void CaseSnapshot::apply(const std::vector<WriteBack>& writeBacks)
 {

@@ -17,6 +17,10 @@ struct WriteBack {
     bool operator==(const WriteBack&) const = default;
 };
 
+/** A solved value for its box, rounded half to even to the given decimals. */
+WriteBack writtenValue(Box box, float value, int decimals);
+WriteBack writtenValue(Box box, double value, int decimals);
+
 /**
  * A case as the Calculate command reads it: the text of every box and which option buttons are
  * selected, taken once from the window (or a case file) before the calculation starts. Names are

@@ -6,6 +6,7 @@
 
 #include "calc/casesnapshot.h"
 #include "calc/resultrecord.h"
+#include "calc/robustanswer.h"
 #include "properties/casestate.h"
 #include "properties/fluidtables.h"
 #include "properties/materials.h"
@@ -30,6 +31,9 @@ struct CalcOutcome {
     std::string message; ///< the message box text when there is no record
     std::string detail; ///< what exactly failed, for diagnostics
     IterationPasses passes; ///< for convergence studies; not shown
+    /** When the calculation failed after reading the case (its iterations, their limits or the consistency
+     * gate), the robust solution of the same case; the message stays the calculation's. */
+    std::optional<RobustAnswer> robust;
 };
 
 /**
@@ -43,6 +47,9 @@ public:
 
     /** Runs one whole calculation of the case; every failure ends it with exactly one message. */
     CalcOutcome Command1_Click(const CaseSnapshot& snapshot);
+
+    /** Takes the robust answer of the last Calculate as the exchanger's solved state, for its analysis. */
+    void adopt(const RobustAnswer& answer);
 
     /** Why condmat.dat could not be read at construction (the material table is then empty); empty when it was. */
     const std::string& materialsError() const { return m_materialsError; }

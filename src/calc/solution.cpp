@@ -1,11 +1,13 @@
 // Solving the exchanger by the log-mean temperature difference with enthalpy balances and damped
 // fixed-point iterations, in the six combinations of flow mode and size mode.
+#include <algorithm>
 #include <cmath>
 
 #include "calc/calculation.h"
 #include "correlations/dtml.h"
 #include "correlations/exchangerlimits.h"
 #include "correlations/heattransfer.h"
+#include "correlations/words.h"
 #include "platform/calcerror.h"
 #include "platform/numbertext.h"
 #include "platform/passcounter.h"
@@ -66,6 +68,12 @@ void Calculation::solve()
         searchLength();
     }
     checkSolution();
+    checkConsistency();
+}
+
+RobustCase Calculation::robustCase() const
+{
+    return {m_flow, m_lengthGiven, m_controequi == word::Contro, m_state, intTin, estTin, intTout, estTout, q};
 }
 
 Calculation::Stream Calculation::internalStream()
@@ -253,6 +261,73 @@ void Calculation::checkSolution() const
         throw CalcError("the solution has a duty, surface, length or flow that is not positive");
 }
 
+namespace {
+
+// The consistency gate. The outlet iterations stop within tolT of their fixed point, so a stream's
+// enthalpy change may miss the duty by its heat-capacity rate times a few tolT, and the rate
+// equation by U A / 1000 times the change of dTml that such outlet moves make. The coefficient
+// iterations stop when the relaxed U lies within tolU of the new one; the U the outlets were found
+// with, before that relaxation, may lie 1 / (1 - 0.8) = 5 times as far, which moves the duty by
+// A dTml / 1000 times 5 tolU. The lookups raise a segment's end by 1e-6 per call: some ten
+// thousand calls in one segment of 10 K move an interpolated value by 0.1 %. Beyond those, half a
+// per cent of the duty and one per cent of U are left for rounding and drift; an early stop of an
+// iteration, which moves U or the duty by several per cent, is refused.
+constexpr double kGateDutyShare = 0.005;
+constexpr double kGateCoefficientShare = 0.01;
+constexpr int kGateOutletSteps = 2; // outlet moves of this many tolT
+constexpr int kGateCoefficientSteps = 5; // coefficient moves of this many tolU
+
+std::string gateFigure(double value) { return numberToText(roundHalfEven(value, 3)); }
+
+} // namespace
+
+void Calculation::checkConsistency() const
+{
+    FluidTables tables = m_fluids; // the calculation's own tables stay as it left them
+    const double outletMove = kGateOutletSteps * tolT;
+    const double dutyInt = m_state.intPort * std::fabs(intHin - tables.propHint(intTout));
+    const double dutyEst = m_state.estPort * std::fabs(tables.propHest(estTout) - estHin);
+    const auto rate = [](double duty, double tIn, double tOut, float flow, double cp) {
+        return tIn != tOut ? duty / std::fabs(tIn - tOut) : flow * cp;
+    };
+    const double cInt = rate(dutyInt, intTin, intTout, m_state.intPort, m_fluids.intSide.Cp);
+    const double cEst = rate(dutyEst, estTin, estTout, m_state.estPort, m_fluids.estSide.Cp);
+
+    const double dTml = logMeanDifference();
+    double dTmlMove = 0;
+    for (const double moveInt : {-outletMove, outletMove})
+        for (const double moveEst : {-outletMove, outletMove})
+            try {
+                const double moved = intTin > estTin
+                    ? DTML(intTin, intTout + moveInt, estTin, estTout + moveEst, m_controequi)
+                    : DTML(estTin, estTout + moveEst, intTin, intTout + moveInt, m_controequi);
+                dTmlMove = std::max(dTmlMove, std::fabs(moved - dTml));
+            } catch (const CalcError&) {
+                // a move that crosses the temperatures says nothing of the sensitivity
+            }
+    const double ua = double(U) * A / 1000; // [kW/K]
+    const double dutyRate = ua * dTml;
+
+    const double tmiNow = mean(intTout, intTin);
+    const double tmeNow = mean(estTout, estTin);
+    tables.propint(tmiNow);
+    tables.propest(tmeNow);
+    const double again
+        = Coeffscambio(m_state, tables, m_state.diti, m_state.deti, m_state.dhe, m_state.L, tmiNow, tmeNow);
+
+    const double share = kGateDutyShare * q + double(A) * dTml / 1000 * (kGateCoefficientSteps * tolU);
+    const bool balanced = std::fabs(dutyInt - q) <= share + cInt * outletMove
+        && std::fabs(dutyEst - q) <= share + cEst * outletMove
+        && std::fabs(dutyRate - q) <= share + ua * (outletMove + dTmlMove);
+    const bool settled = std::fabs(U - again) <= kGateCoefficientShare * again + tolU;
+    if (!(balanced && settled))
+        throw CalcError("the solution does not hold together: duty " + gateFigure(q) + " kW, internal stream "
+                + gateFigure(dutyInt) + " kW, external stream " + gateFigure(dutyEst) + " kW, U A dTml "
+                + gateFigure(dutyRate) + " kW; U " + gateFigure(U) + " W/(m2 K), at its own temperatures and flows "
+                + gateFigure(again) + " W/(m2 K)",
+            msg::NotConverged);
+}
+
 double Calculation::logMeanDifference() const
 {
     return intTin > estTin ? DTML(intTin, intTout, estTin, estTout, m_controequi)
@@ -290,12 +365,12 @@ void Calculation::checkCapacity()
 
 void Calculation::writeBack(Box box, float value, int decimals)
 {
-    m_writeBacks.push_back({box, numberToText(roundHalfEven(value, decimals))});
+    m_writeBacks.push_back(writtenValue(box, value, decimals));
 }
 
 void Calculation::writeBack(Box box, double value, int decimals)
 {
-    m_writeBacks.push_back({box, numberToText(roundHalfEven(value, decimals))});
+    m_writeBacks.push_back(writtenValue(box, value, decimals));
 }
 
 } // namespace vorlan

@@ -14,10 +14,8 @@ float Velocita(float m, float area, double rho) { return toSingle(checked(checke
 
 NusseltBranch nusseltBranch(double Re, double Gz)
 {
-    if (Gz < 2)
-        return NusseltBranch::FullyDeveloped;
     if (Re < 2300)
-        return NusseltBranch::LaminarEntry;
+        return Gz < 2 ? NusseltBranch::FullyDeveloped : NusseltBranch::LaminarEntry;
     if (Re > 10000)
         return NusseltBranch::Turbulent;
     return NusseltBranch::Transition;
@@ -29,7 +27,8 @@ double nusseltNumber(double Re, double Pr, double Gz, double muBulk, double muWa
     if (branch == NusseltBranch::FullyDeveloped)
         return 3.66;
     const double phi = checked(std::pow(checked(muBulk / muWall), 0.14));
-    const double laminar = checked(1.86 * std::pow(Gz, 1.0 / 3) * phi);
+    // The laminar end of the transition band is the laminar value at this Gz: 3.66 past the entry length.
+    const double laminar = Gz < 2 ? 3.66 : checked(1.86 * std::pow(Gz, 1.0 / 3) * phi);
     if (branch == NusseltBranch::LaminarEntry)
         return laminar;
     const double turbulent = checked(0.027 * std::pow(Re, 0.8) * std::pow(Pr, 1.0 / 3) * phi);
@@ -38,10 +37,8 @@ double nusseltNumber(double Re, double Pr, double Gz, double muBulk, double muWa
     return checked(laminar + (Re - 2300) / 7700 * (turbulent - laminar));
 }
 
-FilmGroups filmGroups(const CaseState& state, const FluidTables& fluids, float diti, float dhe, float L)
+FilmGroups filmGroups(const CaseState& state, const FluidSide& in, const FluidSide& es, float diti, float dhe, float L)
 {
-    const FluidSide& in = fluids.intSide;
-    const FluidSide& es = fluids.estSide;
     FilmGroups g;
     g.prInt = Prandtl(in.Cp, in.K, in.Mu);
     g.prEst = Prandtl(es.Cp, es.K, es.Mu);
@@ -57,27 +54,10 @@ FilmGroups filmGroups(const CaseState& state, const FluidTables& fluids, float d
 FilmCoefficients filmCoefficients(
     FluidTables& fluids, const FilmGroups& g, float diti, float deti, float dhe, double tmi, double tme)
 {
-    const FluidSide& in = fluids.intSide;
-    const FluidSide& es = fluids.estSide;
-    FilmCoefficients f;
-    double muWallInt = in.Mu;
-    double muWallEst = es.Mu;
-    double wallTemperature = 0;
-    for (int pass = 0; pass <= 5; ++pass) {
-        f.muWallInt = muWallInt;
-        f.muWallEst = muWallEst;
-        f.wallTemperature = wallTemperature;
-        f.nuInt = nusseltNumber(g.reInt, g.prInt, g.gzInt, in.Mu, muWallInt);
-        f.hInt = checked(f.nuInt / diti * in.K);
-        f.hIntOutside = checked(diti * f.hInt / deti); // referred to the outside surface
-        f.nuEst = nusseltNumber(g.reEst, g.prEst, g.gzEst, es.Mu, muWallEst);
-        f.hEst = checked(f.nuEst / dhe * es.K);
-        // The wall temperature ignores the wall and fouling resistances.
-        wallTemperature = checked((f.hInt * tmi + f.hEst * tme) / (f.hInt + f.hEst));
-        muWallInt = fluids.propviscpari(wallTemperature);
-        muWallEst = fluids.propviscpare(wallTemperature);
-    }
-    return f;
+    const auto wallMu = [&fluids](bool internalSide, double tp) {
+        return internalSide ? fluids.propviscpari(tp) : fluids.propviscpare(tp);
+    };
+    return filmCoefficients(fluids.intSide, fluids.estSide, wallMu, g, diti, deti, dhe, tmi, tme);
 }
 
 float wallResistance(float diti, float deti, float wallK)
@@ -86,14 +66,18 @@ float wallResistance(float diti, float deti, float wallK)
     return wall / wallK * deti / diti;
 }
 
+double overallCoefficient(const CaseState& state, const FilmCoefficients& f, float diti, float deti)
+{
+    const double resistance = checked(
+        wallResistance(diti, deti, state.wallK) + 1 / f.hIntOutside + 1 / f.hEst + state.intSporc + state.estSporc);
+    return checked(1 / resistance);
+}
+
 double Coeffscambio(
     const CaseState& state, FluidTables& fluids, float diti, float deti, float dhe, float L, double tmi, double tme)
 {
     const FilmGroups groups = filmGroups(state, fluids, diti, dhe, L);
-    const FilmCoefficients f = filmCoefficients(fluids, groups, diti, deti, dhe, tmi, tme);
-    const double resistance = checked(
-        wallResistance(diti, deti, state.wallK) + 1 / f.hIntOutside + 1 / f.hEst + state.intSporc + state.estSporc);
-    return checked(1 / resistance);
+    return overallCoefficient(state, filmCoefficients(fluids, groups, diti, deti, dhe, tmi, tme), diti, deti);
 }
 
 } // namespace vorlan

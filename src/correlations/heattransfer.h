@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/calcerror.h"
 #include "properties/casestate.h"
 #include "properties/fluidtables.h"
 
@@ -17,10 +18,14 @@ float Velocita(float m, float area, double rho);
 /**
  * Nusselt number of one side from its Reynolds and Prandtl numbers and its entry-length group
  * Gz = Re Pr d / L, with the viscosity correction phi = (muBulk / muWall)^0.14:
- * - Gz < 2: 3.66 (fully developed laminar flow, constant wall temperature), no correction;
+ * - Re < 2300 and Gz < 2: 3.66 (fully developed laminar flow, constant wall temperature), no correction;
  * - Re < 2300: Sieder and Tate (1936) laminar entry, 1.86 Gz^(1/3) phi;
- * - Re > 10000: Sieder and Tate (1936) turbulent, 0.027 Re^0.8 Pr^(1/3) phi;
- * - in between: linear blend of the two in Re, continuous at both ends.
+ * - Re > 10000: Sieder and Tate (1936) turbulent, 0.027 Re^0.8 Pr^(1/3) phi, whatever Gz;
+ * - in between: linear blend in Re from the laminar value at this Gz (3.66 when Gz < 2) to the
+ *   turbulent one, continuous at both ends.
+ * The 3.66 limit describes laminar flow only: a turbulent stream is developed after some ten
+ * diameters, and its coefficient does not fall to the laminar value in a long pipe (Kern, Process
+ * Heat Transfer, ch. 6; VDI Heat Atlas G1).
  */
 double nusseltNumber(double Re, double Pr, double Gz, double muBulk, double muWall);
 
@@ -36,8 +41,13 @@ struct FilmGroups {
     double gzInt = 0, gzEst = 0; ///< entry-length groups Re Pr d / L
 };
 
-/** Pr, v, Re and Gz of both sides at the bulk properties the caller set; lengths [m]. */
-FilmGroups filmGroups(const CaseState& state, const FluidTables& fluids, float diti, float dhe, float L);
+/** Pr, v, Re and Gz of both sides at the bulk properties of in and es and the state's flows; lengths [m]. */
+FilmGroups filmGroups(const CaseState& state, const FluidSide& in, const FluidSide& es, float diti, float dhe, float L);
+/** The same at the bulk properties the caller set in the tables. */
+inline FilmGroups filmGroups(const CaseState& state, const FluidTables& fluids, float diti, float dhe, float L)
+{
+    return filmGroups(state, fluids.intSide, fluids.estSide, diti, dhe, L);
+}
 
 /** The film coefficients of the sixth wall-temperature pass and the wall state they were computed with. */
 struct FilmCoefficients {
@@ -52,13 +62,43 @@ struct FilmCoefficients {
 /**
  * Six passes of film coefficients and wall temperature (h_i tmi + h_e tme) / (h_i + h_e) [degC],
  * each pass taking both wall viscosities at the wall temperature of the pass before (the bulk
- * viscosities in the first). Diameters [m].
+ * viscosities of in and es in the first). wallMu(internalSide, tp) gives a side's viscosity
+ * [Pa s] at the wall temperature tp [degC]. Diameters [m].
  */
+template <typename WallViscosity>
+FilmCoefficients filmCoefficients(const FluidSide& in, const FluidSide& es, WallViscosity wallMu, const FilmGroups& g,
+    float diti, float deti, float dhe, double tmi, double tme)
+{
+    FilmCoefficients f;
+    double muWallInt = in.Mu;
+    double muWallEst = es.Mu;
+    double wallTemperature = 0;
+    for (int pass = 0; pass <= 5; ++pass) {
+        f.muWallInt = muWallInt;
+        f.muWallEst = muWallEst;
+        f.wallTemperature = wallTemperature;
+        f.nuInt = nusseltNumber(g.reInt, g.prInt, g.gzInt, in.Mu, muWallInt);
+        f.hInt = checked(f.nuInt / diti * in.K);
+        f.hIntOutside = checked(diti * f.hInt / deti); // referred to the outside surface
+        f.nuEst = nusseltNumber(g.reEst, g.prEst, g.gzEst, es.Mu, muWallEst);
+        f.hEst = checked(f.nuEst / dhe * es.K);
+        // The wall temperature ignores the wall and fouling resistances.
+        wallTemperature = checked((f.hInt * tmi + f.hEst * tme) / (f.hInt + f.hEst));
+        muWallInt = wallMu(true, wallTemperature);
+        muWallEst = wallMu(false, wallTemperature);
+    }
+    return f;
+}
+
+/** The same with the wall viscosities of the tables' lookups, at the bulk properties the caller set in them. */
 FilmCoefficients filmCoefficients(
     FluidTables& fluids, const FilmGroups& groups, float diti, float deti, float dhe, double tmi, double tme);
 
 /** Conduction resistance of the internal pipe wall, s / wallK * deti / diti [(m^2 K)/W], in single precision. */
 float wallResistance(float diti, float deti, float wallK);
+
+/** U [W/(m^2 K)] from the film coefficients, the wall and both fouling factors of the state. */
+double overallCoefficient(const CaseState& state, const FilmCoefficients& f, float diti, float deti);
 
 /**
  * Overall heat-transfer coefficient U [W/(m^2 K)] referred to the outside surface of the internal

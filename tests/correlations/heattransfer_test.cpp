@@ -26,7 +26,25 @@ TEST(Nusselt, HandCalculatedValuesWithoutViscosityCorrection)
     EXPECT_NEAR(nusseltNumber(1000, 5, 50, 1, 1), 6.8523, 1e-4); // laminar entry, Gz = 50
     EXPECT_NEAR(nusseltNumber(50000, 5, 1e4, 1, 1), 265.17, 1e-2); // turbulent
     EXPECT_NEAR(nusseltNumber(4000, 5, 200, 1, 1), 16.238, 1e-3); // blend of 10.877 and 35.156
-    EXPECT_NEAR(nusseltNumber(12000, 0.7, 1.68, 1, 1), 3.66, 0); // long tube: Gz < 2 comes first
+}
+
+TEST(Nusselt, LongPipeKeepsTheLimitToLaminarFlow)
+{
+    // Gz < 2 past the entry length: 3.66 for laminar flow only. A turbulent stream keeps its
+    // turbulent value (Re = 12000, Pr = 0.7, d/L = 1/5000, Gz = 1.68), and the transition band
+    // blends from 3.66 instead of from the laminar-entry value.
+    const double turbulent12000 = 0.027 * std::pow(12000.0, 0.8) * std::cbrt(0.7);
+    const double turbulent6150 = 0.027 * std::pow(6150.0, 0.8) * std::cbrt(0.7);
+    const struct {
+        double Re, Gz, expected;
+    } rows[] = {
+        {12000, 1.68, turbulent12000}, // about 44, not 3.66
+        {2299, 1.68, 3.66}, {2300, 1.68, 3.66}, // blend weight 0
+        {6150, 1.68, (3.66 + turbulent6150) / 2}, // midway
+    };
+    for (const auto& row : rows)
+        EXPECT_NEAR(nusseltNumber(row.Re, 0.7, row.Gz, 1, 1), row.expected, 1e-9) << "Re " << row.Re;
+    EXPECT_NEAR(turbulent12000, 43.97, 0.01); // by hand: 0.027 * 1834.1 * 0.8879
 }
 
 TEST(Nusselt, BlendIsContinuousAtBothEnds)

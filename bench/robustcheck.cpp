@@ -1,0 +1,127 @@
+// The robust solver over random realistic cases (2,000 unless a count is given), from the fixed seed
+// of loadtest: for the cases Calculate refuses after reading them, how many the robust solver
+// answers and why the others have no solution; for the cases Calculate solves, how far the robust
+// solution's first root lies from Calculate's (largest relative difference of duty, U, length and
+// flows); cases with several roots; the robust solver's median and slowest time. Exit status 1 when
+// a solved case and its robust solution disagree beyond 1 %.
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <vector>
+
+#include "calc/calculation.h"
+#include "platform/appdir.h"
+#include "support/randomcases.h"
+
+namespace {
+
+using vorlan::RobustAnswer;
+
+/** The robust answer of a case read on tables and a state of its own, and the time it took [s]. */
+RobustAnswer robustOf(const vorlan::CaseSnapshot& snapshot, const std::string& dataFolder,
+    const vorlan::Materials& materials, double& seconds)
+{
+    vorlan::FluidTables tables(dataFolder);
+    vorlan::CaseState state;
+    std::vector<vorlan::WriteBack> writeBacks;
+    vorlan::Calculation calculation(snapshot, tables, materials, state, writeBacks);
+    calculation.readCase();
+    const auto start = std::chrono::steady_clock::now();
+    RobustAnswer answer = vorlan::robustAnswer(snapshot, calculation.robustCase(), tables);
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return answer;
+}
+
+/** True when a solved outlet lies outside its side's table: Calculate extrapolates there, the robust solver does not.
+ */
+bool outsideTables(const vorlan::ResultRecord& r, const vorlan::FluidTables& tables)
+{
+    const auto outside = [](double t, const std::vector<double>& T) { return t < T.front() || t > T.back(); };
+    return outside(r.intTout, tables.intSide.Tab.T) || outside(r.estTout, tables.estSide.Tab.T);
+}
+
+double relative(double a, double b) { return std::fabs(a - b) / std::max(std::fabs(b), 1e-12); }
+
+/** The first words of a reason, up to its colon: the kind of reason. */
+std::string kindOf(const std::string& reason) { return reason.substr(0, std::min(reason.find(':'), std::size_t(60))); }
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const int count = argc > 1 ? std::atoi(argv[1]) : 2000;
+    const std::string dataFolder = vorlan::QuestaDirectory() + "/data";
+    vorlan::test::RandomCases cases(dataFolder, 20261207);
+    vorlan::Exchanger exchanger(dataFolder);
+
+    std::map<std::string, int> refusals, answered, noSolution;
+    int solved = 0, extrapolated = 0, severalRoots = 0, atPinch = 0, disagreeing = 0;
+    double worstDuty = 0, worstU = 0, worstLength = 0, worstFlow = 0;
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i) {
+        const vorlan::test::RandomCase c = cases.next();
+        const vorlan::CalcOutcome outcome = exchanger.Command1_Click(c.snapshot);
+        if (!outcome.record && !outcome.robust)
+            continue; // refused while reading the case: an input error, not the solver's
+        double seconds = 0;
+        const RobustAnswer robust = robustOf(c.snapshot, dataFolder, exchanger.materials, seconds);
+        times.push_back(seconds);
+        if (robust.solution.roots.size() > 1)
+            ++severalRoots;
+        if (!robust.solution.roots.empty() && robust.solution.roots.front().atPinch)
+            ++atPinch;
+        if (!outcome.record) {
+            ++refusals[outcome.message];
+            if (robust.record)
+                ++answered[outcome.message];
+            else
+                ++noSolution[kindOf(robust.solution.reason)];
+            continue;
+        }
+        ++solved;
+        if (outsideTables(*outcome.record, robust.tables)) {
+            ++extrapolated;
+            continue;
+        }
+        if (!robust.record) {
+            std::printf("case %d: solved by Calculate, no robust root: %s\n", i, robust.solution.reason.c_str());
+            ++disagreeing;
+            continue;
+        }
+        const vorlan::ResultRecord& a = *outcome.record;
+        const vorlan::ResultRecord& b = *robust.record;
+        const double duty = relative(a.q, b.q), u = relative(a.U, b.U), length = relative(a.L, b.L);
+        const double flow = std::max(relative(a.intPort, b.intPort), relative(a.estPort, b.estPort));
+        worstDuty = std::max(worstDuty, duty);
+        worstU = std::max(worstU, u);
+        worstLength = std::max(worstLength, length);
+        worstFlow = std::max(worstFlow, flow);
+        if (std::max({duty, u, length, flow}) > 0.01) {
+            std::printf(
+                "case %d (%s in %s): Calculate %g kW U %g L %g m %g %g, robust %g kW U %g L %g m %g %g, %zu roots\n", i,
+                c.inner.fluid.c_str(), c.outer.fluid.c_str(), a.q, a.U, a.L, a.intPort, a.estPort, b.q, b.U, b.L,
+                b.intPort, b.estPort, robust.solution.roots.size());
+            ++disagreeing;
+        }
+    }
+
+    std::printf("%d cases, %d solved by Calculate and passing its consistency check, %d of them with an outlet "
+                "outside its table (not compared)\n",
+        count, solved, extrapolated);
+    for (const auto& [message, n] : refusals)
+        std::printf("refused %5d  \"%s\": robust answer %d\n", n, message.c_str(), answered[message]);
+    for (const auto& [kind, n] : noSolution)
+        std::printf("no solution %5d  %s\n", n, kind.c_str());
+    std::printf("several roots: %d; first root at the pinch: %d\n", severalRoots, atPinch);
+    std::printf("solved cases, robust against Calculate, largest relative difference: duty %.2e, U %.2e, "
+                "length %.2e, flows %.2e; %d beyond 1 %%\n",
+        worstDuty, worstU, worstLength, worstFlow, disagreeing);
+    std::sort(times.begin(), times.end());
+    if (!times.empty())
+        std::printf("robust solution: median %.3f ms, slowest %.3f ms over %zu cases\n", times[times.size() / 2] * 1e3,
+            times.back() * 1e3, times.size());
+    return disagreeing == 0 ? 0 : 1;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "calc/casesnapshot.h"
+#include "calc/resultrecord.h"
+#include "properties/casestate.h"
+#include "properties/fluidside.h"
+
+namespace vorlan {
+
+/**
+ * The record's velocities, Reynolds numbers and pressure drops at the state's flows, length and
+ * geometry and at the bulk properties of in and es. Arithmetic faults throw CalcError.
+ */
+void recordHydraulics(const CaseState& s, const FluidSide& in, const FluidSide& es, ResultRecord& r);
+
+/** The record's pipes, material, fluids and pressures as the case's boxes hold them. */
+void recordInputs(const CaseSnapshot& snapshot, ResultRecord& r);
+
+} // namespace vorlan

@@ -1,0 +1,79 @@
+#include "calc/robustanswer.h"
+
+#include <exception>
+
+#include "calc/recordfields.h"
+#include "correlations/words.h"
+#include "platform/calcerror.h"
+
+namespace vorlan {
+
+namespace {
+
+/** The boxes of the solved values in the order Calculate writes them for the mode. */
+std::vector<WriteBack> solvedValues(const RobustCase& c, const ResultRecord& r)
+{
+    std::vector<WriteBack> values;
+    if (c.lengthGiven)
+        values.push_back(writtenValue(Box::Text3, r.q, 3));
+    switch (c.flow) {
+    case FlowMode::InternalOutletGiven:
+        values.push_back(writtenValue(Box::Text8, r.intPort, 4));
+        values.push_back(writtenValue(Box::Text10, r.estTout, 4));
+        break;
+    case FlowMode::ExternalOutletGiven:
+        values.push_back(writtenValue(Box::Text11, r.estPort, 4));
+        values.push_back(writtenValue(Box::Text7, r.intTout, 4));
+        break;
+    case FlowMode::BothFlowsGiven:
+        values.push_back(writtenValue(Box::Text10, r.estTout, 4));
+        values.push_back(writtenValue(Box::Text7, r.intTout, 4));
+        break;
+    }
+    if (!c.lengthGiven)
+        values.push_back(writtenValue(Box::Text12, r.L, 3));
+    return values;
+}
+
+} // namespace
+
+RobustAnswer robustAnswer(const CaseSnapshot& snapshot, const RobustCase& c, FluidTables tables)
+{
+    RobustAnswer answer {{}, {}, {}, c.state, std::move(tables)};
+    try {
+        const SteadyTable internal(answer.tables.intSide.Tab);
+        const SteadyTable external(answer.tables.estSide.Tab);
+        answer.solution = solveRobustly(c, internal, external);
+        if (answer.solution.roots.empty())
+            return answer;
+        const RobustRoot& root = answer.solution.roots.front();
+        CaseState& s = answer.state;
+        s.intPort = toSingle(root.intPort);
+        s.estPort = toSingle(root.estPort);
+        s.L = root.L;
+        ResultRecord r;
+        recordHydraulics(s, internal.bulk(root.tmi), external.bulk(root.tme), r);
+        recordInputs(snapshot, r);
+        r.q = toSingle(root.q);
+        r.A = root.A;
+        r.L = root.L;
+        r.U = toSingle(root.U);
+        r.controequi = c.counterCurrent ? word::Contro : word::Equi;
+        r.intTin = c.intTin;
+        r.intTout = root.intTout;
+        r.estTin = c.estTin;
+        r.estTout = root.estTout;
+        r.intPort = s.intPort;
+        r.estPort = s.estPort;
+        r.intSporc = s.intSporc;
+        r.estSporc = s.estSporc;
+        answer.writeBacks = solvedValues(c, r);
+        answer.record = std::move(r);
+    } catch (const std::exception& error) {
+        answer.solution.roots.clear();
+        answer.solution.reason = std::string("the robust solution failed too: ") + error.what();
+    }
+    return answer;
+}
+
+} // namespace vorlan

@@ -1,0 +1,337 @@
+// The exchanger solved by bracketed root finding: the same balances, coefficient and log-mean
+// difference as Calculate, on tables that do not drift, with every consistent state listed.
+#include "calc/robustsolver.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <limits>
+
+#include "correlations/heattransfer.h"
+#include "platform/calcerror.h"
+#include "platform/numbertext.h"
+
+namespace vorlan {
+
+namespace {
+
+constexpr int kScanPoints = 64; // equal steps of the duty on which f(Q) is sampled for sign changes
+constexpr int kBisections = 200; // far more than the 64 halvings that take a double bracket to one unit
+constexpr double kJumpShare = 1e-4; // a bracket both of whose ends miss by more than this share of the duty
+                                    // spans a jump of the coefficient, not a root
+constexpr double kPinchDifference = 1e-6; // [K] an end difference below this is a pinch: the duty is its limit
+
+/** A temperature or duty for a reason's text, to the given decimals. */
+std::string shown(double value, int decimals) { return numberToText(roundHalfEven(value, decimals)); }
+
+/** The two streams at one duty Q [kW]: outlets, flows and the temperature differences at the two ends. */
+struct Balance {
+    double q = 0;
+    double intTout = 0, estTout = 0; ///< [degC]
+    double intPort = 0, estPort = 0; ///< [kg/s]
+    double d1 = 0, d2 = 0; ///< end differences [K]: hot inlet's end, hot outlet's end
+    bool crossed() const { return !(d1 > 0 && d2 > 0); }
+    double smallerDifference() const { return std::min(d1, d2); }
+};
+
+double logMean(double d1, double d2)
+{
+    if (d1 == d2)
+        return d1;
+    return (d1 - d2) / std::log(d1 / d2);
+}
+
+class Solver {
+public:
+    Solver(const RobustCase& c, const SteadyTable& internal, const SteadyTable& external)
+        : m_c(c)
+        , m_in(internal)
+        , m_es(external)
+        , m_internalHot(c.intTin > c.estTin)
+        , m_intHin(internal.enthalpy(c.intTin))
+        , m_estHin(external.enthalpy(c.estTin))
+    {
+        if (c.flow == FlowMode::InternalOutletGiven)
+            m_intHout = internal.enthalpy(c.intTout);
+        if (c.flow == FlowMode::ExternalOutletGiven)
+            m_estHout = external.enthalpy(c.estTout);
+    }
+
+    RobustSolution solve()
+    {
+        if (m_c.intTin == m_c.estTin)
+            return none("both inlet temperatures are equal: no heat is exchanged");
+        if (!(givenFlow(true) > 0) || !(givenFlow(false) > 0))
+            return none(std::string("the ") + (givenFlow(true) > 0 ? "external" : "internal")
+                + " mass flow is zero: no heat can be carried");
+        if (balance(0).crossed())
+            return none("the given outlet temperature needs a temperature cross: the hot stream would leave colder "
+                        "than the cold stream is at that end");
+        findLimit();
+        if (!(m_limit > 0))
+            return none(tableEndReason(0));
+        return m_c.lengthGiven ? solveForDuty() : solveForLength();
+    }
+
+private:
+    static RobustSolution none(std::string reason)
+    {
+        RobustSolution s;
+        s.reason = std::move(reason);
+        return s;
+    }
+
+    /** +1 when the side gives heat off (the hot one), -1 when it takes it up. */
+    double gives(bool internalSide) const { return internalSide == m_internalHot ? 1.0 : -1.0; }
+
+    /** The flow [kg/s] of a side whose flow is given; 1 for a side whose flow is solved. */
+    double givenFlow(bool internalSide) const
+    {
+        if (internalSide)
+            return m_c.flow == FlowMode::InternalOutletGiven ? 1.0 : m_c.state.intPort;
+        return m_c.flow == FlowMode::ExternalOutletGiven ? 1.0 : m_c.state.estPort;
+    }
+
+    bool outletSolved(bool internalSide) const
+    {
+        return internalSide ? m_c.flow != FlowMode::InternalOutletGiven : m_c.flow != FlowMode::ExternalOutletGiven;
+    }
+
+    /** The duty [kW] that takes a solved outlet to its table's end (infinite for a given outlet). */
+    double tableDuty(bool internalSide) const
+    {
+        if (!outletSolved(internalSide))
+            return std::numeric_limits<double>::infinity();
+        const SteadyTable& t = internalSide ? m_in : m_es;
+        const double end = gives(internalSide) > 0 ? t.firstTemperature() : t.lastTemperature();
+        const double hIn = internalSide ? m_intHin : m_estHin;
+        return givenFlow(internalSide) * gives(internalSide) * (hIn - t.enthalpy(end));
+    }
+
+    /** The streams at duty q; outlets of the solved sides within their tables (q up to m_tableDuty). */
+    Balance balance(double q) const
+    {
+        Balance b;
+        b.q = q;
+        if (outletSolved(true)) {
+            b.intPort = m_c.state.intPort;
+            b.intTout = m_in.temperature(std::clamp(m_intHin - gives(true) * q / b.intPort,
+                m_in.enthalpy(m_in.firstTemperature()), m_in.enthalpy(m_in.lastTemperature())));
+        } else {
+            b.intPort = q / (gives(true) * (m_intHin - m_intHout));
+            b.intTout = m_c.intTout;
+        }
+        if (outletSolved(false)) {
+            b.estPort = m_c.state.estPort;
+            b.estTout = m_es.temperature(std::clamp(m_estHin - gives(false) * q / b.estPort,
+                m_es.enthalpy(m_es.firstTemperature()), m_es.enthalpy(m_es.lastTemperature())));
+        } else {
+            b.estPort = q / (gives(false) * (m_estHin - m_estHout));
+            b.estTout = m_c.estTout;
+        }
+        const double hotIn = m_internalHot ? m_c.intTin : m_c.estTin;
+        const double hotOut = m_internalHot ? b.intTout : b.estTout;
+        const double coldIn = m_internalHot ? m_c.estTin : m_c.intTin;
+        const double coldOut = m_internalHot ? b.estTout : b.intTout;
+        b.d1 = m_c.counterCurrent ? hotIn - coldOut : hotIn - coldIn;
+        b.d2 = m_c.counterCurrent ? hotOut - coldIn : hotOut - coldOut;
+        return b;
+    }
+
+    /** The largest duty with both outlets in their tables and no temperature cross. */
+    void findLimit()
+    {
+        m_tableDuty = std::min(tableDuty(true), tableDuty(false));
+        m_limitAtTable = !balance(m_tableDuty).crossed();
+        if (m_limitAtTable) {
+            m_limit = m_tableDuty;
+            return;
+        }
+        double lo = 0;
+        double hi = m_tableDuty;
+        for (int i = 0; i < kBisections && std::nextafter(lo, hi) < hi; ++i) {
+            const double mid = lo + (hi - lo) / 2;
+            (balance(mid).crossed() ? hi : lo) = mid;
+        }
+        m_limit = lo;
+    }
+
+    /** The overall coefficient [W/(m^2 K)] of the streams of b in an exchanger of length L; sets the root's fields. */
+    double coefficient(const Balance& b, float L, RobustRoot* root = nullptr) const
+    {
+        CaseState s = m_c.state;
+        s.intPort = toSingle(b.intPort);
+        s.estPort = toSingle(b.estPort);
+        s.L = L;
+        const double tmi = (b.intTout + m_c.intTin) / 2;
+        const double tme = (b.estTout + m_c.estTin) / 2;
+        const FluidSide in = m_in.bulk(tmi);
+        const FluidSide es = m_es.bulk(tme);
+        const auto wallMu = [this](bool internalSide, double tp) {
+            return internalSide ? m_in.wallViscosity(tp) : m_es.wallViscosity(tp);
+        };
+        const FilmGroups g = filmGroups(s, in, es, s.diti, s.dhe, L);
+        const double U = overallCoefficient(
+            s, filmCoefficients(in, es, wallMu, g, s.diti, s.deti, s.dhe, tmi, tme), s.diti, s.deti);
+        if (root != nullptr) {
+            root->q = b.q;
+            root->L = L;
+            root->A = surface(L);
+            root->U = U;
+            root->intTout = b.intTout;
+            root->estTout = b.estTout;
+            root->intPort = b.intPort;
+            root->estPort = b.estPort;
+            root->tmi = tmi;
+            root->tme = tme;
+            root->reInt = g.reInt;
+            root->reEst = g.reEst;
+            root->atPinch = b.smallerDifference() < kPinchDifference;
+        }
+        return U;
+    }
+
+    float surface(float L) const { return m_c.state.pigreco * L * m_c.state.deti; }
+
+    /** Q - U A dTml / 1000 [kW] at duty q, the length given. */
+    double dutyMiss(double q, RobustRoot* root = nullptr) const
+    {
+        const Balance b = balance(q);
+        const double dTml = b.crossed() ? 0.0 : logMean(b.d1, b.d2);
+        return q - coefficient(b, m_c.state.L, root) * surface(m_c.state.L) * dTml / 1000;
+    }
+
+    RobustSolution solveForDuty()
+    {
+        RobustSolution s;
+        std::vector<double> q(kScanPoints + 1);
+        std::vector<double> f(kScanPoints + 1);
+        for (int j = 0; j <= kScanPoints; ++j) {
+            q[j] = m_limit * j / kScanPoints;
+            f[j] = dutyMiss(q[j]);
+        }
+        std::string jump;
+        for (int j = 0; j < kScanPoints; ++j) {
+            if ((f[j] < 0) == (f[j + 1] < 0))
+                continue;
+            double lo = q[j], hi = q[j + 1], fLo = f[j], fHi = f[j + 1];
+            for (int i = 0; i < kBisections && std::nextafter(lo, hi) < hi; ++i) {
+                const double mid = lo + (hi - lo) / 2;
+                const double fMid = dutyMiss(mid);
+                if ((fMid < 0) == (fLo < 0)) {
+                    lo = mid;
+                    fLo = fMid;
+                } else {
+                    hi = mid;
+                    fHi = fMid;
+                }
+            }
+            const bool nearer = std::fabs(fLo) <= std::fabs(fHi);
+            RobustRoot root;
+            dutyMiss(nearer ? lo : hi, &root);
+            if (root.atPinch || std::min(std::fabs(fLo), std::fabs(fHi)) <= kJumpShare * hi)
+                s.roots.push_back(root);
+            else if (jump.empty())
+                jump = "the coefficient jumps (the laminar Nusselt rule at Gz = 2) at a duty of " + shown(hi, 3)
+                    + " kW: the exchanger would carry " + shown(lo - fLo, 3) + " kW just below it and "
+                    + shown(hi - fHi, 3) + " kW just above it, so no duty is consistent";
+        }
+        std::sort(s.roots.begin(), s.roots.end(), [](const RobustRoot& a, const RobustRoot& b) { return a.q > b.q; });
+        if (s.roots.empty())
+            s.reason = !jump.empty() ? jump : tableEndReason(0);
+        return s;
+    }
+
+    /** U(L) A(L) dTml / 1000 - Q [kW] for the balance b and its dTml. */
+    double lengthMiss(const Balance& b, double dTml, float L, RobustRoot* root = nullptr) const
+    {
+        return coefficient(b, L, root) * surface(L) * dTml / 1000 - b.q;
+    }
+
+    RobustSolution solveForLength()
+    {
+        const double q = m_c.q;
+        if (q >= m_limit)
+            return none(m_limitAtTable ? tableEndReason(q)
+                                       : "the capacity needs a temperature cross: the largest duty without one is "
+                        + shown(m_limit, 3) + " kW");
+        const Balance b = balance(q);
+        const double dTml = logMean(b.d1, b.d2);
+        // A bracket around the length that carries q at U of 1 m; U(L) A(L) rises with L.
+        const double perMetre = coefficient(b, 1) * surface(1) * dTml / 1000;
+        float lo = toSingle(q / perMetre);
+        float hi = lo;
+        for (int i = 0; i < kBisections && lengthMiss(b, dTml, lo) > 0; ++i)
+            lo /= 2;
+        for (int i = 0; i < kBisections && lengthMiss(b, dTml, hi) < 0; ++i)
+            hi *= 2;
+        double fLo = lengthMiss(b, dTml, lo);
+        double fHi = lengthMiss(b, dTml, hi);
+        if (!(fLo <= 0 && fHi >= 0))
+            return none("no length carries the capacity: the exchanger's duty does not reach " + shown(q, 3) + " kW");
+        for (int i = 0; i < kBisections && std::nextafter(lo, hi) < hi; ++i) {
+            const float mid = lo + (hi - lo) / 2;
+            const double fMid = lengthMiss(b, dTml, mid);
+            if (fMid < 0) {
+                lo = mid;
+                fLo = fMid;
+            } else {
+                hi = mid;
+                fHi = fMid;
+            }
+        }
+        if (std::min(std::fabs(fLo), std::fabs(fHi)) > kJumpShare * q)
+            return none("the coefficient jumps (the laminar Nusselt rule at Gz = 2) at a length of " + shown(hi, 3)
+                + " m: the exchanger carries " + shown(q + fLo, 3) + " kW just below it and " + shown(q + fHi, 3)
+                + " kW just above it, so no length carries " + shown(q, 3) + " kW");
+        RobustSolution s;
+        s.roots.emplace_back();
+        lengthMiss(b, dTml, std::fabs(fLo) <= std::fabs(fHi) ? lo : hi, &s.roots.back());
+        return s;
+    }
+
+    /** Why the duty cannot reach q: a solved outlet would leave its table first. */
+    std::string tableEndReason(double q) const
+    {
+        const bool internalSide = tableDuty(true) <= tableDuty(false);
+        const SteadyTable& t = internalSide ? m_in : m_es;
+        const bool hot = gives(internalSide) > 0;
+        return std::string("the ") + (internalSide ? "internal" : "external")
+            + " outlet would leave its fluid's table (" + (hot ? "which begins at " : "which ends at ")
+            + shown(hot ? t.firstTemperature() : t.lastTemperature(), 3)
+            + " °C) before the exchanger's duty is reached: the table allows at most " + shown(m_tableDuty, 3) + " kW"
+            + (q > 0 ? ", the case asks " + shown(q, 3) + " kW" : "");
+    }
+
+    const RobustCase& m_c;
+    const SteadyTable& m_in;
+    const SteadyTable& m_es;
+    bool m_internalHot;
+    double m_intHin, m_estHin;
+    double m_intHout = 0, m_estHout = 0; ///< of a given outlet
+    double m_tableDuty = 0; ///< [kW] at which a solved outlet reaches its table's end
+    double m_limit = 0; ///< [kW] the largest duty without a cross within the tables
+    bool m_limitAtTable = false;
+};
+
+} // namespace
+
+RobustSolution solveRobustly(const RobustCase& c, const SteadyTable& internal, const SteadyTable& external)
+{
+    try {
+        return Solver(c, internal, external).solve();
+    } catch (const std::exception& error) {
+        RobustSolution s;
+        s.reason = std::string("the robust solution failed too: ") + error.what();
+        return s;
+    }
+}
+
+const char* flowRegimeName(double Re)
+{
+    if (Re < 2300)
+        return "laminar";
+    return Re > 10000 ? "turbulent" : "transition";
+}
+
+} // namespace vorlan
