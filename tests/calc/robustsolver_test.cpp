@@ -1,0 +1,159 @@
+// The robust solver against physics that must hold: effectiveness-NTU on constant-property fluids,
+// a capacity-given case substituted back into its length-given one, the limits of the duty, and
+// the long turbulent exchanger that the laminar limit of the Nusselt rule used to break.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calc/exchanger.h"
+#include "calc/geometry.h"
+#include "calc/robustsolver.h"
+#include "platform/appdir.h"
+#include "platform/messages.h"
+#include "platform/numbertext.h"
+
+namespace vorlan {
+namespace {
+
+/** A fluid of constant properties from 0 to last degC: enthalpy cp T [kJ/kg]. */
+SteadyTable constantFluid(double rho, double cp, double k, double mu, double last = 100)
+{
+    FluidTable t;
+    for (const double T : {0.0, 0.25 * last, 0.5 * last, 0.75 * last, last}) {
+        t.T.push_back(T);
+        t.P.push_back(1);
+        t.Rho.push_back(rho);
+        t.Cp.push_back(cp);
+        t.K.push_back(k);
+        t.Mu.push_back(mu);
+        t.H.push_back(cp * T);
+    }
+    return SteadyTable(t);
+}
+
+RobustCase lengthCase(bool counterCurrent, float intPort, float estPort, float L)
+{
+    RobustCase c;
+    c.counterCurrent = counterCurrent;
+    pipeGeometry(25, 2, 50, 3, c.state);
+    c.state.wallK = 50;
+    c.state.intPort = intPort;
+    c.state.estPort = estPort;
+    c.state.L = L;
+    c.intTin = 80;
+    c.estTin = 15;
+    return c;
+}
+
+/** Effectiveness of a counter-current or co-current exchanger (Kays and London; Incropera table 11.3). */
+double effectiveness(double ntu, double cr, bool counterCurrent)
+{
+    if (!counterCurrent)
+        return (1 - std::exp(-ntu * (1 + cr))) / (1 + cr);
+    const double e = std::exp(-ntu * (1 - cr));
+    return (1 - e) / (1 - cr * e);
+}
+
+TEST(RobustSolver, ConstantPropertiesFollowEffectivenessNtu)
+{
+    // Water-like inside, an oil-like fluid in the annulus: properties constant, so U does not
+    // depend on the temperatures and the duty is eps Cmin (80 - 15) with NTU = U A / Cmin.
+    const SteadyTable water = constantFluid(990, 4.18, 0.64, 0.0006);
+    const SteadyTable oil = constantFluid(850, 2.0, 0.13, 0.004);
+    const struct {
+        bool counterCurrent;
+        float intPort, estPort, L;
+    } rows[] = {{true, 0.3f, 0.9f, 12}, {true, 0.2f, 0.3f, 60}, {false, 0.3f, 0.9f, 12}, {false, 0.05f, 1.5f, 40}};
+    for (const auto& row : rows) {
+        const RobustCase c = lengthCase(row.counterCurrent, row.intPort, row.estPort, row.L);
+        const RobustSolution s = solveRobustly(c, water, oil);
+        ASSERT_EQ(s.roots.size(), 1u) << s.reason;
+        const RobustRoot& r = s.roots.front();
+        const double ci = row.intPort * 4.18, ce = row.estPort * 2.0;
+        const double cmin = std::min(ci, ce);
+        const double ntu = r.U * r.A / 1000 / cmin;
+        const double expected = effectiveness(ntu, cmin / std::max(ci, ce), row.counterCurrent) * cmin * 65;
+        EXPECT_NEAR(r.q / expected, 1, 1e-9) << "L " << row.L;
+        EXPECT_NEAR(r.intTout, 80 - r.q / ci, 1e-9);
+        EXPECT_NEAR(r.estTout, 15 + r.q / ce, 1e-9);
+
+        // The duty given, the same exchanger's length comes back.
+        RobustCase sized = c;
+        sized.lengthGiven = false;
+        sized.q = static_cast<float>(r.q);
+        const RobustSolution back = solveRobustly(sized, water, oil);
+        ASSERT_EQ(back.roots.size(), 1u) << back.reason;
+        EXPECT_NEAR(back.roots.front().L / row.L, 1, 1e-5);
+    }
+}
+
+TEST(RobustSolver, SaysWhyNoStateIsConsistent)
+{
+    const SteadyTable water = constantFluid(990, 4.18, 0.64, 0.0006);
+    RobustCase c = lengthCase(true, 0.3f, 0.9f, 12);
+    c.lengthGiven = false;
+    // Counter-current, the internal stream the smaller: at most 0.3 * 4.18 * 65 = 81.51 kW.
+    c.q = 90;
+    EXPECT_EQ(solveRobustly(c, water, water).reason,
+        "the capacity needs a temperature cross: the largest duty without one is 81,51 kW");
+    // 1.8 kg/s can take 1.8 * 4.18 * (60 - 15) = 338.58 kW before it leaves its table at 60 degC.
+    const SteadyTable shortWater = constantFluid(990, 4.18, 0.64, 0.0006, 60);
+    c.state.intPort = 20;
+    c.state.estPort = 1.8f;
+    c.q = 400;
+    EXPECT_EQ(solveRobustly(c, water, shortWater).reason,
+        "the external outlet would leave its fluid's table (which ends at 60 °C) before the exchanger's duty is "
+        "reached: the table allows at most 338,58 kW, the case asks 400 kW");
+    // The internal outlet given below the external inlet: a cross at the cold end.
+    RobustCase crossing = lengthCase(true, 0.3f, 0.9f, 12);
+    crossing.flow = FlowMode::InternalOutletGiven;
+    crossing.intTout = 10;
+    EXPECT_NE(solveRobustly(crossing, water, water).reason.find("needs a temperature cross"), std::string::npos);
+}
+
+TEST(RobustSolver, LongTurbulentExchangerKeepsItsCoefficient)
+{
+    // Water 80 degC 0.8 kg/s in 42.16 x 3.56 mm carbon steel, water 15 degC 1.2 kg/s in the annulus of
+    // 60.33 x 3.91 mm, fouling 0.00018 and 0.00035, counter-current, capacity given. Lengths and U of
+    // an independent implementation with the laminar limit for laminar flow only.
+    Exchanger exchanger(QuestaDirectory() + "/data");
+    const struct {
+        const char* capacity;
+        double length, U;
+    } rows[] = {{"194", 99.063, 1010.8}, {"196", 104.612, 1010.4}, {"210", 175.101, 1008.0}};
+    for (const auto& row : rows) {
+        CaseSnapshot form;
+        const std::pair<Box, const char*> texts[] = {{Box::Text1, "42,16"}, {Box::Text2, "3,56"},
+            {Box::Combo3, "Carbon steel"}, {Box::Combo1, "Water"}, {Box::Combo4, "1"}, {Box::Text6, "80"},
+            {Box::Text8, "0,8"}, {Box::Text4, "60,33"}, {Box::Text5, "3,91"}, {Box::Combo2, "Water"},
+            {Box::Combo5, "1"}, {Box::Text9, "15"}, {Box::Text11, "1,2"}, {Box::Text3, row.capacity},
+            {Box::Form2Text1, "0,00018"}, {Box::Form2Text2, "0,00035"}};
+        for (const auto& [box, text] : texts)
+            form.setText(box, text);
+        for (const Option option : {Option::Option1, Option::Option4, Option::Option8, Option::Option6})
+            form.setSelected(option);
+        const CalcOutcome outcome = exchanger.Command1_Click(form);
+        ASSERT_TRUE(outcome.record) << outcome.detail;
+        EXPECT_NEAR(outcome.record->L, row.length, 0.001) << row.capacity << " kW";
+        EXPECT_NEAR(outcome.record->U, row.U, 0.1) << row.capacity << " kW";
+
+        // Five times as long, the specified iteration refuses (NTU above 20); the robust solution
+        // carries more heat than the shorter exchanger, and balances both streams.
+        form.setSelected(Option::Option6, false);
+        form.setSelected(Option::Option5);
+        form.setText(Box::Text12, numberToText(5 * outcome.record->L));
+        const CalcOutcome longer = exchanger.Command1_Click(form);
+        ASSERT_FALSE(longer.record);
+        EXPECT_EQ(longer.message, msg::NtuTooHigh);
+        ASSERT_TRUE(longer.robust && longer.robust->record) << longer.robust->solution.reason;
+        const ResultRecord& r = *longer.robust->record;
+        EXPECT_GT(r.q, outcome.record->q);
+        const double cold = 1.2 * 4.18 * (r.estTout - 15), hot = 0.8 * 4.19 * (80 - r.intTout);
+        EXPECT_NEAR(cold / r.q, 1, 0.01);
+        EXPECT_NEAR(hot / r.q, 1, 0.01);
+        EXPECT_EQ(longer.robust->writeBacks.front().box, Box::Text3);
+    }
+}
+
+} // namespace
+} // namespace vorlan
