@@ -285,8 +285,10 @@ void Calculation::checkConsistency() const
 {
     FluidTables tables = m_fluids; // the calculation's own tables stay as it left them
     const double outletMove = kGateOutletSteps * tolT;
-    const double dutyInt = m_state.intPort * std::fabs(intHin - tables.propHint(intTout));
-    const double dutyEst = m_state.estPort * std::fabs(tables.propHest(estTout) - estHin);
+    // Both ends of each stream from the tables as the solution left them: the inlet enthalpies of
+    // the reading were taken before the tables were cut to the selected pressures.
+    const double dutyInt = m_state.intPort * std::fabs(tables.propHint(intTin) - tables.propHint(intTout));
+    const double dutyEst = m_state.estPort * std::fabs(tables.propHest(estTout) - tables.propHest(estTin));
     const auto rate = [](double duty, double tIn, double tOut, float flow, double cp) {
         return tIn != tOut ? duty / std::fabs(tIn - tOut) : flow * cp;
     };

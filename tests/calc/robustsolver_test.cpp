@@ -155,5 +155,37 @@ TEST(RobustSolver, LongTurbulentExchangerKeepsItsCoefficient)
     }
 }
 
+TEST(ConsistencyCheck, RefusesASolutionItsStreamsDoNotCarry)
+{
+    // R134a vapour 5 bar 25.66 -> 24.06 degC in 37.15 x 2.468 mm brass, R404A liquid 15 bar 21.1 degC
+    // 2.287 kg/s in the annulus of 83.31 x 2.697 mm, 30.52 m counter-current, fouling 0 and
+    // 0.0006272: the iterations end at 6.648 kW while the annulus stream carries 4.71 kW.
+    Exchanger exchanger(QuestaDirectory() + "/data");
+    CaseSnapshot form;
+    const std::pair<Box, const char*> texts[]
+        = {{Box::Text1, "37,15"}, {Box::Text2, "2,468"}, {Box::Combo3, "Brass"}, {Box::Combo1, "R134a s.h. vapor"},
+            {Box::Combo4, "5"}, {Box::Text6, "25,66"}, {Box::Text7, "24,06"}, {Box::Text4, "83,31"},
+            {Box::Text5, "2,697"}, {Box::Combo2, "R404A liquid"}, {Box::Combo5, "15"}, {Box::Text9, "21,1"},
+            {Box::Text11, "2,287"}, {Box::Text12, "30,52"}, {Box::Form2Text1, "0"}, {Box::Form2Text2, "0,0006272"}};
+    for (const auto& [box, text] : texts)
+        form.setText(box, text);
+    for (const Option option : {Option::Option1, Option::Option3, Option::Option8, Option::Option5})
+        form.setSelected(option);
+    const CalcOutcome outcome = exchanger.Command1_Click(form);
+    ASSERT_FALSE(outcome.record);
+    EXPECT_EQ(outcome.message, msg::NotConverged);
+    EXPECT_NE(outcome.detail.find("external stream 4,711 kW"), std::string::npos) << outcome.detail;
+    EXPECT_TRUE(outcome.writeBacks.empty());
+
+    // The robust answer balances both streams on the same tables.
+    ASSERT_TRUE(outcome.robust && outcome.robust->record) << outcome.robust->solution.reason;
+    FluidTables tables = outcome.robust->tables;
+    const ResultRecord& r = *outcome.robust->record;
+    const double internal = r.intPort * (tables.propHint(r.intTin) - tables.propHint(r.intTout));
+    const double external = r.estPort * (tables.propHest(r.estTout) - tables.propHest(r.estTin));
+    EXPECT_NEAR(internal / r.q, 1, 1e-4);
+    EXPECT_NEAR(external / r.q, 1, 1e-4);
+}
+
 } // namespace
 } // namespace vorlan
