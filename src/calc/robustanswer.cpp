@@ -5,6 +5,7 @@
 #include "calc/recordfields.h"
 #include "correlations/words.h"
 #include "platform/calcerror.h"
+#include "platform/numbertext.h"
 
 namespace vorlan {
 
@@ -35,7 +36,32 @@ std::vector<WriteBack> solvedValues(const RobustCase& c, const ResultRecord& r)
     return values;
 }
 
+std::string shown(double value, int decimals) { return numberToText(roundHalfEven(value, decimals)); }
+
+std::string rootText(const RobustRoot& root)
+{
+    return shown(root.q, 3) + " kW at " + shown(root.L, 3) + " m, U " + shown(root.U, 1)
+        + " W/(m² K), internal flow " + flowRegimeName(root.reInt) + ", external flow " + flowRegimeName(root.reEst);
+}
+
 } // namespace
+
+std::string robustSummary(const RobustAnswer& answer)
+{
+    const std::vector<RobustRoot>& roots = answer.solution.roots;
+    if (roots.empty())
+        return "No solution: " + answer.solution.reason + ".";
+    std::string text = "Robust solution: " + rootText(roots.front()) + ".";
+    if (roots.front().atPinch)
+        text += " The temperatures meet at one end (a pinch): this is the largest duty the streams allow.";
+    if (roots.size() > 1) {
+        text += " The case has " + std::to_string(roots.size()) + " answers; the others:";
+        for (std::size_t i = 1; i < roots.size(); ++i)
+            text += (i > 1 ? "; " : " ") + rootText(roots[i]);
+        text += ".";
+    }
+    return text;
+}
 
 RobustAnswer robustAnswer(const CaseSnapshot& snapshot, const RobustCase& c, FluidTables tables)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "calc/casesnapshot.h"
@@ -23,6 +24,12 @@ struct RobustAnswer {
     CaseState state; ///< the first root's flows and length in the case's geometry
     FluidTables tables; ///< the tables it was solved on, cut to the selected pressures
 };
+
+/**
+ * What the robust solution found, in a few sentences: the first root's duty, length and U with both
+ * flow regimes, a pinch, the other roots where there are several; or why there is none.
+ */
+std::string robustSummary(const RobustAnswer& answer);
 
 /** Solves the read case on tables as they were read (before any lookup of the solution). Never throws. */
 RobustAnswer robustAnswer(const CaseSnapshot& snapshot, const RobustCase& c, FluidTables tables);
