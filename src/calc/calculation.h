@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "calc/casesnapshot.h"
@@ -33,6 +34,8 @@ public:
     ResultRecord results();
     /** The case as read, for the robust solver; call after readCase(). */
     RobustCase robustCase() const;
+    /** The tables as readCase() left them, cut to the selected pressures, before any lookup of the solution. */
+    const FluidTables& readTables() const { return *m_readTables; }
     /** The passes the iterations have made so far. */
     IterationPasses passes() const { return {m_coefficientPasses, m_temperaturePasses.passes()}; }
 
@@ -79,9 +82,11 @@ private:
     /**
      * Refuses a solution whose streams' enthalpy changes, rate equation U A dTml or coefficient
      * evaluated again at its own temperatures and flows disagree with it by more than the
-     * iterations' tolerances allow ("Calculation did not converge").
+     * iterations' tolerances allow ("Calculation did not converge"), on the tables as the solution
+     * left them and on the tables as they were read.
      */
     void checkConsistency() const;
+    void checkConsistency(FluidTables tables) const;
 
     /** +1 when the internal fluid is the hot one, -1 otherwise (equal inlets: it is the cold one). */
     double hotSign() const { return intTin > estTin ? 1.0 : -1.0; }
@@ -99,6 +104,7 @@ private:
 
     const CaseSnapshot& m_case;
     FluidTables& m_fluids;
+    std::optional<FluidTables> m_readTables;
     const Materials& m_materials;
     CaseState& m_state;
     std::vector<WriteBack>& m_writeBacks;

@@ -78,6 +78,7 @@ void Calculation::readCase()
         q = singleIn(Box::Text3);
     if (m_lengthGiven ? !(m_state.L > 0) : !(q > 0))
         throw CalcError(m_lengthGiven ? "the length is not positive" : "the capacity is not positive");
+    m_readTables.emplace(m_fluids); // before the solution's lookups raise segment ends
 }
 
 void Calculation::readGeometry()

@@ -26,12 +26,10 @@ CalcOutcome Exchanger::Command1_Click(const CaseSnapshot& snapshot)
     CalcOutcome outcome;
     std::optional<Calculation> calculation;
     std::optional<RobustCase> read; // set once the case has been read: a later failure is the solution's
-    std::optional<FluidTables> readTables;
     try {
         calculation.emplace(snapshot, fluids, materials, state, outcome.writeBacks);
         calculation->readCase();
         read = calculation->robustCase();
-        readTables.emplace(fluids); // before the solution's lookups raise segment ends
         calculation->solve();
         outcome.record = calculation->results();
     } catch (const CalcError& error) {
@@ -43,8 +41,8 @@ CalcOutcome Exchanger::Command1_Click(const CaseSnapshot& snapshot)
     }
     if (calculation)
         outcome.passes = calculation->passes();
-    if (!outcome.record && read && readTables)
-        outcome.robust = robustAnswer(snapshot, *read, std::move(*readTables));
+    if (!outcome.record && read)
+        outcome.robust = robustAnswer(snapshot, *read, calculation->readTables());
     return outcome;
 }
 

@@ -40,8 +40,8 @@ std::string shown(double value, int decimals) { return numberToText(roundHalfEve
 
 std::string rootText(const RobustRoot& root)
 {
-    return shown(root.q, 3) + " kW at " + shown(root.L, 3) + " m, U " + shown(root.U, 1)
-        + " W/(m² K), internal flow " + flowRegimeName(root.reInt) + ", external flow " + flowRegimeName(root.reEst);
+    return shown(root.q, 3) + " kW at " + shown(root.L, 3) + " m, U " + shown(root.U, 1) + " W/(m² K), internal flow "
+        + flowRegimeName(root.reInt) + ", external flow " + flowRegimeName(root.reEst);
 }
 
 } // namespace

@@ -283,10 +283,13 @@ std::string gateFigure(double value) { return numberToText(roundHalfEven(value, 
 
 void Calculation::checkConsistency() const
 {
-    FluidTables tables = m_fluids; // the calculation's own tables stay as it left them
+    checkConsistency(m_fluids); // a copy: the calculation's own tables stay as it left them
+    checkConsistency(*m_readTables);
+}
+
+void Calculation::checkConsistency(FluidTables tables) const
+{
     const double outletMove = kGateOutletSteps * tolT;
-    // Both ends of each stream from the tables as the solution left them: the inlet enthalpies of
-    // the reading were taken before the tables were cut to the selected pressures.
     const double dutyInt = m_state.intPort * std::fabs(tables.propHint(intTin) - tables.propHint(intTout));
     const double dutyEst = m_state.estPort * std::fabs(tables.propHest(estTout) - tables.propHest(estTin));
     const auto rate = [](double duty, double tIn, double tOut, float flow, double cp) {
