@@ -7,9 +7,19 @@ CalcError::CalcError(const std::string& detail, std::string message)
     , m_message(std::move(message))
 { }
 
-void throwNotFinite(double v) { throw CalcError(std::isnan(v) ? "invalid operation" : "overflow or division by zero"); }
+namespace {
 
-void throwSingleOverflow() { throw CalcError("overflow in a single-precision value"); }
+thread_local std::string t_faultCause;
+
+[[noreturn]] void throwCannotCompute() { throw CalcError(t_faultCause.empty() ? msg::CannotCompute : t_faultCause); }
+
+} // namespace
+
+void setFaultCause(std::string cause) { t_faultCause = std::move(cause); }
+
+void throwNotFinite() { throwCannotCompute(); }
+
+void throwSingleOverflow() { throwCannotCompute(); }
 
 void throwOutsideTable(int i, std::size_t size)
 {

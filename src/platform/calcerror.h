@@ -23,8 +23,16 @@ private:
     std::string m_message;
 };
 
+/**
+ * What a value that cannot be computed comes from in the calculation under way, when its case
+ * already tells (a zero flow, a material without data): the two errors below give it as their
+ * reason instead of the general msg::CannotCompute. Each calculation sets it, empty for none, as it
+ * reads its case; it belongs to the calling thread.
+ */
+void setFaultCause(std::string cause);
+
 /** Throws the CalcError of a value that is infinite or NaN. */
-[[noreturn]] void throwNotFinite(double v);
+[[noreturn]] void throwNotFinite();
 /** Throws the CalcError of a value beyond the single-precision range. */
 [[noreturn]] void throwSingleOverflow();
 /** Throws the CalcError of a row outside a table. */
@@ -34,7 +42,7 @@ private:
 template <typename T> inline T checked(T v)
 {
     if (!std::isfinite(v)) [[unlikely]]
-        throwNotFinite(v);
+        throwNotFinite();
     return v;
 }
 

@@ -45,7 +45,7 @@ std::string cell(const std::string& text)
 
 std::string studyCsv(Box swept, const std::vector<StudyRow>& rows)
 {
-    std::string csv = cell(std::string(labelOf(swept)) + " (" + std::string(nameOf(swept)) + ")");
+    std::string csv = cell(std::string(labelOf(swept)));
     for (const StudyColumn& column : studyColumns())
         csv += ';' + cell(column.heading);
     csv += ";Warnings;Message\n";
