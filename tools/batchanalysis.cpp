@@ -97,7 +97,8 @@ std::vector<std::pair<std::string, std::string>> analysisKeys(
     const CaseAnalysis a = analyseCase(*outcome.record, solver, profileSegments);
     json warnings = json::array();
     for (const Warning& warning : a.warnings)
-        warnings.push_back({{"rule", warning.rule}, {"text", warning.text}});
+        warnings.push_back(
+            {{"rule", warning.rule}, {"severity", severityName(severityOf(warning))}, {"text", warning.text}});
     std::vector<std::pair<std::string, std::string>> keys {{"details", jsonText(detailsJson(a))},
         {"crossCheck", jsonText(crossCheckJson(a))}, {"warnings", jsonText(warnings)},
         {"hairpins", jsonText(hairpinsJson(a, legLength))}};

@@ -175,13 +175,29 @@ std::vector<DetailSection> detailSections(const CaseAnalysis& analysis)
         crossCheckSection(analysis), profileSection(analysis), hairpinSection(analysis), returnBendSection(analysis)};
 }
 
+namespace {
+
+constexpr char kNoWarnings[] = "No warnings: every check of the solved case passed.";
+
+} // namespace
+
+std::string warningsSummary(const std::vector<Warning>& warnings)
+{
+    const Warning* first = mostSevere(warnings);
+    if (first == nullptr)
+        return kNoWarnings;
+    if (warnings.size() == 1)
+        return "1 warning: " + first->text;
+    return std::to_string(warnings.size()) + " warnings, the most severe: " + first->text;
+}
+
 std::vector<std::string> warningLines(const CaseAnalysis& analysis)
 {
     std::vector<std::string> lines;
     for (const Warning& warning : analysis.warnings)
         lines.push_back(warning.text);
     if (lines.empty())
-        lines.push_back("No warnings: every check of the solved case passed.");
+        lines.push_back(kNoWarnings);
     return lines;
 }
 

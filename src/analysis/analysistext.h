@@ -31,6 +31,9 @@ std::string branchName(NusseltBranch branch);
  * ends, hairpins, return bends. */
 std::vector<DetailSection> detailSections(const CaseAnalysis& analysis);
 
+/** The number of warnings and the most severe one in one sentence, or that there are none. */
+std::string warningsSummary(const std::vector<Warning>& warnings);
+
 /** The warnings as sentences, or the one sentence that there are none. */
 std::vector<std::string> warningLines(const CaseAnalysis& analysis);
 

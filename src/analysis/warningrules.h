@@ -6,9 +6,18 @@
 namespace vorlan {
 
 /**
+ * How much a warning weighs, least first: a result against design practice, a result that may be
+ * off, a result no real exchanger can have.
+ */
+enum class Severity { Advice, Doubtful, Impossible };
+
+/** The severity's word in the batch output: "advice", "doubtful", "impossible". */
+std::string_view severityName(Severity severity);
+
+/**
  * One warning a solved case can raise: its name (the key in the batch output), the condition in
  * words, its thresholds (low and high; a rule with one threshold leaves the other at 0), why it
- * matters and where the thresholds come from.
+ * matters, where the thresholds come from and its severity.
  */
 struct WarningRule {
     std::string_view name;
@@ -17,6 +26,7 @@ struct WarningRule {
     double high;
     std::string_view reason;
     std::string_view source;
+    Severity severity;
 };
 
 /** Every warning rule, in the order the warnings are listed. */

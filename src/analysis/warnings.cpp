@@ -14,6 +14,21 @@ const char* sideName(bool internalSide) { return internalSide ? "Internal pipe" 
 
 bool outside(double value, const WarningRule& rule) { return value < rule.low || value > rule.high; }
 
+/** The words that open a warning of a result no real exchanger can have. */
+constexpr char kImpossible[] = "Physically impossible: ";
+
+/** A pressure drop that takes the whole absolute pressure of its side, or more. */
+void pressureWarning(double pressureDrop, float pressureBar, bool internalSide, std::vector<Warning>& out)
+{
+    const WarningRule& rule = warningRule("pressureDropBeyondPressure");
+    const double absolute = pressureBar * 100.0; // kPa
+    if (pressureDrop > 0 && pressureDrop >= absolute * rule.low / 100)
+        out.push_back({std::string(rule.name),
+            kImpossible + std::string(sideName(internalSide)) + ": pressure drop " + figure(pressureDrop, 3)
+                + " kPa is at or above the side's absolute pressure of " + figure(absolute) + " kPa ("
+                + figure(pressureBar) + " bar)."});
+}
+
 /** The warnings of one side's flow and film coefficient. */
 void sideWarnings(const SideDetails& d, bool internalSide, float L, float pressureBar, std::vector<Warning>& out)
 {
@@ -61,6 +76,13 @@ void sideWarnings(const SideDetails& d, bool internalSide, float L, float pressu
         add(speed.name,
             side + ": velocity " + figure(d.velocity, 3) + " m/s is outside the usual " + figure(speed.low) + " to "
                 + figure(speed.high) + " m/s for " + (gas ? "a gas or vapour." : "a liquid."));
+
+    const WarningRule& sound = warningRule("speedOfSound");
+    const double soundSpeed = std::sqrt(pressureBar * 1e5 / d.rho); // isothermal, p in Pa
+    if (gas && d.velocity >= sound.low * soundSpeed)
+        add(sound.name,
+            kImpossible + side + ": velocity " + figure(d.velocity, 3) + " m/s is at or above the gas's isothermal "
+                + "speed of sound, " + figure(soundSpeed, 3) + " m/s at " + figure(pressureBar) + " bar.");
 
     if (gas) {
         const WarningRule& drop = warningRule("gasPressureDrop");
@@ -118,6 +140,18 @@ void approachWarnings(const SolvedCase& solved, std::vector<Warning>& out)
 
 bool isGas(double density) { return density < warningRule("gasDensity").low; }
 
+Severity severityOf(const Warning& warning) { return warningRule(warning.rule).severity; }
+
+const Warning* mostSevere(const std::vector<Warning>& warnings)
+{
+    const Warning* found = nullptr;
+    for (const Warning& warning : warnings) {
+        if (found == nullptr || severityOf(warning) > severityOf(*found))
+            found = &warning;
+    }
+    return found;
+}
+
 double annulusFrictionReynolds(double a) { return 64 * std::pow(1 - a, 2) / (1 + a * a + (1 - a * a) / std::log(a)); }
 
 std::vector<Warning> caseWarnings(
@@ -125,6 +159,8 @@ std::vector<Warning> caseWarnings(
 {
     const ResultRecord& r = solved.record;
     std::vector<Warning> out;
+    pressureWarning(r.intDeltaP, r.intpress, true, out);
+    pressureWarning(r.estDeltaP, r.estpress, false, out);
     if (details) {
         sideWarnings(details->internal, true, r.L, r.intpress, out);
         sideWarnings(details->external, false, r.L, r.estpress, out);

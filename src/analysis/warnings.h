@@ -6,6 +6,7 @@
 
 #include "analysis/crosscheck.h"
 #include "analysis/details.h"
+#include "analysis/warningrules.h"
 
 namespace vorlan {
 
@@ -16,11 +17,18 @@ struct Warning {
 };
 
 /**
- * The warnings of a solved case: each side's, then the exchanger's. Details or a cross-check that could
+ * The warnings of a solved case: a pressure drop beyond its side's pressure, each side's, then the
+ * exchanger's. Details or a cross-check that could
  * not be computed raise none of the warnings that need them.
  */
 std::vector<Warning> caseWarnings(
     const SolvedCase& solved, const std::optional<FilmDetails>& details, const std::optional<CrossCheck>& check);
+
+/** The severity of the warning's rule. */
+Severity severityOf(const Warning& warning);
+
+/** The first of the most severe warnings; null for none. */
+const Warning* mostSevere(const std::vector<Warning>& warnings);
 
 /** True for a gas or vapour: a density below the threshold of the rule "gasDensity". */
 bool isGas(double density);

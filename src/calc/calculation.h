@@ -34,6 +34,11 @@ public:
     ResultRecord results();
     /** The case as read, for the robust solver; call after readCase(). */
     RobustCase robustCase() const;
+    /**
+     * What a value that cannot be computed comes from, when the case read already tells (a zero
+     * flow, a material without data, no annulus); empty when it does not.
+     */
+    const std::string& faultCause() const { return m_faultCause; }
     /** The tables as readCase() left them, cut to the selected pressures, before any lookup of the solution. */
     const FluidTables& readTables() const { return *m_readTables; }
     /** The passes the iterations have made so far. */
@@ -105,6 +110,7 @@ private:
     const CaseSnapshot& m_case;
     FluidTables& m_fluids;
     std::optional<FluidTables> m_readTables;
+    std::string m_faultCause;
     const Materials& m_materials;
     CaseState& m_state;
     std::vector<WriteBack>& m_writeBacks;

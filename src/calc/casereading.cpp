@@ -1,13 +1,52 @@
 // Reading and checking a case: geometry, temperatures, fouling, material, fluids, pressures and the
 // inputs of the chosen mode, in the order in which their failures are reported.
+#include <algorithm>
+
 #include "calc/calculation.h"
 #include "calc/geometry.h"
 #include "correlations/kernels.h"
 #include "correlations/words.h"
 #include "platform/calcerror.h"
 #include "platform/numbertext.h"
+#include "platform/quotedtext.h"
+#include "properties/pressurelist.h"
 
 namespace vorlan {
+
+namespace {
+
+/**
+ * What a value that cannot be computed later on will come from, when the case read already tells:
+ * a material without data, no annulus, a given flow of zero; empty when it does not.
+ */
+std::string likelyFaultCause(const std::string& material, const Materials& materials, const CaseState& s,
+    bool internalFlowGiven, bool externalFlowGiven)
+{
+    const std::vector<std::string> listed = materials.names();
+    if (material.empty())
+        return msg::NoMaterial;
+    if (std::find(listed.begin(), listed.end(), material) == listed.end())
+        return "pipe material '" + excerpt(material) + "'" + msg::MaterialNotListed;
+    if (s.dite == s.deti)
+        return msg::NoAnnulus;
+    if (internalFlowGiven && s.intPort == 0)
+        return msg::InternalFlowZero;
+    if (externalFlowGiven && s.estPort == 0)
+        return msg::ExternalFlowZero;
+    return {};
+}
+
+/** The pressures of a table's list, "1, 2 and 5". */
+std::string listedPressures(const FluidTable& table)
+{
+    const std::vector<std::string> pressures = pressureList(table);
+    std::string text;
+    for (std::size_t i = 0; i < pressures.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == pressures.size() ? " and " : ", ") + pressures[i];
+    return text;
+}
+
+} // namespace
 
 Calculation::Calculation(const CaseSnapshot& snapshot, FluidTables& fluids, const Materials& materials,
     CaseState& state, std::vector<WriteBack>& writeBacks)
@@ -78,6 +117,8 @@ void Calculation::readCase()
         q = singleIn(Box::Text3);
     if (m_lengthGiven ? !(m_state.L > 0) : !(q > 0))
         throw CalcError(m_lengthGiven ? "the length is not positive" : "the capacity is not positive");
+    m_faultCause = likelyFaultCause(m_case.text(Box::Combo3), m_materials, m_state,
+        m_flow != FlowMode::InternalOutletGiven, m_flow != FlowMode::ExternalOutletGiven);
     m_readTables.emplace(m_fluids); // before the solution's lookups raise segment ends
 }
 
@@ -103,15 +144,22 @@ void Calculation::checkPressure(const FluidTable& table, Box pressureBox, const 
     for (const float rowPressure : table.P)
         listed = listed || rowPressure == pressure;
     if (!listed)
-        throw CalcError(
-            std::string(nameOf(pressureBox)) + " holds a pressure that is not in the fluid's table", message);
+        throw CalcError(std::string(labelOf(pressureBox)) + ": " + numberToText(pressure)
+                + " bar is not a pressure of the fluid's table, which lists " + listedPressures(table) + " bar",
+            message);
 }
 
 void Calculation::checkRange(double temperature, bool internalSide)
 {
     if (controllatemp(m_fluids, temperature, pressureOf(internalSide), internalSide ? word::Int : word::Est)
-        == word::No)
-        throw CalcError(numberToText(temperature) + " degC is outside the fluid's table", msg::TemperaturesOutOfRange);
+        == word::No) {
+        const FluidTable& table = (internalSide ? m_fluids.intSide : m_fluids.estSide).Tab;
+        const auto celsius = [](double t) { return numberToText(roundHalfEven(t, 3)); };
+        throw CalcError(std::string(internalSide ? "Internal fluid: " : "External fluid: ") + celsius(temperature)
+                + " °C is outside its table at " + numberToText(pressureOf(internalSide)) + " bar, "
+                + celsius(element(table.T, 0)) + " to " + celsius(element(table.T, table.lastRow())) + " °C",
+            msg::TemperaturesOutOfRange);
+    }
 }
 
 namespace {
@@ -121,8 +169,7 @@ template <typename T> T numberIn(const CaseSnapshot& snapshot, Box box, T (*conv
     try {
         return convert(snapshot.text(box));
     } catch (const CalcError& error) {
-        throw CalcError(
-            std::string(labelOf(box)) + " (" + std::string(nameOf(box)) + "): " + error.what(), error.message());
+        throw CalcError(std::string(labelOf(box)) + ": " + error.what(), error.message());
     }
 }
 

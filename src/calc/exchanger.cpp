@@ -1,5 +1,7 @@
 #include "calc/exchanger.h"
 
+#include <new>
+
 #include "calc/calculation.h"
 #include "correlations/kernels.h"
 #include "platform/calcerror.h"
@@ -35,7 +37,13 @@ CalcOutcome Exchanger::Command1_Click(const CaseSnapshot& snapshot)
     } catch (const CalcError& error) {
         outcome.message = error.message();
         outcome.detail = error.what();
-    } catch (const std::exception& error) { // out of memory or a library failure: still one message
+        // A value that cannot be computed is better explained by what the case read says of it.
+        if (outcome.detail == msg::CannotCompute && calculation && !calculation->faultCause().empty())
+            outcome.detail = calculation->faultCause();
+    } catch (const std::bad_alloc&) {
+        outcome.message = msg::InvalidData;
+        outcome.detail = "the computer ran out of memory";
+    } catch (const std::exception& error) { // a library failure: still one message
         outcome.message = msg::InvalidData;
         outcome.detail = error.what();
     }

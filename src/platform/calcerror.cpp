@@ -7,9 +7,9 @@ CalcError::CalcError(const std::string& detail, std::string message)
     , m_message(std::move(message))
 { }
 
-void throwNotFinite(double v) { throw CalcError(std::isnan(v) ? "invalid operation" : "overflow or division by zero"); }
+void throwNotFinite() { throw CalcError(msg::CannotCompute); }
 
-void throwSingleOverflow() { throw CalcError("overflow in a single-precision value"); }
+void throwSingleOverflow() { throw CalcError(msg::CannotCompute); }
 
 void throwOutsideTable(int i, std::size_t size)
 {

@@ -23,8 +23,8 @@ private:
     std::string m_message;
 };
 
-/** Throws the CalcError of a value that is infinite or NaN. */
-[[noreturn]] void throwNotFinite(double v);
+/** Throws the CalcError of a value that is infinite or NaN, with the general reason msg::CannotCompute. */
+[[noreturn]] void throwNotFinite();
 /** Throws the CalcError of a value beyond the single-precision range. */
 [[noreturn]] void throwSingleOverflow();
 /** Throws the CalcError of a row outside a table. */
@@ -34,7 +34,7 @@ private:
 template <typename T> inline T checked(T v)
 {
     if (!std::isfinite(v)) [[unlikely]]
-        throwNotFinite(v);
+        throwNotFinite();
     return v;
 }
 

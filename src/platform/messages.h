@@ -28,6 +28,16 @@ inline constexpr char ViscosityNotPositive[] = "The viscosity of the user fluid 
 inline constexpr char CaseNotOpened[] = "Cannot open the case file: ";
 inline constexpr char CaseNotSaved[] = "Cannot save the case file (an existing file is kept): ";
 
+// Reasons shown below "Invalid data" when the case itself explains a value that cannot be computed.
+inline constexpr char CannotCompute[] = "the calculation met a value it cannot compute";
+inline constexpr char NoMaterial[] = "no pipe material is chosen";
+inline constexpr char MaterialNotListed[] = " is not in the materials file";
+inline constexpr char InternalFlowZero[] = "the internal mass flow is zero";
+inline constexpr char ExternalFlowZero[] = "the external mass flow is zero";
+inline constexpr char NoAnnulus[]
+    = "the annulus has no cross-section: the external pipe's inside diameter equals the internal pipe's outside "
+      "diameter";
+
 inline constexpr char AboutTitle[] = "About";
 inline constexpr char AboutText[] = "Vorlan 1.0.2\r\nQuessel Calculator"; // two lines, CR LF between
 

@@ -45,7 +45,7 @@ std::string_view trimBlanks(std::string_view text)
 }
 
 /** A box's text, shortened and escaped for an error detail. */
-std::string quoted(std::string_view text) { return "\"" + excerpt(text) + "\""; }
+std::string quoted(std::string_view text) { return "'" + excerpt(text) + "'"; }
 
 } // namespace
 
@@ -207,19 +207,22 @@ template bool parseNumber(std::string_view, char, double&);
 
 namespace {
 
-template <typename T> T windowTextToNumber(std::string_view text, const char* typeName)
+template <typename T> T windowTextToNumber(std::string_view text)
 {
     T value = 0;
-    if (!parseNumber(trimBlanks(text), ',', value))
-        throw CalcError(quoted(text) + " is not a " + typeName + " number");
-    return value;
+    if (parseNumber(trimBlanks(text), ',', value))
+        return value;
+    double wide = 0;
+    if (parseNumber(trimBlanks(text), ',', wide))
+        throw CalcError(quoted(text) + " is too large a number");
+    throw CalcError(quoted(text) + " is not a number");
 }
 
 } // namespace
 
-float textToSingle(std::string_view text) { return windowTextToNumber<float>(text, "single-precision"); }
+float textToSingle(std::string_view text) { return windowTextToNumber<float>(text); }
 
-double textToDouble(std::string_view text) { return windowTextToNumber<double>(text, "double-precision"); }
+double textToDouble(std::string_view text) { return windowTextToNumber<double>(text); }
 
 namespace {
 

@@ -68,7 +68,7 @@ FoulingResult findFouling(Exchanger& exchanger, const CaseSnapshot& snapshot, co
         intTout = textToDouble(snapshot.text(Box::Text7));
         estTout = textToDouble(snapshot.text(Box::Text10));
     } catch (const CalcError&) {
-        return {{}, "Type both measured outlet temperatures (Text7 and Text10) as numbers."};
+        return {{}, "Type both measured outlet temperatures, internal and external [°C], as numbers."};
     }
 
     Trials trials(exchanger, snapshot, search.internalShare);

@@ -21,11 +21,20 @@ const std::vector<StudyColumn>& studyColumns()
     return columns;
 }
 
-int pointWarnings(const SweepPoint& point, const Exchanger& solver)
+PointWarnings pointWarnings(const SweepPoint& point, const Exchanger& solver)
 {
     if (!point.outcome.record)
-        return -1;
-    return static_cast<int>(analyseCase(*point.outcome.record, solver, 0).warnings.size());
+        return {};
+    const std::vector<Warning> warnings = analyseCase(*point.outcome.record, solver, 0).warnings;
+    const Warning* worst = mostSevere(warnings);
+    return {static_cast<int>(warnings.size()), worst != nullptr && severityOf(*worst) == Severity::Impossible};
+}
+
+std::string warningsCell(const PointWarnings& warnings)
+{
+    if (warnings.count < 0)
+        return {};
+    return std::to_string(warnings.count) + (warnings.impossible ? ", physically impossible" : "");
 }
 
 namespace {
@@ -45,7 +54,7 @@ std::string cell(const std::string& text)
 
 std::string studyCsv(Box swept, const std::vector<StudyRow>& rows)
 {
-    std::string csv = cell(std::string(labelOf(swept)) + " (" + std::string(nameOf(swept)) + ")");
+    std::string csv = cell(std::string(labelOf(swept)));
     for (const StudyColumn& column : studyColumns())
         csv += ';' + cell(column.heading);
     csv += ";Warnings;Message\n";
@@ -54,7 +63,7 @@ std::string studyCsv(Box swept, const std::vector<StudyRow>& rows)
         const auto& record = row.point.outcome.record;
         for (const StudyColumn& column : studyColumns())
             csv += ';' + (record ? numberToText(static_cast<float>(column.value(*record))) : std::string());
-        csv += ';' + (record ? std::to_string(row.warnings) : std::string());
+        csv += ';' + cell(warningsCell(row.warnings));
         csv += ';' + cell(record ? std::string() : row.point.outcome.message) + '\n';
     }
     return csv;

@@ -17,17 +17,26 @@ struct StudyColumn {
 /** Duty, both outlet temperatures, both flows, both pressure drops, U and length, in that order. */
 const std::vector<StudyColumn>& studyColumns();
 
-/** A study's point with what the table shows beside it: the warnings of the solved case, -1 for a failed one. */
+/** The warnings of a point's solved case: how many (-1 for a failed point) and whether one is physically impossible. */
+struct PointWarnings {
+    int count = -1;
+    bool impossible = false;
+};
+
+/** A study's point with what the table shows beside it: the warnings of its solved case. */
 struct StudyRow {
     SweepPoint point;
-    int warnings = -1;
+    PointWarnings warnings;
 };
 
 /**
- * The number of warnings of a point's solved case, analysed on the exchanger that has just
- * calculated it; 0 when the analysis cannot be made, -1 for a point that failed.
+ * The warnings of a point's solved case, analysed on the exchanger that has just calculated it;
+ * none when the analysis cannot be made, a count of -1 for a point that failed.
  */
-int pointWarnings(const SweepPoint& point, const Exchanger& solver);
+PointWarnings pointWarnings(const SweepPoint& point, const Exchanger& solver);
+
+/** The warnings' cell: "2", "3, physically impossible", empty for a failed point. */
+std::string warningsCell(const PointWarnings& warnings);
 
 /**
  * The table as CSV: a heading line, then one line per point with the swept text, every column

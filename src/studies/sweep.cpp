@@ -42,12 +42,11 @@ bool modeReads(const CaseSnapshot& snapshot, Box box)
 std::string sweepProblem(const SweepRange& range, const CaseSnapshot& snapshot)
 {
     const std::vector<Box>& boxes = sweepableBoxes();
-    const std::string name(nameOf(range.box));
+    const std::string label(labelOf(range.box));
     if (std::find(boxes.begin(), boxes.end(), range.box) == boxes.end())
-        return name + " cannot be swept: it is not a number of the case.";
+        return label + " cannot be swept: it is not a number of the case.";
     if (!modeReads(snapshot, range.box))
-        return std::string(labelOf(range.box)) + " (" + name
-            + ") is calculated, not read, in this case's mode: sweep a given input.";
+        return label + " is calculated, not read, in this case's mode: sweep a given input.";
     if (range.points < kMinSweepPoints || range.points > kMaxSweepPoints)
         return "A sweep has " + std::to_string(kMinSweepPoints) + " to " + std::to_string(kMaxSweepPoints)
             + " points, not " + std::to_string(range.points) + ".";

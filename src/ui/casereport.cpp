@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <iterator>
 
+#include "analysis/analysistext.h"
 #include "ui/analysisreport.h"
 #include "ui/resultdisplay.h"
 #include "ui/windowtext.h"
@@ -21,7 +22,8 @@ QString row(const QString& caption, const QString& unit, const QString& internal
     return "<tr><td>" + caption + "</td><td>" + unit + "</td><td>" + internal + "</td><td>" + external + "</td></tr>";
 }
 
-QString caseReportHtml(const CaseContents& contents, const std::optional<ResultRecord>& results)
+QString caseReportHtml(
+    const CaseContents& contents, const std::optional<ResultRecord>& results, const CaseAnalysis* analysis)
 {
     const auto typed = [&contents](const char* control) { return escaped(contents.text(control)); };
     const auto given = [](bool isGiven) { return isGiven ? QString(" (given)") : QString(" (calculated)"); };
@@ -72,6 +74,8 @@ QString caseReportHtml(const CaseContents& contents, const std::optional<ResultR
     html += row("Heat transfer coefficient", "W/(m^2 K)", shown["Text26"]);
     html += row("Configuration", "", shown["Text27"]);
     html += "</table>";
+    if (analysis != nullptr)
+        html += "<p>" + escaped(warningsSummary(analysis->warnings)) + "</p>";
     return html;
 }
 
@@ -99,7 +103,7 @@ int printCaseReport(QPagedPaintDevice* device, const CaseContents& contents, con
 {
     const auto report = [&](QTextDocument& document, int pictureHeight) {
         document.setDefaultFont(QFont("Liberation Sans", 9));
-        document.setHtml(caseReportHtml(contents, results));
+        document.setHtml(caseReportHtml(contents, results, analysis));
         appendAnalysisReport(document, results ? analysis : nullptr, pictureHeight);
     };
     // The case with its results on one page and their analysis on the second: a long list of

@@ -222,6 +222,8 @@ void MainWindow::calculate()
     m_results->show();
     m_results->raise();
     m_analysis->calculated(*outcome.record, m_core, m_results);
+    m_results->setBanner({});
+    m_results->showWarnings(m_analysis->latest()->warnings, m_analysis->detailsAction());
 }
 
 void MainWindow::newCase()

@@ -7,17 +7,22 @@
 
 namespace vorlan {
 
-/** One message as the user sees it: icon, title, text, the optional detailed text and the window it is over. */
+/**
+ * One message as the user sees it: icon, title, text, the optional reason below it, the window it
+ * is over, and an optional second button with what it does.
+ */
 struct Message {
     QMessageBox::Icon icon;
     QString title;
     QString text;
-    QString detail; ///< shown behind the box's "Show Details..." button; empty for none
+    QString detail; ///< the reason, shown below the text; empty for none
     QWidget* over; ///< the window the box is centred on; null for the handler's own window
+    QString actionText = {}; ///< the caption of a second button beside OK; empty for none
+    std::function<void()> action = {}; ///< what the second button does, once the box has closed
 };
 
 /**
- * Shows one message box with one OK button. The running program shows real boxes; tests replace
+ * Shows one message box with an OK button. The running program shows real boxes; tests replace
  * the handler to read the messages.
  */
 class MessageHandler {
@@ -36,7 +41,7 @@ public:
         : m_show([show = std::move(show)](const Message& message) { show(message.icon, message.title, message.text); })
     { }
 
-    /** Shows a message over the handler's own window, with the detail behind "Show Details..." when there is one. */
+    /** Shows a message over the handler's own window, with the reason below its text when there is one. */
     void operator()(QMessageBox::Icon icon, const QString& title, const QString& text, const QString& detail = {}) const
     {
         m_show(Message {icon, title, text, detail, nullptr});
@@ -51,7 +56,10 @@ private:
     std::function<void(const Message& message)> m_show;
 };
 
-/** The handler of the running program: a modal plain-text message box, centred on parent. */
+/**
+ * The handler of the running program: a modal plain-text message box, centred on parent, with the
+ * reason below the text and the message's second button when it has one.
+ */
 MessageHandler messageBoxHandler(QWidget* parent);
 
 } // namespace vorlan

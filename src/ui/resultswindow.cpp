@@ -4,6 +4,7 @@
 
 #include "ui/formfont.h"
 #include "ui/resultdisplay.h"
+#include "ui/warningsstrip.h"
 #include "ui_form3.h"
 
 namespace vorlan {
@@ -13,6 +14,8 @@ ResultsWindow::ResultsWindow(QWidget* parent)
     , m_ui(std::make_unique<Ui::Form3>())
 {
     m_ui->setupUi(this);
+    m_sheet = size();
+    m_strip = new WarningsStrip(m_sheet.width(), this);
     applyFormFont(this);
     QFont bold = m_ui->Text23->font();
     bold.setBold(true);
@@ -23,6 +26,8 @@ ResultsWindow::ResultsWindow(QWidget* parent)
     setPalette(sheet);
     setAutoFillBackground(true);
     connect(m_ui->Command1, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_strip, &WarningsStrip::heightChanged, this, &ResultsWindow::fitStrip);
+    fitStrip();
 }
 
 ResultsWindow::~ResultsWindow() = default;
@@ -62,5 +67,19 @@ void ResultsWindow::markCalculated(const CaseContents& solved)
 }
 
 bool ResultsWindow::isCalculated(const char* box) const { return findChild<QLineEdit*>(box)->font().italic(); }
+
+void ResultsWindow::setBanner(const QString& text) { m_strip->setBanner(text); }
+
+void ResultsWindow::showWarnings(const std::vector<Warning>& warnings, QAction* details)
+{
+    m_strip->showWarnings(warnings, details);
+}
+
+void ResultsWindow::fitStrip()
+{
+    // The specified sheet keeps its place and size; the window grows below it by the strip.
+    m_strip->move(0, m_sheet.height());
+    setFixedSize(m_sheet.width(), m_sheet.height() + m_strip->height());
+}
 
 } // namespace vorlan

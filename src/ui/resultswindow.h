@@ -2,6 +2,9 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
+
+#include "analysis/warnings.h"
 
 #include "calc/casefile.h"
 #include "calc/resultrecord.h"
@@ -10,9 +13,16 @@ namespace Ui {
 class Form3;
 }
 
+class QAction;
+
 namespace vorlan {
 
-/** The results of one solved case, internal and external side in two columns. "Close" only hides it. */
+class WarningsStrip;
+
+/**
+ * The results of one solved case, internal and external side in two columns, and below them a
+ * strip with an optional banner and the case's warnings. "Close" only hides it.
+ */
 class ResultsWindow : public QWidget {
     Q_OBJECT
 
@@ -29,8 +39,20 @@ public:
     /** True when the value box shows a calculated value. */
     bool isCalculated(const char* box) const;
 
+    /** A line above the warnings, in bold; an empty text hides it. */
+    void setBanner(const QString& text);
+
+    /** The number of warnings and the most severe one; "Details..." triggers details. */
+    void showWarnings(const std::vector<Warning>& warnings, QAction* details);
+
+    WarningsStrip* strip() const { return m_strip; }
+
 private:
+    void fitStrip();
+
     std::unique_ptr<Ui::Form3> m_ui;
+    WarningsStrip* m_strip;
+    QSize m_sheet; ///< the specified client area above the strip
 };
 
 } // namespace vorlan

@@ -214,7 +214,7 @@ void StudyWindow::showRows(int first)
             const QString value = record ? fromStd(numberToText(static_cast<float>(column.value(*record)))) : QString();
             m_table->setItem(r, c++, cellItem(value, number));
         }
-        m_table->setItem(r, c++, cellItem(record ? QString::number(row.warnings) : QString(), number));
+        m_table->setItem(r, c++, cellItem(fromStd(warningsCell(row.warnings)), number));
         m_table->setItem(r, c, cellItem(record ? QString() : fromStd(row.point.outcome.message), Qt::AlignLeft));
     }
     m_progress->setValue(static_cast<int>(all.size()));

@@ -68,6 +68,12 @@ const WarningCase kCases[] = {
     {"FastWater", Mode::L3, {{"Text8", "2"}, {"Text11", "2"}}, {"liquidVelocityTube", "liquidPressureDrop"}},
     // 240 m at 0.5 kg/s on both sides: NTU near 20, both ends about 2.9 K apart.
     {"LongExchanger", Mode::L3, {{"Text12", "240"}}, {"closeApproach"}},
+    // 100 kg/s of water in a 21 mm tube: about 290 m/s, far more than the 100 kPa of 1 bar lost.
+    {"WaterFasterThanItsPressureAllows", Mode::L3, {{"Text8", "100"}}, {"pressureDropBeyondPressure"}},
+    // 2 kg/s of air at 1 bar in the annulus: above 300 m/s, where air at 20 to 40 degC chokes (sqrt(p/rho),
+    // 1E5 Pa / 1.2 kg/m^3 gives 290 m/s).
+    {"AirFasterThanSound", Mode::L3, {{"Combo2", "Air"}, {"Text11", "2"}},
+        {"speedOfSound", "pressureDropBeyondPressure"}},
 };
 
 class EachWarning : public ::testing::TestWithParam<WarningCase> { };
@@ -171,6 +177,31 @@ TEST(Warnings, TemperatureCrossInASolution)
     ASSERT_EQ(close.size(), 1u);
     EXPECT_EQ(close[0].rule, "closeApproach");
     EXPECT_NE(close[0].text.find("2,5 K"), std::string::npos) << close[0].text;
+}
+
+TEST(Warnings, ImpossibleResultsAreTheMostSevereAndSaySo)
+{
+    // 100 kg/s of water in the 21 mm tube loses far more than its 1 bar (100 kPa).
+    SolvedTestCase fast(Mode::L3, true, {{"Text8", "100"}});
+    ASSERT_TRUE(fast.outcome.record);
+    EXPECT_GT(fast.outcome.record->intDeltaP, 100);
+    const CaseAnalysis a = fast.analyse(0);
+    const Warning* worst = mostSevere(a.warnings);
+    ASSERT_NE(worst, nullptr);
+    EXPECT_EQ(worst->rule, "pressureDropBeyondPressure");
+    EXPECT_EQ(severityOf(*worst), Severity::Impossible);
+    EXPECT_TRUE(worst->text.starts_with("Physically impossible: Internal pipe: pressure drop")) << worst->text;
+    EXPECT_EQ(
+        warningsSummary(a.warnings), std::to_string(a.warnings.size()) + " warnings, the most severe: " + worst->text);
+
+    const std::pair<std::vector<Warning>, std::string> summaries[] = {
+        {{}, "No warnings: every check of the solved case passed."},
+        {{{"closeApproach", "Close."}}, "1 warning: Close."},
+        {{{"closeApproach", "Close."}, {"transition", "Band."}, {"graetzJump", "Jump."}},
+            "3 warnings, the most severe: Band."},
+    };
+    for (const auto& [warnings, summary] : summaries)
+        EXPECT_EQ(warningsSummary(warnings), summary);
 }
 
 TEST(WarningRules, EveryRuleHasItsWordsAndIsFoundByName)

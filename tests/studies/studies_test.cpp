@@ -7,6 +7,7 @@
 #include "platform/appdir.h"
 #include "platform/calcerror.h"
 #include "studies/findfouling.h"
+#include "studies/studytable.h"
 #include "studies/sweep.h"
 #include "support/watercase.h"
 
@@ -55,6 +56,14 @@ TEST(Sweep, RangesThatCannotRunAreRefusedWithTheirReason)
     EXPECT_EQ(sweepProblem({Box::Form2Text1, 1e-200, 1e-150, 3, true}, l1), "");
     EXPECT_NE(sweepProblem(parseSweep("Text12=1:2:2000000000", false), l1).find("2 to 1000"), std::string::npos);
     EXPECT_EQ(sweepProblem({Box::Text3, 10, 50, 3, false}, waterCase(Mode::C1)), "");
+}
+
+TEST(StudyTable, WarningsCellFlagsAnImpossibleResult)
+{
+    const std::pair<PointWarnings, std::string> cells[]
+        = {{{-1, false}, ""}, {{0, false}, "0"}, {{2, false}, "2"}, {{3, true}, "3, physically impossible"}};
+    for (const auto& [warnings, text] : cells)
+        EXPECT_EQ(warningsCell(warnings), text);
 }
 
 TEST(Sweep, RangesAreReadWithPointOrComma)

@@ -2,13 +2,16 @@
 // and the results window, refreshed by each calculation, kept by a failed one, and without any
 // effect on what the calculation writes back or shows.
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QTextBrowser>
 
 #include "ui/analysisviews.h"
 #include "ui/profileplot.h"
 #include "ui/resultswindow.h"
+#include "ui/warningsstrip.h"
 #include "windowfixture.h"
 
 using namespace vorlan;
@@ -42,6 +45,13 @@ private:
         return texts;
     }
     AnalysisViews* views() { return window()->analysisViews(); }
+    /** True when the label's text fits its rectangle. */
+    static bool fits(const QLabel* label)
+    {
+        const QRect room(QPoint(0, 0), label->size());
+        const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
+        return room.contains(label->fontMetrics().boundingRect(room, flags, label->text()));
+    }
     /** The entry of the main window's "Analysis" menu; a missing one ends the test program. */
     QAction* menuEntry(const char* name)
     {
@@ -91,6 +101,44 @@ private slots:
         QCOMPARE(plot->profile()->points.back().x, 10.0);
         const QImage picture = views()->profileWindow()->grab().toImage();
         QVERIFY(picture.pixelColor(picture.width() / 2, picture.height() / 2).isValid());
+    }
+
+    void resultsStripShowsTheWarningsBelowTheSheet()
+    {
+        // Both flows given, 100 kg/s of water in the 21 mm tube: far more than its 1 bar is lost.
+        describeCase();
+        QTest::mouseClick(f().w<QRadioButton>("Option4"), Qt::LeftButton);
+        f().type("Text8", "100");
+        f().click("Command1");
+        QVERIFY(f().messages.empty());
+        ResultsWindow* results = window()->resultsWindow();
+        WarningsStrip* strip = results->strip();
+        QCOMPARE(results->findChild<QPushButton*>("Command1")->geometry(), QRect(200, 472, 65, 25)); // "Close" stays
+        QCOMPARE(strip->geometry(), QRect(0, 501, 467, strip->height()));
+        QCOMPARE(results->size(), QSize(467, 501 + strip->height()));
+        QVERIFY(!strip->banner()->isVisible());
+        const QString summary = strip->summary()->text();
+        QVERIFY2(summary.contains(" warnings, the most severe: Physically impossible: Internal pipe: pressure drop "),
+            qPrintable(summary));
+        QVERIFY(fits(strip->summary()));
+
+        QVERIFY(views()->detailsWindow() == nullptr || !views()->detailsWindow()->isVisible());
+        QTest::mouseClick(strip->detailsButton(), Qt::LeftButton);
+        QVERIFY(views()->detailsWindow() != nullptr && views()->detailsWindow()->isVisible());
+        QVERIFY(views()->detailsWindow()->toPlainText().contains("Physically impossible"));
+
+        // The banner takes a line of its own above the warnings, cut to its width when too long.
+        const int plain = results->height();
+        const std::pair<QString, bool> banners[] = {{"Robust solution", true},
+            {QString("Robust solution of a case with a rather long explanation ").repeated(4), true}, {"", false}};
+        for (const auto& [banner, shown] : banners) {
+            results->setBanner(banner);
+            QCOMPARE(strip->banner()->isVisible(), shown);
+            QCOMPARE(results->height() > plain, shown);
+            QVERIFY(fits(strip->banner()));
+            QVERIFY(strip->summary()->y() >= (shown ? strip->banner()->geometry().bottom() : 0));
+        }
+        QCOMPARE(results->height(), plain);
     }
 
     void resultsWindowOffersBothEntries()

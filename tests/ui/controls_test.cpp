@@ -1,6 +1,7 @@
 // The controls as a user meets them, typing and clicking: fluid names typed or picked, the start
 // of a long material name, frames on their rectangles, the Options dialog's place and messages,
 // the numeric boxes' context menu, the keys of the commands and the help viewer.
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -201,6 +202,44 @@ private slots:
         QVERIFY(options->frameGeometry().contains(centre));
     }
 
+    void messageBoxShowsTheReasonAndRunsItsSecondButton()
+    {
+        // The reason stands below the text without a click, plain like it; the second button runs
+        // its action once the box has closed, OK runs nothing.
+        const MessageHandler show = messageBoxHandler(f().window.get());
+        int runs = 0;
+        bool boxClosedFirst = false;
+        const Message message {
+            QMessageBox::Warning, "Vorlan", "Invalid data", "<b>Length [m]</b>: 'x'", nullptr, "Show more", [&] {
+                ++runs;
+                boxClosedFirst = QApplication::activeModalWidget() == nullptr;
+            }};
+        QString reason;
+        Qt::TextFormat reasonFormat = Qt::AutoText;
+        for (const char* pressed : {"Show more", "OK"}) {
+            test::WindowFixture::whenModal([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                reason = box->informativeText();
+                reasonFormat = box->findChild<QLabel*>("qt_msgbox_informativelabel")->textFormat();
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text().remove('&') == pressed)
+                        QTest::mouseClick(button, Qt::LeftButton);
+            });
+            show(message);
+        }
+        QCOMPARE(reason, QString("<b>Length [m]</b>: 'x'"));
+        QCOMPARE(reasonFormat, Qt::PlainText);
+        QCOMPARE(runs, 1);
+        QVERIFY(boxClosedFirst);
+
+        // A test's handler receives the button and its action as they are.
+        std::vector<Message> recorded;
+        MessageHandler([&](const Message& m) { recorded.push_back(m); })(message);
+        QCOMPARE(recorded.at(0).actionText, QString("Show more"));
+        recorded.at(0).action();
+        QCOMPARE(runs, 2);
+    }
+
     void numericMenuOffersOnlyWorkingEntries()
     {
         QGuiApplication::clipboard()->setText("12a");
@@ -247,7 +286,7 @@ private slots:
         f().command(Qt::Key_F5, {});
         QCOMPARE(f().messages.size(), size_t(1));
         QCOMPARE(f().messages[0].text, QString("Invalid pressure of internal fluid"));
-        QVERIFY(!f().messages[0].detail.isEmpty()); // the detailed text
+        QVERIFY(!f().messages[0].detail.isEmpty()); // the reason
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
 
         const std::pair<const char*, QKeySequence> keys[] = {{"mnuFileOpen", QKeySequence(Qt::CTRL | Qt::Key_O)},
