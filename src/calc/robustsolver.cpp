@@ -236,6 +236,14 @@ private:
                     + " kW: the exchanger would carry " + shown(lo - fLo, 3) + " kW just below it and "
                     + shown(hi - fHi, 3) + " kW just above it, so no duty is consistent";
         }
+        if (!m_limitAtTable && f[kScanPoints] < 0) {
+            // The exchanger still carries more than the limit at the cross: its root lies closer to
+            // the pinch than a double resolves (NTU far above 30). The limit duty is the answer.
+            RobustRoot root;
+            dutyMiss(m_limit, &root);
+            root.atPinch = true;
+            s.roots.push_back(root);
+        }
         std::sort(s.roots.begin(), s.roots.end(), [](const RobustRoot& a, const RobustRoot& b) { return a.q > b.q; });
         if (s.roots.empty())
             s.reason = !jump.empty() ? jump : tableEndReason(0);

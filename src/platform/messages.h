@@ -28,6 +28,10 @@ inline constexpr char ViscosityNotPositive[] = "The viscosity of the user fluid 
 inline constexpr char CaseNotOpened[] = "Cannot open the case file: ";
 inline constexpr char CaseNotSaved[] = "Cannot save the case file (an existing file is kept): ";
 
+// The robust solution offered when Calculate refuses a case it has read.
+inline constexpr char ShowRobust[] = "Show the robust solution";
+inline constexpr char RobustBanner[] = "Robust solution";
+
 // Reasons shown below "Invalid data" when the case itself explains a value that cannot be computed.
 inline constexpr char CannotCompute[] = "the calculation met a value it cannot compute";
 inline constexpr char NoMaterial[] = "no pipe material is chosen";

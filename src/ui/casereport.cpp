@@ -22,8 +22,8 @@ QString row(const QString& caption, const QString& unit, const QString& internal
     return "<tr><td>" + caption + "</td><td>" + unit + "</td><td>" + internal + "</td><td>" + external + "</td></tr>";
 }
 
-QString caseReportHtml(
-    const CaseContents& contents, const std::optional<ResultRecord>& results, const CaseAnalysis* analysis)
+QString caseReportHtml(const CaseContents& contents, const std::optional<ResultRecord>& results,
+    const CaseAnalysis* analysis, const QString& banner)
 {
     const auto typed = [&contents](const char* control) { return escaped(contents.text(control)); };
     const auto given = [](bool isGiven) { return isGiven ? QString(" (given)") : QString(" (calculated)"); };
@@ -74,6 +74,8 @@ QString caseReportHtml(
     html += row("Heat transfer coefficient", "W/(m^2 K)", shown["Text26"]);
     html += row("Configuration", "", shown["Text27"]);
     html += "</table>";
+    if (!banner.isEmpty())
+        html += "<p><b>" + banner.toHtmlEscaped() + "</b></p>";
     if (analysis != nullptr)
         html += "<p>" + escaped(warningsSummary(analysis->warnings)) + "</p>";
     return html;
@@ -99,11 +101,11 @@ int pagesOnDevice(const QTextDocument& document, const QPagedPaintDevice& device
 } // namespace
 
 int printCaseReport(QPagedPaintDevice* device, const CaseContents& contents, const std::optional<ResultRecord>& results,
-    const CaseAnalysis* analysis)
+    const CaseAnalysis* analysis, const QString& banner)
 {
     const auto report = [&](QTextDocument& document, int pictureHeight) {
         document.setDefaultFont(QFont("Liberation Sans", 9));
-        document.setHtml(caseReportHtml(contents, results, analysis));
+        document.setHtml(caseReportHtml(contents, results, analysis, banner));
         appendAnalysisReport(document, results ? analysis : nullptr, pictureHeight);
     };
     // The case with its results on one page and their analysis on the second: a long list of

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <optional>
 
 #include "calc/casefile.h"
@@ -15,9 +16,9 @@ struct CaseAnalysis;
  * Prints the report of a case on the device (a printer or a PDF writer): the inputs as typed and,
  * when there are any, the results shown on the first page, and the analysis of the solved case,
  * when there is one, on the second. Returns the height [px] the profile picture was printed at,
- * one of kProfilePictureHeights.
+ * one of kProfilePictureHeights. A banner (the results' "Robust solution" line) is printed below the results.
  */
 int printCaseReport(QPagedPaintDevice* device, const CaseContents& contents, const std::optional<ResultRecord>& results,
-    const CaseAnalysis* analysis = nullptr);
+    const CaseAnalysis* analysis = nullptr, const QString& banner = {});
 
 } // namespace vorlan

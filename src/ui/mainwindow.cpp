@@ -214,15 +214,50 @@ void MainWindow::calculate()
     applyWriteBacks(outcome.writeBacks);
     afterCalculation(outcome); // creates the results window when there are results for it
     if (!outcome.record) {
-        message(QMessageBox::Warning, msg::Title, fromStd(outcome.message), fromStd(outcome.detail));
+        refused(outcome);
         return;
     }
-    m_lastResults = outcome.record;
-    m_results->Risultati(*outcome.record);
+    showSolved(*outcome.record, {});
+}
+
+void MainWindow::refused(const CalcOutcome& outcome)
+{
+    QString reason = fromStd(outcome.detail);
+    if (outcome.robust)
+        reason += QStringLiteral("\n\n") + fromStd(robustSummary(*outcome.robust));
+    Message box {QMessageBox::Warning, msg::Title, fromStd(outcome.message), reason, nullptr};
+    if (outcome.robust && outcome.robust->record) {
+        box.actionText = msg::ShowRobust;
+        box.action = [this, answer = *outcome.robust, refusal = outcome.message] { showRobust(answer, refusal); };
+    }
+    m_showMessage(box);
+}
+
+void MainWindow::showRobust(const RobustAnswer& answer, const std::string& refusal)
+{
+    m_core.adopt(answer);
+    applyWriteBacks(answer.writeBacks);
+    CalcOutcome solved;
+    solved.writeBacks = answer.writeBacks;
+    solved.record = answer.record;
+    afterCalculation(solved);
+    const std::size_t roots = answer.solution.roots.size();
+    QString banner = QString(msg::RobustBanner);
+    if (roots > 1)
+        banner += QStringLiteral(", the largest duty of %1 answers").arg(roots);
+    banner += QStringLiteral(" (Calculate: %1)").arg(fromStd(refusal));
+    showSolved(*answer.record, banner);
+}
+
+void MainWindow::showSolved(const ResultRecord& record, const QString& banner)
+{
+    m_lastResults = record;
+    m_lastBanner = banner;
+    m_results->Risultati(record);
     m_results->show();
     m_results->raise();
-    m_analysis->calculated(*outcome.record, m_core, m_results);
-    m_results->setBanner({});
+    m_analysis->calculated(record, m_core, m_results);
+    m_results->setBanner(banner);
     m_results->showWarnings(m_analysis->latest()->warnings, m_analysis->detailsAction());
 }
 
@@ -392,7 +427,7 @@ int MainWindow::printReport(QPagedPaintDevice* device) const
 {
     const CaseContents current = caseContents();
     if (m_session.isCalculated(current))
-        return printCaseReport(device, current, m_lastResults, m_analysis->latest());
+        return printCaseReport(device, current, m_lastResults, m_analysis->latest(), m_lastBanner);
     return printCaseReport(device, current, std::nullopt);
 }
 

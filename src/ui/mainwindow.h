@@ -124,6 +124,12 @@ private:
     void connectKeyboard();
     void calculateWithWaitCursor();
     void afterCalculation(const CalcOutcome& outcome);
+    /** The message of a refused case, with its robust solution below the reason and the button to show it. */
+    void refused(const CalcOutcome& outcome);
+    /** Writes the robust answer into the boxes and shows it as the solved case, under a banner. */
+    void showRobust(const RobustAnswer& answer, const std::string& refusal);
+    /** The results window and the analysis of a solved record, under the banner (none when empty). */
+    void showSolved(const ResultRecord& record, const QString& banner);
     void refreshCaseMarks();
 
     std::unique_ptr<Ui::Form1> m_ui;
@@ -132,6 +138,7 @@ private:
     Exchanger m_core;
     MessageHandler m_showMessage;
     std::optional<ResultRecord> m_lastResults;
+    QString m_lastBanner; ///< the results window's banner for m_lastResults ("Robust solution ..."), empty for none
     QPointer<ResultsWindow> m_results;
     mutable QPointer<OptionsDialog> m_options; // created, hidden, when a calculation reads it
     QPointer<HelpViewer> m_help;

@@ -1,6 +1,7 @@
 #include "ui/warningsstrip.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -21,9 +22,12 @@ constexpr int kButtonHeight = 25;
 QString fitted(const QLabel* label, const QString& text, int lines)
 {
     const QFontMetrics metrics(label->font());
-    const QRect room(0, 0, label->width(), lines * metrics.lineSpacing());
+    const QRect wide(0, 0, label->width(), lines * 100 * metrics.height());
+    // One wrapped line as the metrics measure it, which may exceed the font's line spacing by a pixel.
+    const int line = metrics.boundingRect(wide, Qt::TextWordWrap, QStringLiteral("Xg")).height();
     const auto fits = [&](const QString& candidate) {
-        return room.contains(metrics.boundingRect(room, Qt::TextWordWrap, candidate));
+        const QRect needed = metrics.boundingRect(wide, Qt::TextWordWrap, candidate);
+        return needed.height() <= lines * line && needed.width() <= label->width();
     };
     QString shown = text;
     while (!fits(shown) && shown.contains(' '))

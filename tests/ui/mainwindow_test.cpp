@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPdfDocument>
 #include <QPdfWriter>
@@ -283,6 +284,34 @@ private slots:
         QCOMPARE(pressures->count(), 0);
         QCOMPARE(m_messages.size(), size_t(1));
         QVERIFY(m_messages[0].text.contains("Nitrogen.dat"));
+    }
+
+    void aRefusedCaseOffersItsRobustSolution()
+    {
+        // 2000 m of the worked example: NTU above 20, which Calculate refuses; the robust solution
+        // is one button away and is shown as the solved case under its banner.
+        describeCase();
+        type("Text12", "2000");
+        QTest::mouseClick(w<QPushButton>("Command1"), Qt::LeftButton);
+        QCOMPARE(m_messages.size(), size_t(1));
+        const Message refusal = m_messages[0];
+        QCOMPARE(refusal.text, QString(msg::NtuTooHigh));
+        QVERIFY2(refusal.detail.contains("Robust solution: "), qPrintable(refusal.detail));
+        QCOMPARE(refusal.actionText, QString("Show the robust solution"));
+        QVERIFY(textOf("Text3").isEmpty() && results() == nullptr);
+
+        refusal.action();
+        QVERIFY(!textOf("Text3").isEmpty() && !textOf("Text8").isEmpty() && !textOf("Text10").isEmpty());
+        QVERIFY(results() != nullptr && results()->isVisible());
+        QCOMPARE(result("Text23"), textOf("Text3"));
+        const auto* banner = results()->findChild<QLabel*>("banner");
+        QVERIFY(banner != nullptr && banner->isVisible());
+        QVERIFY2(banner->text().startsWith("Robust solution"), qPrintable(banner->text()));
+        QVERIFY(m_window->analysisViews()->latest()->details.has_value()); // analysed like a calculated case
+
+        type("Text12", "12"); // a case Calculate solves clears the banner
+        QTest::mouseClick(w<QPushButton>("Command1"), Qt::LeftButton);
+        QVERIFY(!banner->isVisible());
     }
 
     void calculateShowsResultsAndWritesBack()
