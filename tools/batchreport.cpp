@@ -117,7 +117,9 @@ std::string batchReport(const std::string& casePath, const CalcOutcome& outcome,
     line.raw("writeBack", written.str());
     if (outcome.record)
         line.raw("record", recordJson(*outcome.record));
-    if (outcome.robust)
+    if (outcome.record && outcome.robust)
+        line.raw("roots", rootsJson(outcome.robust->solution.roots));
+    else if (outcome.robust)
         line.raw("robust", robustJson(*outcome.robust));
     for (const auto& [key, json] : more)
         line.raw(key, json);

@@ -49,8 +49,13 @@ CalcOutcome Exchanger::Command1_Click(const CaseSnapshot& snapshot)
     }
     if (calculation)
         outcome.passes = calculation->passes();
-    if (!outcome.record && read)
+    if (!outcome.record && read) {
         outcome.robust = robustAnswer(snapshot, *read, calculation->readTables());
+    } else if (outcome.record && read->lengthGiven) {
+        RobustAnswer answer = robustAnswer(snapshot, *read, calculation->readTables());
+        if (answer.solution.roots.size() > 1)
+            outcome.robust = std::move(answer);
+    }
     return outcome;
 }
 

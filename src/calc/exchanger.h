@@ -31,8 +31,12 @@ struct CalcOutcome {
     std::string message; ///< the message box text when there is no record
     std::string detail; ///< what exactly failed, for diagnostics
     IterationPasses passes; ///< for convergence studies; not shown
-    /** When the calculation failed after reading the case (its iterations, their limits or the consistency
-     * gate), the robust solution of the same case; the message stays the calculation's. */
+    /**
+     * When the calculation failed after reading the case (its iterations, their limits or the
+     * consistency check), the robust solution of the same case; the message stays the calculation's.
+     * For a solved length-given case whose physics has several consistent states, the robust solution
+     * listing them all (the record stays the calculation's).
+     */
     std::optional<RobustAnswer> robust;
 };
 

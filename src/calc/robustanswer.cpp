@@ -54,13 +54,18 @@ std::string robustSummary(const RobustAnswer& answer)
     std::string text = "Robust solution: " + rootText(roots.front()) + ".";
     if (roots.front().atPinch)
         text += " The temperatures meet at one end (a pinch): this is the largest duty the streams allow.";
-    if (roots.size() > 1) {
-        text += " The case has " + std::to_string(roots.size()) + " answers; the others:";
-        for (std::size_t i = 1; i < roots.size(); ++i)
-            text += (i > 1 ? "; " : " ") + rootText(roots[i]);
-        text += ".";
-    }
-    return text;
+    const std::string several = severalAnswers(answer.solution);
+    return several.empty() ? text : text + " " + several;
+}
+
+std::string severalAnswers(const RobustSolution& solution)
+{
+    if (solution.roots.size() < 2)
+        return {};
+    std::string text = "The case has " + std::to_string(solution.roots.size()) + " answers:";
+    for (std::size_t i = 0; i < solution.roots.size(); ++i)
+        text += (i > 0 ? "; " : " ") + rootText(solution.roots[i]);
+    return text + ".";
 }
 
 RobustAnswer robustAnswer(const CaseSnapshot& snapshot, const RobustCase& c, FluidTables tables)

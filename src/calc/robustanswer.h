@@ -31,6 +31,9 @@ struct RobustAnswer {
  */
 std::string robustSummary(const RobustAnswer& answer);
 
+/** "The case has N answers: ..." with each root's duty, length, U and flow regimes; empty for fewer than two. */
+std::string severalAnswers(const RobustSolution& solution);
+
 /** Solves the read case on tables as they were read (before any lookup of the solution). Never throws. */
 RobustAnswer robustAnswer(const CaseSnapshot& snapshot, const RobustCase& c, FluidTables tables);
 

@@ -23,9 +23,10 @@ const std::vector<StudyColumn>& studyColumns()
 
 PointWarnings pointWarnings(const SweepPoint& point, const Exchanger& solver)
 {
-    if (!point.outcome.record)
+    const ResultRecord* record = pointRecord(point);
+    if (record == nullptr)
         return {};
-    const std::vector<Warning> warnings = analyseCase(*point.outcome.record, solver, 0).warnings;
+    const std::vector<Warning> warnings = analyseCase(*record, solver, 0).warnings;
     const Warning* worst = mostSevere(warnings);
     return {static_cast<int>(warnings.size()), worst != nullptr && severityOf(*worst) == Severity::Impossible};
 }
@@ -60,11 +61,11 @@ std::string studyCsv(Box swept, const std::vector<StudyRow>& rows)
     csv += ";Warnings;Message\n";
     for (const StudyRow& row : rows) {
         csv += cell(row.point.text);
-        const auto& record = row.point.outcome.record;
+        const ResultRecord* record = pointRecord(row.point);
         for (const StudyColumn& column : studyColumns())
             csv += ';' + (record ? numberToText(static_cast<float>(column.value(*record))) : std::string());
         csv += ';' + cell(warningsCell(row.warnings));
-        csv += ';' + cell(record ? std::string() : row.point.outcome.message) + '\n';
+        csv += ';' + cell(pointMessage(row.point)) + '\n';
     }
     return csv;
 }

@@ -1,5 +1,7 @@
 #include "studies/sweep.h"
 
+#include "platform/messages.h"
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -120,7 +122,30 @@ SweepPoint calculatePoint(Exchanger& exchanger, CaseSnapshot snapshot, Box box, 
     snapshot.setText(box, text);
     point.text = std::move(text);
     point.outcome = exchanger.Command1_Click(snapshot);
+    if (isRobust(point))
+        exchanger.adopt(*point.outcome.robust); // its analysis reads the exchanger
     return point;
+}
+
+bool isRobust(const SweepPoint& point)
+{
+    return !point.outcome.record && point.outcome.robust && point.outcome.robust->record;
+}
+
+const ResultRecord* pointRecord(const SweepPoint& point)
+{
+    if (point.outcome.record)
+        return &*point.outcome.record;
+    return isRobust(point) ? &*point.outcome.robust->record : nullptr;
+}
+
+std::string pointMessage(const SweepPoint& point)
+{
+    if (point.outcome.record)
+        return {};
+    if (isRobust(point))
+        return std::string(msg::RobustBanner) + " (Calculate: " + point.outcome.message + ")";
+    return point.outcome.message;
 }
 
 } // namespace vorlan

@@ -47,7 +47,20 @@ struct SweepPoint {
     CalcOutcome outcome;
 };
 
-/** Calculates the case with the box set to text, exactly as a press of Calculate after typing it. */
+/**
+ * The record a point shows: Calculate's, or where Calculate refused the case its robust solution's
+ * (robust() tells which); null when neither solved it.
+ */
+const ResultRecord* pointRecord(const SweepPoint& point);
+bool isRobust(const SweepPoint& point);
+
+/** What a point's message cell says: Calculate's message, the robust solution with it, or nothing. */
+std::string pointMessage(const SweepPoint& point);
+
+/**
+ * Calculates the case with the box set to text, exactly as a press of Calculate after typing it;
+ * a refused case's robust solution, where it has one, becomes the exchanger's solved state.
+ */
 SweepPoint calculatePoint(Exchanger& exchanger, CaseSnapshot snapshot, Box box, std::string text);
 
 } // namespace vorlan

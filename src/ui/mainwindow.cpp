@@ -217,7 +217,7 @@ void MainWindow::calculate()
         refused(outcome);
         return;
     }
-    showSolved(*outcome.record, {});
+    showSolved(*outcome.record, outcome.robust ? fromStd(severalAnswers(outcome.robust->solution)) : QString());
 }
 
 void MainWindow::refused(const CalcOutcome& outcome)

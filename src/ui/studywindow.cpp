@@ -206,7 +206,7 @@ void StudyWindow::showRows(int first)
     const Qt::Alignment number = Qt::AlignRight;
     for (int r = first; r < static_cast<int>(all.size()); ++r) {
         const StudyRow& row = all[static_cast<std::size_t>(r)];
-        const auto& record = row.point.outcome.record;
+        const ResultRecord* record = pointRecord(row.point);
         m_table->setItem(r, 0, cellItem(fromStd(row.point.text), number));
         int c = 1;
         for (const StudyColumn& column : studyColumns()) {
@@ -215,7 +215,7 @@ void StudyWindow::showRows(int first)
             m_table->setItem(r, c++, cellItem(value, number));
         }
         m_table->setItem(r, c++, cellItem(fromStd(warningsCell(row.warnings)), number));
-        m_table->setItem(r, c, cellItem(record ? QString() : fromStd(row.point.outcome.message), Qt::AlignLeft));
+        m_table->setItem(r, c, cellItem(fromStd(pointMessage(row.point)), Qt::AlignLeft));
     }
     m_progress->setValue(static_cast<int>(all.size()));
     if (m_replotted.hasExpired(kReplotMilliseconds))
@@ -234,7 +234,7 @@ void StudyWindow::replot()
         series.push_back({fromStd(column->heading), {}});
     for (const StudyRow& row : rows()) {
         x.push_back(row.point.value);
-        const auto& record = row.point.outcome.record;
+        const ResultRecord* record = pointRecord(row.point);
         for (std::size_t s = 0; s < plotted.size(); ++s)
             series[s].values.push_back(record ? plotted[s]->value(*record) : NAN); // a failed point: a gap
     }

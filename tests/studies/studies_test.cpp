@@ -92,6 +92,30 @@ TEST(Sweep, APointIsTheCalculateOfTheCaseWithTheTextTyped)
     EXPECT_EQ(point.outcome.record->q, expected.record->q);
 }
 
+TEST(Sweep, PointsCalculateRefusesShowTheirRobustSolution)
+{
+    // The water case with both flows given, 5 to 2000 m: beyond NTU 20 Calculate refuses, the robust
+    // solution answers, and the duty never falls as the exchanger grows (a longer exchanger of the
+    // same flows carries at least as much heat).
+    Exchanger exchanger(kDataFolder);
+    const CaseSnapshot l3 = waterCase(Mode::L3);
+    double previous = 0;
+    int robust = 0;
+    for (const std::string& text : sweepTexts({Box::Text12, 5, 2000, 12, true})) {
+        const SweepPoint point = calculatePoint(exchanger, l3, Box::Text12, text);
+        const ResultRecord* record = pointRecord(point);
+        ASSERT_NE(record, nullptr) << text << " m: " << pointMessage(point);
+        EXPECT_GE(record->q, previous * (1 - 1e-6)) << text << " m";
+        previous = record->q;
+        if (isRobust(point)) {
+            ++robust;
+            EXPECT_EQ(pointMessage(point), "Robust solution (Calculate: " + point.outcome.message + ")");
+            EXPECT_GE(pointWarnings(point, exchanger).count, 0); // analysed on the robust state
+        }
+    }
+    EXPECT_GT(robust, 0);
+}
+
 TEST(Hairpins, DarbyReturnBendByHand)
 {
     // K = 1000/Re + 0.12 (1 + 4 / D^0.3): at Re 10^4 and 1 in, 0.1 + 0.12 * 5.
