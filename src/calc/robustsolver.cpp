@@ -15,8 +15,14 @@ namespace vorlan {
 
 namespace {
 
-constexpr int kScanPoints = 64; // equal steps of the duty on which f(Q) is sampled for sign changes
+// f(Q) is sampled for sign changes at equal steps of the duty and, below the first step, at halvings
+// down to 2^-40 of the limit: where a solved flow follows the duty (a given outlet), small duties
+// mean small flows, and the laminar, transitional and turbulent roots of one case can all lie within
+// the first step.
+constexpr int kScanSteps = 48;
+constexpr int kScanHalvings = 40;
 constexpr int kBisections = 200; // far more than the 64 halvings that take a double bracket to one unit
+constexpr double kNarrowShare = 1e-13; // a bracket this narrow, relative to its end, has found its root
 constexpr double kJumpShare = 1e-4; // a bracket both of whose ends miss by more than this share of the duty
                                     // spans a jump of the coefficient, not a root
 constexpr double kPinchDifference = 1e-6; // [K] an end difference below this is a pinch: the duty is its limit
@@ -33,6 +39,42 @@ struct Balance {
     bool crossed() const { return !(d1 > 0 && d2 > 0); }
     double smallerDifference() const { return std::min(d1, d2); }
 };
+
+/**
+ * Narrows [lo, hi] around a sign change of f (fLo and fHi its values at the ends) by the Illinois
+ * rule: regula falsi, halving the weight of an end that stays twice in a row, which converges
+ * superlinearly on a smooth f and still closes on a jump. Stops at adjacent values of T, at a
+ * bracket kNarrowShare of its end wide, or at an exact zero.
+ */
+template <typename T, typename F> void narrow(T& lo, T& hi, double& fLo, double& fHi, F f)
+{
+    double wLo = fLo, wHi = fHi; // the weights of the interpolation
+    int kept = 0; // -1: lo was kept last time, +1: hi was
+    for (int i = 0; i < kBisections && std::nextafter(lo, hi) < hi && hi - lo > kNarrowShare * std::fabs(hi); ++i) {
+        T mid = static_cast<T>(hi - wHi * (hi - lo) / (wHi - wLo));
+        if (!(mid > lo && mid < hi))
+            mid = lo + (hi - lo) / 2;
+        const double fMid = f(mid);
+        if (fMid == 0) {
+            lo = hi = mid;
+            fLo = fHi = 0;
+            return;
+        }
+        if ((fMid < 0) == (fLo < 0)) {
+            lo = mid;
+            fLo = wLo = fMid;
+            if (kept == 1)
+                wHi /= 2;
+            kept = 1;
+        } else {
+            hi = mid;
+            fHi = wHi = fMid;
+            if (kept == -1)
+                wLo /= 2;
+            kept = -1;
+        }
+    }
+}
 
 double logMean(double d1, double d2)
 {
@@ -204,28 +246,22 @@ private:
     RobustSolution solveForDuty()
     {
         RobustSolution s;
-        std::vector<double> q(kScanPoints + 1);
-        std::vector<double> f(kScanPoints + 1);
-        for (int j = 0; j <= kScanPoints; ++j) {
-            q[j] = m_limit * j / kScanPoints;
-            f[j] = dutyMiss(q[j]);
-        }
+        std::vector<double> q {0};
+        for (int k = kScanHalvings; k > 0; --k)
+            if (std::ldexp(1.0, -k) < 1.0 / kScanSteps)
+                q.push_back(std::ldexp(m_limit, -k));
+        for (int j = 1; j <= kScanSteps; ++j)
+            q.push_back(m_limit * j / kScanSteps);
+        std::vector<double> f;
+        for (const double duty : q)
+            f.push_back(dutyMiss(duty));
+        const std::size_t last = q.size() - 1;
         std::string jump;
-        for (int j = 0; j < kScanPoints; ++j) {
+        for (std::size_t j = 0; j < last; ++j) {
             if ((f[j] < 0) == (f[j + 1] < 0))
                 continue;
             double lo = q[j], hi = q[j + 1], fLo = f[j], fHi = f[j + 1];
-            for (int i = 0; i < kBisections && std::nextafter(lo, hi) < hi; ++i) {
-                const double mid = lo + (hi - lo) / 2;
-                const double fMid = dutyMiss(mid);
-                if ((fMid < 0) == (fLo < 0)) {
-                    lo = mid;
-                    fLo = fMid;
-                } else {
-                    hi = mid;
-                    fHi = fMid;
-                }
-            }
+            narrow(lo, hi, fLo, fHi, [this](double duty) { return dutyMiss(duty); });
             const bool nearer = std::fabs(fLo) <= std::fabs(fHi);
             RobustRoot root;
             dutyMiss(nearer ? lo : hi, &root);
@@ -236,7 +272,7 @@ private:
                     + " kW: the exchanger would carry " + shown(lo - fLo, 3) + " kW just below it and "
                     + shown(hi - fHi, 3) + " kW just above it, so no duty is consistent";
         }
-        if (!m_limitAtTable && f[kScanPoints] < 0) {
+        if (!m_limitAtTable && f[last] < 0) {
             // The exchanger still carries more than the limit at the cross: its root lies closer to
             // the pinch than a double resolves (NTU far above 30). The limit duty is the answer.
             RobustRoot root;
@@ -277,17 +313,7 @@ private:
         double fHi = lengthMiss(b, dTml, hi);
         if (!(fLo <= 0 && fHi >= 0))
             return none("no length carries the capacity: the exchanger's duty does not reach " + shown(q, 3) + " kW");
-        for (int i = 0; i < kBisections && std::nextafter(lo, hi) < hi; ++i) {
-            const float mid = lo + (hi - lo) / 2;
-            const double fMid = lengthMiss(b, dTml, mid);
-            if (fMid < 0) {
-                lo = mid;
-                fLo = fMid;
-            } else {
-                hi = mid;
-                fHi = fMid;
-            }
-        }
+        narrow(lo, hi, fLo, fHi, [&](float L) { return lengthMiss(b, dTml, L); });
         if (std::min(std::fabs(fLo), std::fabs(fHi)) > kJumpShare * q)
             return none("the coefficient jumps (the laminar Nusselt rule at Gz = 2) at a length of " + shown(hi, 3)
                 + " m: the exchanger carries " + shown(q + fLo, 3) + " kW just below it and " + shown(q + fHi, 3)
