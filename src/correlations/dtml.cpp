@@ -24,7 +24,8 @@ double DTML(double hotIn, double hotOut, double coldIn, double coldOut, const st
         return dT1;
     const double ratio = checked(dT1 / dT2);
     if (!(ratio > 0))
-        throw CalcError("the temperature differences at the two ends have opposite signs");
+        throw CalcError("the two streams' temperatures cross: the temperature differences at the two ends of the "
+                        "exchanger have opposite signs");
     return checked((dT1 - dT2) / std::log(ratio));
 }
 

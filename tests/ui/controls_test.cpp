@@ -166,6 +166,26 @@ private slots:
         QCOMPARE(options->pos(), first); // the same place every time
     }
 
+    void theRobustSolutionIsOneClickAwayInTheRealBox()
+    {
+        test::WindowFixture real(true);
+        real.describeCase();
+        real.type("Text12", "2000"); // NTU above 20: refused
+        QString reason;
+        test::WindowFixture::whenModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            reason = box->informativeText();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == "Show the robust solution")
+                    QTest::mouseClick(button, Qt::LeftButton);
+        });
+        real.click("Command1");
+        QTRY_VERIFY(real.window->resultsWindow() != nullptr && real.window->resultsWindow()->isVisible());
+        QVERIFY2(reason.contains("Robust solution: "), qPrintable(reason));
+        QVERIFY(!real.w("Text3")->text().isEmpty());
+        QVERIFY(real.window->resultsWindow()->findChild<QLabel*>("banner")->isVisible());
+    }
+
     void optionsMessagesAreCentredOnTheDialog()
     {
         test::WindowFixture real(true);
