@@ -150,27 +150,29 @@ private:
         return givenFlow(internalSide) * gives(internalSide) * (hIn - t.enthalpy(end));
     }
 
+    /** A side's flow [kg/s] and outlet [degC] at duty q: the flow given and the outlet from the balance, or the
+     * reverse. */
+    void stream(bool internalSide, double q, double& port, double& outlet) const
+    {
+        const SteadyTable& t = internalSide ? m_in : m_es;
+        const double hIn = internalSide ? m_intHin : m_estHin;
+        if (outletSolved(internalSide)) {
+            port = internalSide ? m_c.state.intPort : m_c.state.estPort;
+            const double hOut = hIn - gives(internalSide) * q / port;
+            outlet = t.temperature(std::clamp(hOut, t.enthalpy(t.firstTemperature()), t.enthalpy(t.lastTemperature())));
+        } else {
+            port = q / (gives(internalSide) * (hIn - (internalSide ? m_intHout : m_estHout)));
+            outlet = internalSide ? m_c.intTout : m_c.estTout;
+        }
+    }
+
     /** The streams at duty q; outlets of the solved sides within their tables (q up to m_tableDuty). */
     Balance balance(double q) const
     {
         Balance b;
         b.q = q;
-        if (outletSolved(true)) {
-            b.intPort = m_c.state.intPort;
-            b.intTout = m_in.temperature(std::clamp(m_intHin - gives(true) * q / b.intPort,
-                m_in.enthalpy(m_in.firstTemperature()), m_in.enthalpy(m_in.lastTemperature())));
-        } else {
-            b.intPort = q / (gives(true) * (m_intHin - m_intHout));
-            b.intTout = m_c.intTout;
-        }
-        if (outletSolved(false)) {
-            b.estPort = m_c.state.estPort;
-            b.estTout = m_es.temperature(std::clamp(m_estHin - gives(false) * q / b.estPort,
-                m_es.enthalpy(m_es.firstTemperature()), m_es.enthalpy(m_es.lastTemperature())));
-        } else {
-            b.estPort = q / (gives(false) * (m_estHin - m_estHout));
-            b.estTout = m_c.estTout;
-        }
+        stream(true, q, b.intPort, b.intTout);
+        stream(false, q, b.estPort, b.estTout);
         const double hotIn = m_internalHot ? m_c.intTin : m_c.estTin;
         const double hotOut = m_internalHot ? b.intTout : b.estTout;
         const double coldIn = m_internalHot ? m_c.estTin : m_c.intTin;
