@@ -277,7 +277,12 @@ constexpr double kGateCoefficientShare = 0.01;
 constexpr int kGateOutletSteps = 2; // outlet moves of this many tolT
 constexpr int kGateCoefficientSteps = 5; // coefficient moves of this many tolU
 
-std::string gateFigure(double value) { return numberToText(roundHalfEven(value, 3)); }
+/** A figure of the check's reason to five significant digits, so that small duties still show their difference. */
+std::string gateFigure(double value)
+{
+    const int magnitude = value != 0 ? static_cast<int>(std::floor(std::log10(std::fabs(value)))) : 0;
+    return numberToText(roundHalfEven(value, std::max(0, 4 - magnitude)));
+}
 
 } // namespace
 
