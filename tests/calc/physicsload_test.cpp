@@ -3,6 +3,10 @@
 // solved case inside its tables satisfies both streams' energy balance and the rate equation.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
+#include "calc/calculation.h"
 #include "platform/appdir.h"
 #include "platform/messages.h"
 #include "support/physicscheck.h"
@@ -34,6 +38,68 @@ TEST(PhysicsLoad, RandomCasesBalanceTheirEnergy)
         judged += verdict == test::Verdict::Balanced;
     }
     EXPECT_GT(judged, 110); // most solved cases lie inside their tables
+}
+
+/** The robust answer of a case, read on tables and a state of its own. */
+RobustAnswer robustOf(const CaseSnapshot& snapshot, const std::string& dataFolder, const Materials& materials)
+{
+    FluidTables tables(dataFolder);
+    CaseState state;
+    std::vector<WriteBack> writeBacks;
+    Calculation calculation(snapshot, tables, materials, state, writeBacks);
+    calculation.readCase();
+    return robustAnswer(snapshot, calculation.robustCase(), calculation.readTables());
+}
+
+double relative(double a, double b) { return std::fabs(a - b) / std::fabs(b); }
+
+TEST(PhysicsLoad, RobustSolutionsBalanceAndAgreeWithCalculate)
+{
+    // Where Calculate refuses a case it has read, a robust answer balances both streams on its
+    // tables; where Calculate solves it inside its tables, one robust root agrees with it within the
+    // iterations' tolerances: 1 % (the consistency check's share of U), five times tolU = 0.01
+    // W/(m2 K) relative to U, and outlets within 2 tolT = 0.002 K times each stream's heat-capacity rate.
+    const std::string dataFolder = QuestaDirectory() + "/data";
+    test::RandomCases cases(dataFolder, 20261207);
+    Exchanger exchanger(dataFolder);
+    int compared = 0, answered = 0;
+    for (int i = 0; i < 300; ++i) {
+        const test::RandomCase c = cases.next();
+        const CalcOutcome outcome = exchanger.Command1_Click(c.snapshot);
+        if (!outcome.record) {
+            if (!outcome.robust || !outcome.robust->record)
+                continue;
+            ++answered;
+            FluidTables tables = outcome.robust->tables;
+            const ResultRecord& r = *outcome.robust->record;
+            const double internal = r.intPort * std::fabs(tables.propHint(r.intTin) - tables.propHint(r.intTout));
+            const double external = r.estPort * std::fabs(tables.propHest(r.estTout) - tables.propHest(r.estTin));
+            EXPECT_NEAR(internal / r.q, 1, 1e-4) << "case " << i;
+            EXPECT_NEAR(external / r.q, 1, 1e-4) << "case " << i;
+            continue;
+        }
+        const ResultRecord& a = *outcome.record;
+        const RobustAnswer robust = robustOf(c.snapshot, dataFolder, exchanger.materials);
+        const auto& T = robust.tables;
+        const auto outside
+            = [](double t, const std::vector<double>& column) { return t < column.front() || t > column.back(); };
+        if (outside(a.intTout, T.intSide.Tab.T) || outside(a.estTout, T.estSide.Tab.T))
+            continue; // Calculate extrapolates beyond a table; the robust solver does not
+        ASSERT_FALSE(robust.solution.roots.empty()) << "case " << i << ": " << robust.solution.reason;
+        const auto& roots = robust.solution.roots;
+        const RobustRoot& b = *std::min_element(roots.begin(), roots.end(),
+            [&a](const RobustRoot& x, const RobustRoot& y) { return std::fabs(x.q - a.q) < std::fabs(y.q - a.q); });
+        const double rates = a.q / std::max(std::fabs(a.intTin - a.intTout), 1e-9)
+            + a.q / std::max(std::fabs(a.estTin - a.estTout), 1e-9);
+        const double allowed = 0.01 + 5 * 0.01 / b.U + rates * 0.002 / a.q;
+        for (const auto& [what, difference] :
+            {std::pair {"duty", relative(a.q, b.q)}, {"U", relative(a.U, b.U)}, {"length", relative(a.L, b.L)},
+                {"internal flow", relative(a.intPort, b.intPort)}, {"external flow", relative(a.estPort, b.estPort)}})
+            EXPECT_LE(difference, allowed) << "case " << i << ": " << what;
+        ++compared;
+    }
+    EXPECT_GT(compared, 100);
+    EXPECT_GT(answered, 5);
 }
 
 } // namespace
