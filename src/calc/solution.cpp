@@ -332,7 +332,7 @@ void Calculation::checkConsistency(FluidTables tables) const
     const bool settled = std::fabs(U - again) <= kGateCoefficientShare * again + tolU;
     if (!(balanced && settled))
         throw CalcError("the solution does not hold together: duty " + gateFigure(q) + " kW, internal stream "
-                + gateFigure(dutyInt) + " kW, external stream " + gateFigure(dutyEst) + " kW, U A dTml "
+                + gateFigure(dutyInt) + " kW, external stream " + gateFigure(dutyEst) + " kW, U·A·ΔTml "
                 + gateFigure(dutyRate) + " kW; U " + gateFigure(U) + " W/(m2 K), at its own temperatures and flows "
                 + gateFigure(again) + " W/(m2 K)",
             msg::NotConverged);
