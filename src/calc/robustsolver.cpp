@@ -230,6 +230,8 @@ private:
             root->tme = tme;
             root->reInt = g.reInt;
             root->reEst = g.reEst;
+            root->gzInt = g.gzInt;
+            root->gzEst = g.gzEst;
             root->atPinch = b.smallerDifference() < kPinchDifference;
         }
         return U;
@@ -254,6 +256,7 @@ private:
                 q.push_back(std::ldexp(m_limit, -k));
         for (int j = 1; j <= kScanSteps; ++j)
             q.push_back(m_limit * j / kScanSteps);
+        addRuleBoundaries(q);
         std::vector<double> f;
         for (const double duty : q)
             f.push_back(dutyMiss(duty));
@@ -286,6 +289,29 @@ private:
         if (s.roots.empty())
             s.reason = !jump.empty() ? jump : tableEndReason(0);
         return s;
+    }
+
+    /**
+     * Adds to the sampled duties, on both sides of each, those where the side whose flow follows the
+     * duty (a given outlet: its mean temperature, so its properties, stay fixed and its Reynolds
+     * number and Gz grow in proportion to the duty) changes its Nusselt rule: Re = 2300 and 10000,
+     * Gz = 2. The roots of one case lie between such boundaries; sampling only by steps can put a
+     * transitional and a turbulent root in one interval and miss both.
+     */
+    void addRuleBoundaries(std::vector<double>& q) const
+    {
+        if (m_c.flow == FlowMode::BothFlowsGiven)
+            return;
+        RobustRoot atLimit;
+        dutyMiss(m_limit, &atLimit);
+        const bool internalSide = m_c.flow == FlowMode::InternalOutletGiven;
+        const double Re = internalSide ? atLimit.reInt : atLimit.reEst;
+        const double Gz = internalSide ? atLimit.gzInt : atLimit.gzEst;
+        for (const double boundary : {2300 / Re, 10000 / Re, 2 / Gz})
+            for (const double side : {1 - 1e-9, 1 + 1e-9})
+                if (boundary * side > 0 && boundary * side < 1)
+                    q.push_back(m_limit * boundary * side);
+        std::sort(q.begin(), q.end());
     }
 
     /** U(L) A(L) dTml / 1000 - Q [kW] for the balance b and its dTml. */

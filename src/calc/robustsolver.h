@@ -30,6 +30,7 @@ struct RobustRoot {
     double intPort = 0, estPort = 0; ///< [kg/s]
     double tmi = 0, tme = 0; ///< mean temperatures [degC]
     double reInt = 0, reEst = 0; ///< Reynolds numbers
+    double gzInt = 0, gzEst = 0; ///< entry-length groups Re Pr d / L
     bool atPinch = false; ///< the end temperature difference is below what the calculation resolves: the limit duty
 };
 
