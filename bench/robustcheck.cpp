@@ -12,9 +12,9 @@
 #include <map>
 #include <vector>
 
-#include "calc/calculation.h"
 #include "platform/appdir.h"
 #include "support/randomcases.h"
+#include "support/robustcase.h"
 
 namespace {
 
@@ -28,27 +28,16 @@ double threadSeconds()
     return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
 }
 
-/** The robust answer of a case read on tables and a state of its own, and the time it took [s]. */
-RobustAnswer robustOf(const vorlan::CaseSnapshot& snapshot, const std::string& dataFolder,
+/** The robust answer of a case read on tables and a state of its own, and the CPU time it took [s]. */
+RobustAnswer timedRobustOf(const vorlan::CaseSnapshot& snapshot, const std::string& dataFolder,
     const vorlan::Materials& materials, double& seconds)
 {
     vorlan::FluidTables tables(dataFolder);
-    vorlan::CaseState state;
-    std::vector<vorlan::WriteBack> writeBacks;
-    vorlan::Calculation calculation(snapshot, tables, materials, state, writeBacks);
-    calculation.readCase();
-    const auto start = std::chrono::steady_clock::now();
-    RobustAnswer answer = vorlan::robustAnswer(snapshot, calculation.robustCase(), tables);
-    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const vorlan::RobustCase read = vorlan::test::readRobustCase(snapshot, dataFolder, materials, tables);
+    const double start = threadSeconds();
+    RobustAnswer answer = vorlan::robustAnswer(snapshot, read, tables);
+    seconds = threadSeconds() - start;
     return answer;
-}
-
-/** True when a solved outlet lies outside its side's table: Calculate extrapolates there, the robust solver does not.
- */
-bool outsideTables(const vorlan::ResultRecord& r, const vorlan::FluidTables& tables)
-{
-    const auto outside = [](double t, const std::vector<double>& T) { return t < T.front() || t > T.back(); };
-    return outside(r.intTout, tables.intSide.Tab.T) || outside(r.estTout, tables.estSide.Tab.T);
 }
 
 double relative(double a, double b) { return std::fabs(a - b) / std::max(std::fabs(b), 1e-12); }
@@ -77,7 +66,7 @@ int main(int argc, char* argv[])
         if (!outcome.record && !outcome.robust)
             continue; // refused while reading the case: an input error, not the solver's
         double seconds = 0;
-        const RobustAnswer robust = robustOf(c.snapshot, dataFolder, exchanger.materials, seconds);
+        const RobustAnswer robust = timedRobustOf(c.snapshot, dataFolder, exchanger.materials, seconds);
         times.push_back(seconds);
         if (seconds > slowest) {
             slowest = seconds;
@@ -96,7 +85,7 @@ int main(int argc, char* argv[])
             continue;
         }
         ++solved;
-        if (outsideTables(*outcome.record, robust.tables)) {
+        if (vorlan::test::outsideTables(*outcome.record, robust.tables)) {
             ++extrapolated;
             continue;
         }
@@ -121,12 +110,7 @@ int main(int argc, char* argv[])
         worstU = std::max(worstU, u);
         worstLength = std::max(worstLength, length);
         worstFlow = std::max(worstFlow, flow);
-        // What the iterations' tolerances allow: 0.5 %, five times tolU = 0.01 W/(m2 K) on U, which
-        // carries over to the duty and the solved flow, and outlets within 2 tolT = 0.002 K, which move
-        // the duty by each stream's heat-capacity rate (duty over its temperature change) times that.
-        const double rates = a.q / std::max(std::fabs(a.intTin - a.intTout), 1e-9)
-            + a.q / std::max(std::fabs(a.estTin - a.estTout), 1e-9);
-        const double allowed = 0.005 + 5 * 0.01 / b.U + rates * 0.002 / a.q;
+        const double allowed = vorlan::test::allowedDifference(a, b);
         if (std::max({duty, u, length, flow}) > allowed) {
             std::printf("case %d (%s in %s): Calculate %g kW U %g L %g m %g %g, robust %g kW U %g L %g m %g %g\n", i,
                 c.inner.fluid.c_str(), c.outer.fluid.c_str(), a.q, a.U, a.L, a.intPort, a.estPort, b.q, b.U, b.L,

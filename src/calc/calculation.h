@@ -40,7 +40,7 @@ public:
      */
     const std::string& faultCause() const { return m_faultCause; }
     /** The tables as readCase() left them, cut to the selected pressures, before any lookup of the solution. */
-    const FluidTables& readTables() const { return *m_readTables; }
+    const FluidTables& readTables() const { return m_readTables.value(); }
     /** The passes the iterations have made so far. */
     IterationPasses passes() const { return {m_coefficientPasses, m_temperaturePasses.passes()}; }
 

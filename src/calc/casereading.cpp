@@ -154,7 +154,7 @@ void Calculation::checkRange(double temperature, bool internalSide)
     if (controllatemp(m_fluids, temperature, pressureOf(internalSide), internalSide ? word::Int : word::Est)
         == word::No) {
         const FluidTable& table = (internalSide ? m_fluids.intSide : m_fluids.estSide).Tab;
-        const auto celsius = [](double t) { return numberToText(roundHalfEven(t, 3)); };
+        const auto celsius = [](double t) { return roundedText(t, 3); };
         throw CalcError(std::string(internalSide ? "Internal fluid: " : "External fluid: ") + celsius(temperature)
                 + " °C is outside its table at " + numberToText(pressureOf(internalSide)) + " bar, "
                 + celsius(element(table.T, 0)) + " to " + celsius(element(table.T, table.lastRow())) + " °C",

@@ -4,15 +4,9 @@
 
 namespace vorlan {
 
-WriteBack writtenValue(Box box, float value, int decimals)
-{
-    return {box, numberToText(roundHalfEven(value, decimals))};
-}
+WriteBack writtenValue(Box box, float value, int decimals) { return {box, roundedText(value, decimals)}; }
 
-WriteBack writtenValue(Box box, double value, int decimals)
-{
-    return {box, numberToText(roundHalfEven(value, decimals))};
-}
+WriteBack writtenValue(Box box, double value, int decimals) { return {box, roundedText(value, decimals)}; }
 
 void CaseSnapshot::apply(const std::vector<WriteBack>& writeBacks)
 {

@@ -18,10 +18,12 @@ namespace {
 // equation by U A / 1000 times the change of dTml that such outlet moves make. The coefficient
 // iterations stop when the relaxed U lies within tolU of the new one; the U the outlets were found
 // with, before that relaxation, may lie 1 / (1 - 0.8) = 5 times as far, which moves the duty by
-// A dTml / 1000 times 5 tolU. The lookups raise a segment's end by 1e-6 per call: some ten
-// thousand calls in one segment of 10 K move an interpolated value by 0.1 %. Beyond those, half a
-// per cent of the duty and one per cent of U are left for rounding and drift; an early stop of an
-// iteration, which moves U or the duty by several per cent, is refused.
+// A dTml / 1000 times 5 tolU. Beyond those, half a per cent of the duty and one per cent of U are
+// left for rounding and for the lookups' drift (each raises a segment's end by 1e-6: ten thousand
+// calls in one segment of 10 K move an interpolated value by 0.1 %). At high NTU the damped
+// iterations can make far more calls than that; the check on the tables as read then refuses a
+// solution the drift has carried away from the fluid's data, on purpose. An early stop of an
+// iteration, which moves U or the duty by several per cent, is refused too.
 constexpr double kGateDutyShare = 0.005;
 constexpr double kGateCoefficientShare = 0.01;
 constexpr int kGateOutletSteps = 2; // outlet moves of this many tolT
@@ -31,7 +33,7 @@ constexpr int kGateCoefficientSteps = 5; // coefficient moves of this many tolU
 std::string gateFigure(double value)
 {
     const int magnitude = value != 0 ? static_cast<int>(std::floor(std::log10(std::fabs(value)))) : 0;
-    return numberToText(roundHalfEven(value, std::max(0, 4 - magnitude)));
+    return roundedText(value, std::max(0, 4 - magnitude));
 }
 
 } // namespace

@@ -49,7 +49,9 @@ CalcOutcome Exchanger::Command1_Click(const CaseSnapshot& snapshot)
     }
     if (calculation)
         outcome.passes = calculation->passes();
-    if (!outcome.record && read) {
+    // A case whose reading already explains its failure (no material data, no annulus, a zero flow)
+    // is the user's to mend, not the iterations'.
+    if (!outcome.record && read && calculation->faultCause().empty()) {
         outcome.robust = robustAnswer(snapshot, *read, calculation->readTables());
     } else if (outcome.record && read->lengthGiven) {
         RobustAnswer answer = robustAnswer(snapshot, *read, calculation->readTables());

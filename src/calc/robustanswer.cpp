@@ -5,6 +5,7 @@
 #include "calc/recordfields.h"
 #include "correlations/words.h"
 #include "platform/calcerror.h"
+#include "platform/messages.h"
 #include "platform/numbertext.h"
 
 namespace vorlan {
@@ -36,12 +37,10 @@ std::vector<WriteBack> solvedValues(const RobustCase& c, const ResultRecord& r)
     return values;
 }
 
-std::string shown(double value, int decimals) { return numberToText(roundHalfEven(value, decimals)); }
-
 std::string rootText(const RobustRoot& root)
 {
-    return shown(root.q, 3) + " kW at " + shown(root.L, 3) + " m, U " + shown(root.U, 1) + " W/(m² K), internal flow "
-        + flowRegimeName(root.reInt) + ", external flow " + flowRegimeName(root.reEst);
+    return roundedText(root.q, 3) + " kW at " + roundedText(root.L, 3) + " m, U " + roundedText(root.U, 1)
+        + " W/(m² K), internal flow " + flowRegimeName(root.reInt) + ", external flow " + flowRegimeName(root.reEst);
 }
 
 } // namespace
@@ -56,6 +55,17 @@ std::string robustSummary(const RobustAnswer& answer)
         text += " The temperatures meet at one end (a pinch): this is the largest duty the streams allow.";
     const std::string several = severalAnswers(answer.solution);
     return several.empty() ? text : text + " " + several;
+}
+
+std::string robustBanner(const RobustAnswer& answer, const std::string& refusal)
+{
+    const std::vector<RobustRoot>& roots = answer.solution.roots;
+    std::string text = msg::RobustBanner;
+    if (!roots.empty() && roots.front().atPinch)
+        text += " at the pinch (the largest duty the streams allow)";
+    if (roots.size() > 1)
+        text += ", the largest duty of " + std::to_string(roots.size()) + " answers";
+    return text + " (Calculate: " + refusal + ")";
 }
 
 std::string severalAnswers(const RobustSolution& solution)
@@ -102,7 +112,7 @@ RobustAnswer robustAnswer(const CaseSnapshot& snapshot, const RobustCase& c, Flu
         answer.record = std::move(r);
     } catch (const std::exception& error) {
         answer.solution.roots.clear();
-        answer.solution.reason = std::string("the robust solution failed too: ") + error.what();
+        answer.solution.reason = std::string("the robust solution could not be computed either: ") + error.what();
     }
     return answer;
 }

@@ -31,6 +31,12 @@ struct RobustAnswer {
  */
 std::string robustSummary(const RobustAnswer& answer);
 
+/**
+ * The line that marks a robust answer where it is shown: "Robust solution", at the pinch or the
+ * largest duty of several answers where it is, and the refusal of Calculate it stands in for.
+ */
+std::string robustBanner(const RobustAnswer& answer, const std::string& refusal);
+
 /** "The case has N answers: ..." with each root's duty, length, U and flow regimes; empty for fewer than two. */
 std::string severalAnswers(const RobustSolution& solution);
 

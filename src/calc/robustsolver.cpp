@@ -7,6 +7,7 @@
 #include <exception>
 #include <limits>
 
+#include "calc/bracket.h"
 #include "correlations/heattransfer.h"
 #include "platform/calcerror.h"
 #include "platform/numbertext.h"
@@ -22,13 +23,9 @@ namespace {
 constexpr int kScanSteps = 48;
 constexpr int kScanHalvings = 40;
 constexpr int kBisections = 200; // far more than the 64 halvings that take a double bracket to one unit
-constexpr double kNarrowShare = 1e-13; // a bracket this narrow, relative to its end, has found its root
 constexpr double kJumpShare = 1e-4; // a bracket both of whose ends miss by more than this share of the duty
                                     // spans a jump of the coefficient, not a root
 constexpr double kPinchDifference = 1e-6; // [K] an end difference below this is a pinch: the duty is its limit
-
-/** A temperature or duty for a reason's text, to the given decimals. */
-std::string shown(double value, int decimals) { return numberToText(roundHalfEven(value, decimals)); }
 
 /** The two streams at one duty Q [kW]: outlets, flows and the temperature differences at the two ends. */
 struct Balance {
@@ -39,42 +36,6 @@ struct Balance {
     bool crossed() const { return !(d1 > 0 && d2 > 0); }
     double smallerDifference() const { return std::min(d1, d2); }
 };
-
-/**
- * Narrows [lo, hi] around a sign change of f (fLo and fHi its values at the ends) by the Illinois
- * rule: regula falsi, halving the weight of an end that stays twice in a row, which converges
- * superlinearly on a smooth f and still closes on a jump. Stops at adjacent values of T, at a
- * bracket kNarrowShare of its end wide, or at an exact zero.
- */
-template <typename T, typename F> void narrow(T& lo, T& hi, double& fLo, double& fHi, F f)
-{
-    double wLo = fLo, wHi = fHi; // the weights of the interpolation
-    int kept = 0; // -1: lo was kept last time, +1: hi was
-    for (int i = 0; i < kBisections && std::nextafter(lo, hi) < hi && hi - lo > kNarrowShare * std::fabs(hi); ++i) {
-        T mid = static_cast<T>(hi - wHi * (hi - lo) / (wHi - wLo));
-        if (!(mid > lo && mid < hi))
-            mid = lo + (hi - lo) / 2;
-        const double fMid = f(mid);
-        if (fMid == 0) {
-            lo = hi = mid;
-            fLo = fHi = 0;
-            return;
-        }
-        if ((fMid < 0) == (fLo < 0)) {
-            lo = mid;
-            fLo = wLo = fMid;
-            if (kept == 1)
-                wHi /= 2;
-            kept = 1;
-        } else {
-            hi = mid;
-            fHi = wHi = fMid;
-            if (kept == -1)
-                wLo /= 2;
-            kept = -1;
-        }
-    }
-}
 
 double logMean(double d1, double d2)
 {
@@ -106,6 +67,9 @@ public:
         if (!(givenFlow(true) > 0) || !(givenFlow(false) > 0))
             return none(std::string("the ") + (givenFlow(true) > 0 ? "external" : "internal")
                 + " mass flow is zero: no heat can be carried");
+        if ((m_c.flow == FlowMode::InternalOutletGiven && m_c.intTout == m_c.intTin)
+            || (m_c.flow == FlowMode::ExternalOutletGiven && m_c.estTout == m_c.estTin))
+            return none("the given outlet temperature equals its inlet: that stream exchanges no heat");
         if (balance(0).crossed())
             return none("the given outlet temperature needs a temperature cross: the hot stream would leave colder "
                         "than the cold stream is at that end");
@@ -273,9 +237,9 @@ private:
             if (root.atPinch || std::min(std::fabs(fLo), std::fabs(fHi)) <= kJumpShare * hi)
                 s.roots.push_back(root);
             else if (jump.empty())
-                jump = "the coefficient jumps (the laminar Nusselt rule at Gz = 2) at a duty of " + shown(hi, 3)
-                    + " kW: the exchanger would carry " + shown(lo - fLo, 3) + " kW just below it and "
-                    + shown(hi - fHi, 3) + " kW just above it, so no duty is consistent";
+                jump = "the coefficient jumps (the laminar Nusselt rule at Gz = 2) at a duty of " + roundedText(hi, 3)
+                    + " kW: the exchanger would carry " + roundedText(lo - fLo, 3) + " kW just below it and "
+                    + roundedText(hi - fHi, 3) + " kW just above it, so no duty is consistent";
         }
         if (!m_limitAtTable && f[last] < 0) {
             // The exchanger still carries more than the limit at the cross: its root lies closer to
@@ -326,10 +290,11 @@ private:
         if (q >= m_limit)
             return none(m_limitAtTable ? tableEndReason(q)
                                        : "the capacity needs a temperature cross: the largest duty without one is "
-                        + shown(m_limit, 3) + " kW");
+                        + roundedText(m_limit, 3) + " kW");
         const Balance b = balance(q);
         const double dTml = logMean(b.d1, b.d2);
-        // A bracket around the length that carries q at U of 1 m; U(L) A(L) rises with L.
+        // A bracket around the length that would carry q with the coefficient of a 1 m exchanger,
+        // widened by halving and doubling; U(L) A(L) rises with L.
         const double perMetre = coefficient(b, 1) * surface(1) * dTml / 1000;
         float lo = toSingle(q / perMetre);
         float hi = lo;
@@ -340,12 +305,13 @@ private:
         double fLo = lengthMiss(b, dTml, lo);
         double fHi = lengthMiss(b, dTml, hi);
         if (!(fLo <= 0 && fHi >= 0))
-            return none("no length carries the capacity: the exchanger's duty does not reach " + shown(q, 3) + " kW");
+            return none(
+                "no length carries the capacity: the exchanger's duty does not reach " + roundedText(q, 3) + " kW");
         narrow(lo, hi, fLo, fHi, [&](float L) { return lengthMiss(b, dTml, L); });
         if (std::min(std::fabs(fLo), std::fabs(fHi)) > kJumpShare * q)
-            return none("the coefficient jumps (the laminar Nusselt rule at Gz = 2) at a length of " + shown(hi, 3)
-                + " m: the exchanger carries " + shown(q + fLo, 3) + " kW just below it and " + shown(q + fHi, 3)
-                + " kW just above it, so no length carries " + shown(q, 3) + " kW");
+            return none("the coefficient jumps (the laminar Nusselt rule at Gz = 2) at a length of "
+                + roundedText(hi, 3) + " m: the exchanger carries " + roundedText(q + fLo, 3) + " kW just below it and "
+                + roundedText(q + fHi, 3) + " kW just above it, so no length carries " + roundedText(q, 3) + " kW");
         RobustSolution s;
         s.roots.emplace_back();
         lengthMiss(b, dTml, std::fabs(fLo) <= std::fabs(fHi) ? lo : hi, &s.roots.back());
@@ -360,9 +326,9 @@ private:
         const bool hot = gives(internalSide) > 0;
         return std::string("the ") + (internalSide ? "internal" : "external")
             + " outlet would leave its fluid's table (" + (hot ? "which begins at " : "which ends at ")
-            + shown(hot ? t.firstTemperature() : t.lastTemperature(), 3)
-            + " °C) before the exchanger's duty is reached: the table allows at most " + shown(m_tableDuty, 3) + " kW"
-            + (q > 0 ? ", the case asks " + shown(q, 3) + " kW" : "");
+            + roundedText(hot ? t.firstTemperature() : t.lastTemperature(), 3)
+            + " °C) before the exchanger's duty is reached: the table allows at most " + roundedText(m_tableDuty, 3)
+            + " kW" + (q > 0 ? ", the case asks " + roundedText(q, 3) + " kW" : "");
     }
 
     const RobustCase& m_c;
@@ -384,7 +350,7 @@ RobustSolution solveRobustly(const RobustCase& c, const SteadyTable& internal, c
         return Solver(c, internal, external).solve();
     } catch (const std::exception& error) {
         RobustSolution s;
-        s.reason = std::string("the robust solution failed too: ") + error.what();
+        s.reason = std::string("the robust solution could not be computed either: ") + error.what();
         return s;
     }
 }

@@ -242,6 +242,10 @@ float roundHalfEven(float value, int decimals) { return roundDecimals(value, dec
 
 double roundHalfEven(double value, int decimals) { return roundDecimals(value, decimals); }
 
+std::string roundedText(float value, int decimals) { return numberToText(roundHalfEven(value, decimals)); }
+
+std::string roundedText(double value, int decimals) { return numberToText(roundHalfEven(value, decimals)); }
+
 bool parseTypedNumber(std::string_view text, double& value)
 {
     std::string withComma(text);

@@ -44,4 +44,8 @@ bool parseTypedNumber(std::string_view text, double& value);
 float roundHalfEven(float value, int decimals);
 double roundHalfEven(double value, int decimals);
 
+/** The value rounded half to even to n decimals, written as the windows write numbers. */
+std::string roundedText(float value, int decimals);
+std::string roundedText(double value, int decimals);
+
 } // namespace vorlan

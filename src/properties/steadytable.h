@@ -9,8 +9,9 @@ namespace vorlan {
 /**
  * One side's table cut to its pressure's block, looked up without changing it: linear
  * interpolation in double precision between the two rows that bracket the argument. Unlike the
- * calculation's lookups it raises no segment end and never extrapolates: the caller keeps its
- * temperatures and enthalpies within holdsTemperature() and holdsEnthalpy().
+ * calculation's lookups it raises no segment end. The caller keeps its temperatures and
+ * enthalpies within holdsTemperature() and holdsEnthalpy(); outside, a value follows the end
+ * segment.
  */
 class SteadyTable {
 public:

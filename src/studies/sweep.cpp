@@ -1,7 +1,5 @@
 #include "studies/sweep.h"
 
-#include "platform/messages.h"
-
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -144,7 +142,7 @@ std::string pointMessage(const SweepPoint& point)
     if (point.outcome.record)
         return {};
     if (isRobust(point))
-        return std::string(msg::RobustBanner) + " (Calculate: " + point.outcome.message + ")";
+        return robustBanner(*point.outcome.robust, point.outcome.message);
     return point.outcome.message;
 }
 

@@ -241,11 +241,7 @@ void MainWindow::showRobust(const RobustAnswer& answer, const std::string& refus
     solved.writeBacks = answer.writeBacks;
     solved.record = answer.record;
     afterCalculation(solved);
-    const std::size_t roots = answer.solution.roots.size();
-    QString banner = QString(msg::RobustBanner);
-    if (roots > 1)
-        banner += QStringLiteral(", the largest duty of %1 answers").arg(roots);
-    banner += QStringLiteral(" (Calculate: %1)").arg(fromStd(refusal));
+    const QString banner = fromStd(robustBanner(answer, refusal));
     showSolved(*answer.record, banner);
 }
 
@@ -258,7 +254,8 @@ void MainWindow::showSolved(const ResultRecord& record, const QString& banner)
     m_results->raise();
     m_analysis->calculated(record, m_core, m_results);
     m_results->setBanner(banner);
-    m_results->showWarnings(m_analysis->latest()->warnings, m_analysis->detailsAction());
+    if (const CaseAnalysis* analysis = m_analysis->latest()) // none when the analysis ran out of memory
+        m_results->showWarnings(analysis->warnings, m_analysis->detailsAction());
 }
 
 void MainWindow::newCase()

@@ -5,15 +5,6 @@
 
 namespace vorlan {
 
-namespace {
-
-template <typename T> std::string rounded(T value, int decimals)
-{
-    return numberToText(roundHalfEven(value, decimals));
-}
-
-} // namespace
-
 std::vector<std::pair<std::string, std::string>> resultTexts(const ResultRecord& r)
 {
     return {
@@ -26,24 +17,24 @@ std::vector<std::pair<std::string, std::string>> resultTexts(const ResultRecord&
         {"Text8", r.estfluid},
         {"Text9", numberToText(r.intpress)},
         {"Text10", numberToText(r.estpress)},
-        {"Text11", rounded(r.intTin, 3)},
-        {"Text12", rounded(r.estTin, 3)},
-        {"Text13", rounded(r.intTout, 3)},
-        {"Text14", rounded(r.estTout, 3)},
-        {"Text15", rounded(r.intPort, 3)},
-        {"Text16", rounded(r.estPort, 3)},
-        {"Text17", rounded(r.intVel, 3)},
-        {"Text18", rounded(r.estVel, 3)},
-        {"Text19", rounded(r.intDeltaP, 3)},
-        {"Text20", rounded(r.estDeltaP, 3)},
+        {"Text11", roundedText(r.intTin, 3)},
+        {"Text12", roundedText(r.estTin, 3)},
+        {"Text13", roundedText(r.intTout, 3)},
+        {"Text14", roundedText(r.estTout, 3)},
+        {"Text15", roundedText(r.intPort, 3)},
+        {"Text16", roundedText(r.estPort, 3)},
+        {"Text17", roundedText(r.intVel, 3)},
+        {"Text18", roundedText(r.estVel, 3)},
+        {"Text19", roundedText(r.intDeltaP, 3)},
+        {"Text20", roundedText(r.estDeltaP, 3)},
         {"Text21", numberToText(r.intSporc)},
         {"Text22", numberToText(r.estSporc)},
-        {"Text28", rounded(r.Rei, 0)},
-        {"Text6", rounded(r.Ree, 0)},
-        {"Text23", rounded(r.q, 3)},
-        {"Text24", rounded(r.A, 3)},
-        {"Text25", rounded(r.L, 3)},
-        {"Text26", rounded(r.U, 0)},
+        {"Text28", roundedText(r.Rei, 0)},
+        {"Text6", roundedText(r.Ree, 0)},
+        {"Text23", roundedText(r.q, 3)},
+        {"Text24", roundedText(r.A, 3)},
+        {"Text25", roundedText(r.L, 3)},
+        {"Text26", roundedText(r.U, 0)},
         {"Text27", r.controequi == word::Contro ? "Contercurrent" : "Equicurrent"},
     };
 }
