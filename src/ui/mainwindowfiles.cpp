@@ -13,6 +13,7 @@
 #include "platform/messages.h"
 #include "ui/dialogfolder.h"
 #include "ui/mainwindow.h"
+#include "ui/savepath.h"
 #include "ui/windowmessages.h"
 #include "ui_form1.h"
 
@@ -100,23 +101,11 @@ bool MainWindow::saveAsFromDialog()
     QFileDialog dialog(this, "Save As", dialogFolder(), msg::CaseFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // The dialog adds ".vorlan" to a name typed without it before its own question about an existing file.
     dialog.setDefaultSuffix(kCaseSuffix);
     if (!m_session.path().isEmpty())
         dialog.selectFile(m_session.path());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    QString path = dialog.selectedFiles().front();
-    if (QFileInfo(path).suffix() != kCaseSuffix) {
-        // A name given another ending (or a desktop dialog that ignores the default suffix): the
-        // suffix is added here, so the question about an existing file is asked here too.
-        path += QString(".") + kCaseSuffix;
-        if (QFileInfo::exists(path)
-            && QMessageBox::question(this, msg::Title, QFileInfo(path).fileName() + msg::ReplaceCase)
-                != QMessageBox::Yes)
-            return false;
-    }
-    return saveCase(path);
+    const QString path = chooseSavePath(dialog);
+    return !path.isEmpty() && saveCase(path);
 }
 
 void MainWindow::printFromDialog()
