@@ -181,6 +181,7 @@ private slots:
         QVERIFY(text.contains("INTERNAL PIPE"));
         QCOMPARE(text.contains("Results"), withResults);
         QCOMPARE(text.contains("has not been calculated"), !withResults);
+        QCOMPARE(text.contains("(calculated)"), withResults); // a value of an earlier case is never "calculated"
     }
 
     void lockedValuesGoStaleUntilTheNextCalculate()
