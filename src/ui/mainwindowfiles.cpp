@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -142,6 +143,9 @@ void MainWindow::connectKeyboard()
     m_ui->mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_ui->mnuHelpIndex->setShortcut(QKeySequence::HelpContents);
     connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this, &MainWindow::calculateWithWaitCursor);
+    for (int i = 1; i <= 12; ++i) // Enter in a number box calculates too
+        connect(findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i)), &QLineEdit::returnPressed, this,
+            &MainWindow::calculateWithWaitCursor);
 
     // Down each pipe's left column, then its right column; then size, configuration, buttons.
     const QList<QWidget*> order = {m_ui->Text1, m_ui->Text2, m_ui->Combo3, m_ui->Combo1, m_ui->Combo4, m_ui->Text6,
