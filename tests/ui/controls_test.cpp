@@ -2,6 +2,7 @@
 // of a long material name, frames on their rectangles, the Options dialog's place and messages,
 // the numeric boxes' context menu, the keys of the commands and the help viewer.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -290,6 +291,21 @@ private slots:
         fixture.click("Command1");
         QCOMPARE(fixture.messages.size(), size_t(1));
         QCOMPARE(fixture.messages[0].text, QString("Invalid data"));
+    }
+
+    void fluidAndMaterialListsShowWholeNames()
+    {
+        for (const char* name : {"Combo1", "Combo2", "Combo3"}) {
+            auto* box = f().w<QComboBox>(name);
+            QCOMPARE(box->width(), 1815 / 15); // the box keeps its width
+            box->showPopup();
+            QAbstractItemView* list = box->view();
+            QTRY_VERIFY(list->isVisible());
+            for (int row = 0; row < box->count(); ++row) // no entry is elided
+                QVERIFY2(list->sizeHintForIndex(box->model()->index(row, 0)).width() <= list->viewport()->width(),
+                    qPrintable(box->itemText(row)));
+            box->hidePopup();
+        }
     }
 
     void commandKeys()
