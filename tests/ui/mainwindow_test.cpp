@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 #include <filesystem>
 
@@ -91,6 +92,7 @@ private:
     QString result(const char* box) const { return results()->findChild<QLineEdit*>(box)->text(); }
 
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); } // the recent cases of a scratch account
     void init()
     {
         m_folder = std::make_unique<test::TempFolder>();
