@@ -26,7 +26,20 @@ QString caseReportHtml(const CaseContents& contents, const std::optional<ResultR
     const CaseAnalysis* analysis, const QString& banner)
 {
     const auto typed = [&contents](const char* control) { return escaped(contents.text(control)); };
-    const auto given = [](bool isGiven) { return isGiven ? QString(" (given)") : QString(" (calculated)"); };
+    // A derived value is calculated only beside the results of this very case; without them it
+    // was calculated for an earlier state of the case, as the main window's stale marks say.
+    bool stalePrinted = false;
+    const auto marked = [&](const char* control, bool isGiven) {
+        const QString text = typed(control);
+        if (isGiven)
+            return text + " (given)";
+        if (results)
+            return text + " (calculated)";
+        if (text.isEmpty())
+            return text;
+        stalePrinted = true;
+        return text + " (stale)";
+    };
 
     QString html = "<h2>Vorlan - double-pipe heat exchanger</h2><h3>Case</h3>"
                    "<table cellspacing='0' cellpadding='3' border='1'>"
@@ -37,18 +50,20 @@ QString caseReportHtml(const CaseContents& contents, const std::optional<ResultR
     html += row("Fluid", "", typed("Combo1"), typed("Combo2"));
     html += row("Pressure", "bar", typed("Combo4"), typed("Combo5"));
     html += row("Inlet temp.", "°C", typed("Text6"), typed("Text9"));
-    html += row("Outlet temp.", "°C", typed("Text7") + given(contents.internalOutletGiven),
-        typed("Text10") + given(contents.externalOutletGiven));
-    html += row("Mass flow", "kg/s", typed("Text8") + given(!contents.internalOutletGiven),
-        typed("Text11") + given(!contents.externalOutletGiven));
+    html += row("Outlet temp.", "°C", marked("Text7", contents.internalOutletGiven),
+        marked("Text10", contents.externalOutletGiven));
+    html += row("Mass flow", "kg/s", marked("Text8", !contents.internalOutletGiven),
+        marked("Text11", !contents.externalOutletGiven));
     html += row("Fouling factor", "(m^2 K)/W", typed("Form2.Text1"), typed("Form2.Text2"));
-    html += row("Lenght", "m", typed("Text12") + given(contents.lengthGiven));
-    html += row("Capacity", "kW", typed("Text3") + given(!contents.lengthGiven));
+    html += row("Lenght", "m", marked("Text12", contents.lengthGiven));
+    html += row("Capacity", "kW", marked("Text3", !contents.lengthGiven));
     html += row("Configuration", "", contents.counterCurrent ? "Countercurrent" : "Equicurrent");
     html += "</table>";
 
     if (!results) {
         html += "<p>No results: the case has not been calculated.</p>";
+        if (stalePrinted)
+            html += "<p>Values marked (stale) were calculated for an earlier state of the case.</p>";
         return html;
     }
     std::map<std::string, QString> shown;

@@ -1,8 +1,10 @@
 #include "ui/combotext.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
 
 namespace vorlan {
 
@@ -68,6 +70,15 @@ void showTextStart(QComboBox* box)
         if (!edit->isModified()) // set by the program or a pick, not typed
             edit->setCursorPosition(0);
     });
+}
+
+void widenListToEntries(QComboBox* box)
+{
+    QAbstractItemView* list = box->view();
+    const int scrollBar = box->count() > box->maxVisibleItems()
+        ? list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list)
+        : 0;
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + scrollBar);
 }
 
 } // namespace vorlan

@@ -17,4 +17,10 @@ void runOnPickOnly(QComboBox* box, std::function<void()> pick);
 /** Shows the start of a text that the program or a pick from the list puts into box, not its end. */
 void showTextStart(QComboBox* box);
 
+/**
+ * Makes the drop-down list of box wide enough for its longest entry, with room for the scroll bar
+ * when the list scrolls; the box itself keeps its width.
+ */
+void widenListToEntries(QComboBox* box);
+
 } // namespace vorlan

@@ -16,16 +16,17 @@ namespace vorlan {
 QChar FiltroNumerico(QChar typed, const QString& text, bool allowSign, int cursorPosition);
 
 /**
- * The context menu of a numeric box: the line edit's own entries, which work from the menu (text
- * pasted there is not filtered; the calculation checks it), without the keys the filter disables
- * and without the control-character submenu.
+ * The context menu of a numeric box: the line edit's own entries, whose Paste goes through the key
+ * filter as the paste key does, without the control-character submenu.
  */
-void showNumericMenu(QLineEdit* box, const QPoint& globalPosition);
+void showNumericMenu(QLineEdit* box, bool allowSign, const QPoint& globalPosition);
 
 /**
- * Applies FiltroNumerico to the keys typed into a QLineEdit; the clipboard and undo shortcuts do
- * nothing. With allowSign, a '-' typed over a selection that starts the text replaces it when the
- * rest of the text holds no '-'. Shows showNumericMenu as the box's context menu.
+ * Applies FiltroNumerico to the keys typed into a QLineEdit. The editing shortcuts (select all,
+ * copy, cut, undo, redo) work as in any line edit; a pasted text goes in as if typed, so what the
+ * filter drops is dropped; Enter is left to the window. With allowSign, a '-' typed over a
+ * selection that starts the text replaces it when the rest of the text holds no '-'. Shows
+ * showNumericMenu as the box's context menu.
  */
 class NumericKeyFilter : public QObject {
 public:

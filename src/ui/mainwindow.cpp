@@ -125,11 +125,13 @@ void MainWindow::startUp()
             QString(msg::MaterialsUnreadable) + fromStd(m_dataFolder) + "/condmat.dat");
     for (const std::string& name : m_core.materials.names())
         m_ui->Combo3->addItem(fromStd(name));
+    widenListToEntries(m_ui->Combo3);
     setComboText(m_ui->Combo3, "");
 
     for (QComboBox* fluidBox : {m_ui->Combo1, m_ui->Combo2}) {
         for (const std::string_view fluid : kFluidNames)
             fluidBox->addItem(fromStd(fluid));
+        widenListToEntries(fluidBox);
         setComboText(fluidBox, "");
     }
     setComboText(m_ui->Combo4, "");

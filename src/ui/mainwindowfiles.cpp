@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -13,6 +14,7 @@
 #include "platform/messages.h"
 #include "ui/dialogfolder.h"
 #include "ui/mainwindow.h"
+#include "ui/savepath.h"
 #include "ui/windowmessages.h"
 #include "ui_form1.h"
 
@@ -100,23 +102,11 @@ bool MainWindow::saveAsFromDialog()
     QFileDialog dialog(this, "Save As", dialogFolder(), msg::CaseFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // The dialog adds ".vorlan" to a name typed without it before its own question about an existing file.
     dialog.setDefaultSuffix(kCaseSuffix);
     if (!m_session.path().isEmpty())
         dialog.selectFile(m_session.path());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    QString path = dialog.selectedFiles().front();
-    if (QFileInfo(path).suffix() != kCaseSuffix) {
-        // A name given another ending (or a desktop dialog that ignores the default suffix): the
-        // suffix is added here, so the question about an existing file is asked here too.
-        path += QString(".") + kCaseSuffix;
-        if (QFileInfo::exists(path)
-            && QMessageBox::question(this, msg::Title, QFileInfo(path).fileName() + msg::ReplaceCase)
-                != QMessageBox::Yes)
-            return false;
-    }
-    return saveCase(path);
+    const QString path = chooseSavePath(dialog);
+    return !path.isEmpty() && saveCase(path);
 }
 
 void MainWindow::printFromDialog()
@@ -153,6 +143,9 @@ void MainWindow::connectKeyboard()
     m_ui->mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_ui->mnuHelpIndex->setShortcut(QKeySequence::HelpContents);
     connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this, &MainWindow::calculateWithWaitCursor);
+    for (int i = 1; i <= 12; ++i) // Enter in a number box calculates too
+        connect(findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i)), &QLineEdit::returnPressed, this,
+            &MainWindow::calculateWithWaitCursor);
 
     // Down each pipe's left column, then its right column; then size, configuration, buttons.
     const QList<QWidget*> order = {m_ui->Text1, m_ui->Text2, m_ui->Combo3, m_ui->Combo1, m_ui->Combo4, m_ui->Text6,

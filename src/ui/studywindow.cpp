@@ -24,6 +24,7 @@
 #include "platform/numbertext.h"
 #include "ui/dialogfolder.h"
 #include "ui/keyfilter.h"
+#include "ui/savepath.h"
 #include "ui/studyplot.h"
 #include "ui/windowmessages.h"
 #include "ui/windowtext.h"
@@ -250,8 +251,9 @@ void StudyWindow::exportFromDialog()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix("csv");
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        exportCsv(dialog.selectedFiles().front());
+    const QString path = chooseSavePath(dialog);
+    if (!path.isEmpty())
+        exportCsv(path);
 }
 
 bool StudyWindow::exportCsv(const QString& path)

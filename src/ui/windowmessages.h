@@ -5,7 +5,7 @@
 namespace vorlan::msg {
 
 inline constexpr char UnsavedChanges[] = "The case has changes that are not saved. Save them first?";
-inline constexpr char ReplaceCase[] = " already exists. Replace it?";
+inline constexpr char ReplaceFile[] = " already exists. Replace it?";
 inline constexpr char UntitledCase[] = "Untitled";
 inline constexpr char CaseFilter[] = "Vorlan cases (*.vorlan)";
 inline constexpr char StaleValue[]

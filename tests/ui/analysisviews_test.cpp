@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTextBrowser>
 
 #include "ui/analysisviews.h"
@@ -64,6 +65,7 @@ private:
     }
 
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); } // the recent cases of a scratch account
     void init() { m_fixture = std::make_unique<test::WindowFixture>(); }
     void cleanup() { m_fixture.reset(); }
 

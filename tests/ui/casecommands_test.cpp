@@ -4,6 +4,7 @@
 // of stale, given and calculated values.
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPdfDocument>
@@ -180,6 +181,7 @@ private slots:
         QVERIFY(text.contains("INTERNAL PIPE"));
         QCOMPARE(text.contains("Results"), withResults);
         QCOMPARE(text.contains("has not been calculated"), !withResults);
+        QCOMPARE(text.contains("(calculated)"), withResults); // a value of an earlier case is never "calculated"
     }
 
     void lockedValuesGoStaleUntilTheNextCalculate()
@@ -262,6 +264,50 @@ private slots:
         QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &other, Qt::LeftButton, {});
         QApplication::sendEvent(f().window.get(), &refused);
         QVERIFY(!refused.isAccepted());
+    }
+
+    void questionsAndMessagesShowNamesAsTyped_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("name"); // shown in the box; empty for a box that names no file
+        QTest::newRow("Save As, a name typed without its ending") << QString("save as") << QString("<h1>BIG");
+        QTest::newRow("Save As, a name with another ending") << QString("save as") << QString("<h1>BIG.txt");
+        QTest::newRow("a case that cannot be opened") << QString("open") << QString("<h1>BIG");
+        QTest::newRow("changes not saved") << QString("new") << QString();
+    }
+
+    void questionsAndMessagesShowNamesAsTyped()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, name);
+        m_fixture = std::make_unique<test::WindowFixture>(true); // real message boxes
+        f().describeCase();
+        const QString file = path("") + name + ".vorlan";
+        f().folder.write((name + ".vorlan").toStdString(), "an earlier case");
+        QStringList shown;
+        test::WindowFixture::whenModal([&](QWidget* modal) {
+            for (const QLabel* label : modal->findChildren<QLabel*>()) {
+                if (!label->text().isEmpty())
+                    shown << label->text() + (label->textFormat() == Qt::PlainText ? "" : " [not plain]");
+            }
+            QTest::keyClick(modal, Qt::Key_Escape);
+            if (kind == "save as") // back in the file dialog: give up
+                test::WindowFixture::whenModal(
+                    [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }, "QFileDialog");
+        });
+        if (kind == "save as") {
+            QVERIFY(f().window->saveCase(path("current.vorlan"))); // Save As opens in this folder
+            saveAs(name);
+            f().command(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        } else if (kind == "open") {
+            f().window->openCase(file);
+        } else {
+            f().command(Qt::Key_N);
+        }
+        QVERIFY(!shown.isEmpty());
+        QVERIFY2(!shown.join('|').contains("[not plain]"), qPrintable(shown.join('|')));
+        QVERIFY2(shown.join('|').contains(name), qPrintable(shown.join('|')));
+        QCOMPARE(QString::fromStdString(f().folder.read((name + ".vorlan").toStdString())), QString("an earlier case"));
     }
 
     void namesFromFilesAreQuotedShortAndPlain()

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTableWidget>
 
 #include "platform/numbertext.h"
@@ -39,6 +40,7 @@ private:
     }
 
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); } // the recent cases of a scratch account
     void init() { m_fixture = std::make_unique<test::WindowFixture>(); }
     void cleanup() { m_fixture.reset(); }
 
