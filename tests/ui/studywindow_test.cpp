@@ -108,7 +108,7 @@ private slots:
             QVERIFY(cell(row, 1).replace(',', '.').toDouble() > cell(row - 1, 1).replace(',', '.').toDouble());
 
         // A second plotted column keeps every point; the picture paints.
-        test::WindowFixture::pick(control<QComboBox>("plotSecond"), "External ΔP [kPa]");
+        test::WindowFixture::pick(control<QComboBox>("plotSecond"), "External pressure drop [kPa]");
         QCOMPARE(plotted(), 50);
         QVERIFY(!control<StudyPlot>("studyPlot")->grab().isNull());
     }
