@@ -1,6 +1,7 @@
 #include "ui/helpviewer.h"
 
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPdfBookmarkModel>
@@ -35,6 +36,24 @@ QToolButton* toolButton(const QString& text, const QString& tip, QWidget* parent
     return button;
 }
 
+/**
+ * The bookmarks of the guide at path, read once for the program's life. Qt 6.4's bookmark model
+ * keeps what it reads of the pages after their document is closed, so a model made anew for each
+ * opening of the guide would lose that memory again at each opening.
+ */
+QPdfBookmarkModel* guideBookmarks(const QString& path)
+{
+    static auto* models = new QHash<QString, QPdfBookmarkModel*>; // never freed, like the models
+    QPdfBookmarkModel*& model = (*models)[path];
+    if (model == nullptr) {
+        model = new QPdfBookmarkModel;
+        auto* document = new QPdfDocument(model);
+        document->load(path);
+        model->setDocument(document);
+    }
+    return model;
+}
+
 } // namespace
 
 HelpViewer::HelpViewer(const QString& guidePath, QWidget* parent)
@@ -42,7 +61,6 @@ HelpViewer::HelpViewer(const QString& guidePath, QWidget* parent)
     , m_ui(std::make_unique<Ui::Form4>())
     , m_document(new QPdfDocument(this))
     , m_search(new QPdfSearchModel(this))
-    , m_bookmarks(new QPdfBookmarkModel(this))
     , m_contents(new QTreeView(this))
     , m_missing(new QLabel(this))
     , m_findBox(new QLineEdit(this))
@@ -59,7 +77,6 @@ HelpViewer::HelpViewer(const QString& guidePath, QWidget* parent)
     m_ui->WebBrowser1->setPageMode(QPdfView::PageMode::MultiPage);
     m_ui->WebBrowser1->setZoomMode(QPdfView::ZoomMode::FitToWidth);
     m_search->setDocument(m_document);
-    m_bookmarks->setDocument(m_document);
     connect(m_search, &QAbstractItemModel::rowsInserted, this, &HelpViewer::showFindCount);
     connect(m_search, &QAbstractItemModel::modelReset, this, &HelpViewer::showFindCount);
 
@@ -72,6 +89,8 @@ HelpViewer::HelpViewer(const QString& guidePath, QWidget* parent)
         m_contents->hide();
     } else {
         m_missing->hide();
+        m_contents->setModel(guideBookmarks(guidePath));
+        m_contents->expandAll();
     }
 }
 
@@ -110,11 +129,9 @@ void HelpViewer::buildToolBar()
     layout->addWidget(m_missing, 1);
     // The contents beside the pages; dragging the splitter can close them.
     m_contents->setObjectName("contents");
-    m_contents->setModel(m_bookmarks);
     m_contents->setHeaderHidden(true);
     m_contents->setUniformRowHeights(true);
     m_contents->setExpandsOnDoubleClick(false);
-    connect(m_bookmarks, &QAbstractItemModel::modelReset, m_contents, &QTreeView::expandAll);
     connect(m_contents, &QTreeView::activated, this, &HelpViewer::openBookmark);
     connect(m_contents, &QTreeView::clicked, this, &HelpViewer::openBookmark);
     auto* pages = new QSplitter(this);

@@ -6,7 +6,6 @@
 class QLabel;
 class QLineEdit;
 class QModelIndex;
-class QPdfBookmarkModel;
 class QPdfDocument;
 class QPdfSearchModel;
 class QPdfView;
@@ -49,7 +48,6 @@ private:
     std::unique_ptr<Ui::Form4> m_ui;
     QPdfDocument* m_document;
     QPdfSearchModel* m_search;
-    QPdfBookmarkModel* m_bookmarks;
     QTreeView* m_contents;
     PageHighlight* m_highlight;
     QLabel* m_missing;
