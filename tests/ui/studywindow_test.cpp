@@ -9,7 +9,7 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 
-#include "platform/numbertext.h"
+#include "analysis/numberformat.h"
 #include "ui/studyplot.h"
 #include "ui/studywindow.h"
 #include "windowfixture.h"
@@ -103,7 +103,7 @@ private slots:
         CaseSnapshot at12 = f().window->snapshot();
         const CalcOutcome expected = Exchanger(f().folder.path()).Command1_Click(at12);
         QVERIFY(expected.record);
-        QCOMPARE(cell(10, 1), QString::fromStdString(numberToText(static_cast<float>(expected.record->q))));
+        QCOMPARE(cell(10, 1), QString::fromStdString(figure(expected.record->q, Quantity::Duty)));
         for (int row = 1; row < 50; ++row)
             QVERIFY(cell(row, 1).replace(',', '.').toDouble() > cell(row - 1, 1).replace(',', '.').toDouble());
 
