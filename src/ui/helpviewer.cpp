@@ -38,8 +38,8 @@ QToolButton* toolButton(const QString& text, const QString& tip, QWidget* parent
 
 /**
  * The bookmarks of the guide at path, read once for the program's life. Qt 6.4's bookmark model
- * keeps what it reads of the pages after their document is closed, so a model made anew for each
- * opening of the guide would lose that memory again at each opening.
+ * never frees what the PDF library parsed of the document it reads them from, so a model made anew
+ * for each opening of the guide would lose that memory again at each opening.
  */
 QPdfBookmarkModel* guideBookmarks(const QString& path)
 {
