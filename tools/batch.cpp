@@ -92,6 +92,7 @@ int main(int argc, char* argv[])
             usage();
             return 0;
         } else if (argument.starts_with("--")) {
+            vorlan::printLine(std::cerr, "vorlan-batch: unknown option " + argument);
             return usage();
         } else {
             cases.push_back(argument);

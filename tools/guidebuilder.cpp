@@ -1,6 +1,6 @@
 // vorlan-guide MARKDOWN DATA_FOLDER PDF: turns the user guide into the PDF the help viewer shows.
 // The table of fluids is generated from the data folder, so the guide always describes the tables
-// that ship with the build.
+// that ship with the build; the headings become the PDF's bookmarks.
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QGuiApplication>
@@ -13,9 +13,11 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QUrl>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
+#include "pdfoutline.h"
 #include "platform/numbertext.h"
 #include "properties/fluidlist.h"
 #include "properties/fluidtable.h"
@@ -80,6 +82,27 @@ void keepHeadingsWithText(QTextDocument& document, qreal pageHeight)
     }
 }
 
+/** The headings as bookmarks, where the pages of pageHeight layout pixels put them. */
+std::vector<vorlan::OutlineEntry> headings(
+    QTextDocument& document, const QPageLayout& layout, qreal pageHeight, int resolution)
+{
+    std::vector<vorlan::OutlineEntry> entries;
+    const qreal pointsPerPixel = 72.0 / resolution;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const int level = block.blockFormat().headingLevel();
+        if (level == 0)
+            continue;
+        const qreal top = document.documentLayout()->blockBoundingRect(block).top();
+        const int page = int(top / pageHeight);
+        const qreal fromPageTop
+            = layout.paintRect(QPageLayout::Point).top() + (top - page * pageHeight) * pointsPerPixel;
+        // The guide's title and its chapters at the top, the sections under their chapter.
+        entries.push_back({std::max(level - 1, 1), block.text().toStdString(), page,
+            layout.fullRect(QPageLayout::Point).height() - fromPageTop});
+    }
+    return entries;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -142,6 +165,14 @@ int main(int argc, char* argv[])
         painter.translate(0, -shown.top());
         document.drawContents(&painter, shown);
         painter.restore();
+    }
+    painter.end();
+    // The chapters and sections as the PDF's bookmarks, for the help viewer's contents.
+    if (const std::string problem
+        = vorlan::appendOutline(argv[3], headings(document, writer.pageLayout(), page.height(), writer.resolution()));
+        !problem.empty()) {
+        std::fprintf(stderr, "vorlan-guide: cannot add the bookmarks: %s\n", problem.c_str());
+        return 1;
     }
     return 0;
 }

@@ -51,8 +51,8 @@ bool startLengthSweep(vorlan::StudyWindow* study)
     auto* points = studyControl<QSpinBox>(study, "sweepPoints");
     if (!pick(studyControl<QComboBox>(study, "sweepBox"), "Length [m]")
         || !pick(studyControl<QComboBox>(study, "plotFirst"), "Duty [kW]")
-        || !pick(studyControl<QComboBox>(study, "plotSecond"), "External ΔP [kPa]") || from == nullptr || to == nullptr
-        || points == nullptr)
+        || !pick(studyControl<QComboBox>(study, "plotSecond"), "External pressure drop [kPa]") || from == nullptr
+        || to == nullptr || points == nullptr)
         return false;
     from->setText("2");
     to->setText("40");

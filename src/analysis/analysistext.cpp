@@ -6,6 +6,18 @@ namespace vorlan {
 
 namespace {
 
+/** A row of one figure, the exchanger's, with the unit of its quantity. */
+DetailRow valueRow(std::string caption, double value, Quantity q)
+{
+    return {std::move(caption), std::string(unitOf(q)), figure(value, q), ""};
+}
+
+/** A row of the internal and the external side's figures of one quantity. */
+DetailRow sidesRow(std::string caption, double internal, double external, Quantity q)
+{
+    return {std::move(caption), std::string(unitOf(q)), figure(internal, q), figure(external, q)};
+}
+
 DetailSection sidesSection(const CaseAnalysis& a)
 {
     DetailSection s {"Film coefficients and flow", true, {}, a.detailsMissing};
@@ -13,23 +25,26 @@ DetailSection sidesSection(const CaseAnalysis& a)
         return s;
     const SideDetails& i = a.details->internal;
     const SideDetails& e = a.details->external;
-    const auto row = [&s](std::string caption, std::string unit, std::string in, std::string es) {
-        s.rows.push_back({std::move(caption), std::move(unit), std::move(in), std::move(es)});
+    const auto row = [&s](std::string caption, Quantity q, double in, double es) {
+        s.rows.push_back(sidesRow(std::move(caption), in, es, q));
     };
-    row("Bulk temperature", "°C", figure(i.tm, 6), figure(e.tm, 6));
-    row("Reynolds number", "", figure(i.Re, 5), figure(e.Re, 5));
-    row("Prandtl number", "", figure(i.Pr), figure(e.Pr));
-    row("Graetz number", "", figure(i.Gz), figure(e.Gz));
-    row("Flow regime", "", regimeName(i.regime), regimeName(e.regime));
-    row("Nusselt rule", "", branchName(i.branch), branchName(e.branch));
-    row("Nusselt number", "", figure(i.Nu), figure(e.Nu));
-    row("Film coefficient", "W/(m² K)", figure(i.h), figure(e.h));
-    row("Film coefficient, outside surface", "W/(m² K)", figure(i.hOutside), figure(e.hOutside));
-    row("Wall temperature", "°C", figure(i.wallTemperature, 6), figure(e.wallTemperature, 6));
-    row("Viscosity ratio mu/mu_w", "", figure(i.viscosityRatio), figure(e.viscosityRatio));
-    row("Velocity", "m/s", figure(i.velocity), figure(e.velocity));
-    row("Friction factor (Darcy)", "", figure(i.frictionFactor), figure(e.frictionFactor));
-    row("Pressure drop", "kPa", figure(i.pressureDrop), figure(e.pressureDrop));
+    const auto words = [&s](std::string caption, std::string in, std::string es) {
+        s.rows.push_back({std::move(caption), "", std::move(in), std::move(es)});
+    };
+    row("Bulk temperature", Quantity::Temperature, i.tm, e.tm);
+    row("Reynolds number", Quantity::Number, i.Re, e.Re);
+    row("Prandtl number", Quantity::Number, i.Pr, e.Pr);
+    row("Graetz number", Quantity::Number, i.Gz, e.Gz);
+    words("Flow regime", regimeName(i.regime), regimeName(e.regime));
+    words("Nusselt rule", branchName(i.branch), branchName(e.branch));
+    row("Nusselt number", Quantity::Number, i.Nu, e.Nu);
+    row("Film coefficient", Quantity::Coefficient, i.h, e.h);
+    row("Film coefficient, outside surface", Quantity::Coefficient, i.hOutside, e.hOutside);
+    row("Wall temperature", Quantity::Temperature, i.wallTemperature, e.wallTemperature);
+    row("Viscosity ratio mu/mu_w", Quantity::Number, i.viscosityRatio, e.viscosityRatio);
+    row("Velocity", Quantity::Velocity, i.velocity, e.velocity);
+    row("Friction factor (Darcy)", Quantity::Number, i.frictionFactor, e.frictionFactor);
+    row("Pressure drop", Quantity::PressureDrop, i.pressureDrop, e.pressureDrop);
     return s;
 }
 
@@ -41,17 +56,18 @@ DetailSection resistanceSection(const CaseAnalysis& a)
     const Resistances& r = a.details->resistances;
     const double total = r.total();
     const auto share = [&s, total](const char* caption, double value) {
-        s.rows.push_back({caption, "%", figure(value / total * 100, 3), figure(value, 3) + " (m² K)/W"});
+        s.rows.push_back(
+            {caption, "%", figure(value / total * 100, Quantity::Percent), withUnit(value, Quantity::Fouling)});
     };
     share("Inside film", r.internalFilm);
     share("Wall", r.wall);
     share("Outside film", r.externalFilm);
     share("Inside fouling", r.internalFouling);
     share("Outside fouling", r.externalFouling);
-    s.rows.push_back({"Clean U (no fouling)", "W/(m² K)", figure(r.cleanU), ""});
-    s.rows.push_back({"U from the resistances", "W/(m² K)", figure(r.U), ""});
+    s.rows.push_back(valueRow("Clean U (no fouling)", r.cleanU, Quantity::Coefficient));
+    s.rows.push_back(valueRow("U from the resistances", r.U, Quantity::Coefficient));
     if (a.solved)
-        s.rows.push_back({"U of the solution", "W/(m² K)", figure(a.solved->record.U), ""});
+        s.rows.push_back(valueRow("U of the solution", a.solved->record.U, Quantity::Coefficient));
     return s;
 }
 
@@ -61,17 +77,16 @@ DetailSection effectivenessSection(const CaseAnalysis& a)
     if (!a.effectiveness)
         return s;
     const EffectivenessCheck& e = *a.effectiveness;
-    const auto row = [&s](const char* caption, const char* unit, std::string value) {
-        s.rows.push_back({caption, unit, std::move(value), ""});
+    s.rows = {
+        valueRow("LMTD", e.lmtd, Quantity::TemperatureDifference),
+        valueRow("Heat-capacity rate, internal", e.cInt, Quantity::HeatCapacityRate),
+        valueRow("Heat-capacity rate, external", e.cEst, Quantity::HeatCapacityRate),
+        valueRow("Cmin/Cmax", e.cr, Quantity::Number),
+        valueRow("NTU", e.ntu, Quantity::Number),
+        valueRow("Effectiveness", e.effectiveness, Quantity::Number),
+        valueRow("Duty by effectiveness-NTU", e.dutyNtu, Quantity::Duty),
+        valueRow("Duty of the solution", e.dutySolved, Quantity::Duty),
     };
-    row("LMTD", "K", figure(e.lmtd));
-    row("Heat-capacity rate, internal", "kW/K", figure(e.cInt));
-    row("Heat-capacity rate, external", "kW/K", figure(e.cEst));
-    row("Cmin/Cmax", "", figure(e.cr));
-    row("NTU", "", figure(e.ntu));
-    row("Effectiveness", "", figure(e.effectiveness));
-    row("Duty by effectiveness-NTU", "kW", figure(e.dutyNtu, 6));
-    row("Duty of the solution", "kW", figure(e.dutySolved, 6));
     return s;
 }
 
@@ -81,11 +96,13 @@ DetailSection crossCheckSection(const CaseAnalysis& a)
     if (!a.crossCheck)
         return s;
     const CrossCheck& c = *a.crossCheck;
-    s.rows.push_back({"Nusselt number", "", figure(c.nuInt), figure(c.nuEst)});
-    s.rows.push_back({"Film coefficient", "W/(m² K)", figure(c.hInt), figure(c.hEst)});
-    s.rows.push_back({"U, Gnielinski", "W/(m² K)", figure(c.U), ""});
-    s.rows.push_back({"U, Sieder-Tate", "W/(m² K)", figure(c.uSiederTate), ""});
-    s.rows.push_back({"Spread", "%", figure(c.spread, 3), ""});
+    s.rows = {
+        sidesRow("Nusselt number", c.nuInt, c.nuEst, Quantity::Number),
+        sidesRow("Film coefficient", c.hInt, c.hEst, Quantity::Coefficient),
+        valueRow("U, Gnielinski", c.U, Quantity::Coefficient),
+        valueRow("U, Sieder-Tate", c.uSiederTate, Quantity::Coefficient),
+        valueRow("Spread", c.spread, Quantity::Percent),
+    };
     return s;
 }
 
@@ -96,9 +113,9 @@ DetailSection profileSection(const CaseAnalysis& a)
         return s;
     const Profile& p = *a.profile;
     s.rows.push_back({"Segments", "", std::to_string(p.points.size() - 1), ""});
-    s.rows.push_back({"Marched hot outlet minus solved", "K", figure(p.hotOutletMiss, 3), ""});
-    s.rows.push_back({"Marched cold end minus solved", "K", figure(p.coldEndMiss, 3), ""});
-    s.rows.push_back({"Marched duty", "kW", figure(p.duty, 6), ""});
+    s.rows.push_back(valueRow("Marched hot outlet minus solved", p.hotOutletMiss, Quantity::TemperatureDifference));
+    s.rows.push_back(valueRow("Marched cold end minus solved", p.coldEndMiss, Quantity::TemperatureDifference));
+    s.rows.push_back(valueRow("Marched duty", p.duty, Quantity::Duty));
     return s;
 }
 
@@ -123,12 +140,12 @@ DetailSection returnBendSection(const CaseAnalysis& a)
 std::vector<DetailRow> hairpinRows(const HairpinLayout& h)
 {
     return {
-        {"Leg length", "m", figure(h.legLength), ""},
+        valueRow("Leg length", h.legLength, Quantity::Length),
         {"Hairpins", "", std::to_string(h.hairpins), ""},
-        {"Installed length", "m", figure(h.installedLength), ""},
-        {"Installed surface", "m²", figure(h.installedSurface), ""},
-        {"Excess over the required surface", "%", figure(h.excess, 3), ""},
-        {"Fouling the excess allows (Kern)", "(m² K)/W", figure(h.allowedFouling, 3), ""},
+        valueRow("Installed length", h.installedLength, Quantity::Length),
+        valueRow("Installed surface", h.installedSurface, Quantity::Surface),
+        valueRow("Excess over the required surface", h.excess, Quantity::Percent),
+        valueRow("Fouling the excess allows (Kern)", h.allowedFouling, Quantity::Fouling),
     };
 }
 
@@ -136,8 +153,9 @@ std::vector<DetailRow> returnBendRows(const HairpinLayout& h)
 {
     return {
         {"Return bends", "", std::to_string(h.internal.count), std::to_string(h.external.count)},
-        {"K of a bend (Darby 3-K)", "", figure(h.internal.K), figure(h.external.K)},
-        {"Pressure drop of the bends", "kPa", figure(h.internal.pressureDrop), figure(h.external.pressureDrop)},
+        sidesRow("K of a bend (Darby 3-K)", h.internal.K, h.external.K, Quantity::Number),
+        sidesRow(
+            "Pressure drop of the bends", h.internal.pressureDrop, h.external.pressureDrop, Quantity::PressureDrop),
     };
 }
 

@@ -1,6 +1,7 @@
 #include "analysis/numberformat.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "platform/numbertext.h"
@@ -16,6 +17,51 @@ std::string figure(double value, int significant)
     const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
     const int decimals = std::clamp(significant - 1 - magnitude, 0, 12);
     return numberToText(roundHalfEven(value, decimals));
+}
+
+namespace {
+
+struct QuantityStyle {
+    int significant;
+    double noise; ///< values smaller than this in magnitude are what is left of a difference of equal values
+    std::string_view unit;
+};
+
+// Temperatures and duties keep enough digits to show a balance to the hundredth; fouling factors,
+// shares and misses three, as the data behind them allow. The noise bounds lie far below any value
+// these quantities take in an exchanger and far above the rounding of single-precision results.
+constexpr std::array<QuantityStyle, 13> kStyles {{
+    {6, 1e-6, "°C"},
+    {4, 1e-6, "K"},
+    {6, 1e-6, "kW"},
+    {4, 1e-9, "kW/K"},
+    {4, 1e-6, "W/(m² K)"},
+    {3, 1e-8, "(m² K)/W"},
+    {4, 1e-6, "m"},
+    {4, 1e-6, "m²"},
+    {4, 1e-9, "kg/s"},
+    {4, 1e-6, "kPa"},
+    {4, 1e-6, "m/s"},
+    {3, 1e-6, "%"},
+    {5, 1e-12, ""},
+}};
+
+const QuantityStyle& styleOf(Quantity quantity) { return kStyles.at(static_cast<std::size_t>(quantity)); }
+
+} // namespace
+
+std::string figure(double value, Quantity quantity)
+{
+    const QuantityStyle& style = styleOf(quantity);
+    return figure(std::fabs(value) < style.noise ? 0.0 : value, style.significant);
+}
+
+std::string_view unitOf(Quantity quantity) { return styleOf(quantity).unit; }
+
+std::string withUnit(double value, Quantity quantity)
+{
+    const std::string_view unit = unitOf(quantity);
+    return unit.empty() ? figure(value, quantity) : figure(value, quantity) + " " + std::string(unit);
 }
 
 } // namespace vorlan

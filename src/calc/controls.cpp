@@ -16,7 +16,7 @@ constexpr std::array<std::string_view, kBoxCount> kBoxLabels {"Internal pipe out
     "External pipe thickness [mm]", "Internal inlet temp. [°C]", "Internal outlet temp. [°C]",
     "Internal mass flow [kg/s]", "External inlet temp. [°C]", "External outlet temp. [°C]", "External mass flow [kg/s]",
     "Length [m]", "Internal fluid", "External fluid", "Pipe material", "Internal pressure [bar]",
-    "External pressure [bar]", "Internal fouling [m² K/W]", "External fouling [m² K/W]"};
+    "External pressure [bar]", "Internal fouling [(m² K)/W]", "External fouling [(m² K)/W]"};
 constexpr std::array<std::string_view, kOptionCount> kOptionNames {
     "Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Option7", "Option8"};
 

@@ -50,7 +50,7 @@ private:
 
 std::string failedAt(double total, const CalcOutcome& outcome)
 {
-    return "Calculate failed at a fouling of " + figure(total) + " (m² K)/W: " + outcome.message;
+    return "Calculate failed at a fouling of " + withUnit(total, Quantity::Fouling) + ": " + outcome.message;
 }
 
 } // namespace
@@ -93,9 +93,10 @@ FoulingResult findFouling(Exchanger& exchanger, const CaseSnapshot& snapshot, co
     const double spread = std::fabs(found.internalDuty - found.externalDuty) / found.measuredDuty * 100;
     if (spread > search.tolerance)
         return {{},
-            "The measurements are inconsistent: the internal side gives " + figure(found.internalDuty)
-                + " kW and the external side " + figure(found.externalDuty) + " kW, " + figure(spread, 3)
-                + " % apart (allowed: " + figure(search.tolerance, 3) + " %)."};
+            "The measurements are inconsistent: the internal side gives " + withUnit(found.internalDuty, Quantity::Duty)
+                + " and the external side " + withUnit(found.externalDuty, Quantity::Duty) + ", "
+                + withUnit(spread, Quantity::Percent)
+                + " apart (allowed: " + withUnit(search.tolerance, Quantity::Percent) + ")."};
     found.cleanU = r.U;
 
     const double target = found.measuredDuty;
@@ -103,16 +104,17 @@ FoulingResult findFouling(Exchanger& exchanger, const CaseSnapshot& snapshot, co
     double gLow = r.q - target;
     if (gLow < 0)
         return {{},
-            "The measured duty (" + figure(target) + " kW) is above the clean exchanger's (" + figure(r.q)
-                + " kW): no fouling matches."};
+            "The measured duty (" + withUnit(target, Quantity::Duty) + ") is above the clean exchanger's ("
+                + withUnit(r.q, Quantity::Duty) + "): no fouling matches."};
     CalcOutcome outcome = trials.at(high);
     if (!outcome.record)
         return {{}, failedAt(high, outcome)};
     double gHigh = outcome.record->q - target;
     if (gHigh > 0)
         return {{},
-            "Even " + figure(kMaxFouling) + " (m² K)/W of fouling leaves the duty at " + figure(outcome.record->q)
-                + " kW, above the measured " + figure(target) + " kW."};
+            "Even " + withUnit(kMaxFouling, Quantity::Fouling) + " of fouling leaves the duty at "
+                + withUnit(outcome.record->q, Quantity::Duty) + ", above the measured "
+                + withUnit(target, Quantity::Duty) + "."};
 
     // Regula falsi on the duty, which falls as fouling rises; the Illinois step halves the weight
     // of an end that stays, so that the bracket closes from both sides.

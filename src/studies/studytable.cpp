@@ -1,6 +1,7 @@
 #include "studies/studytable.h"
 
 #include "analysis/caseanalysis.h"
+#include "analysis/numberformat.h"
 #include "platform/numbertext.h"
 
 namespace vorlan {
@@ -8,18 +9,20 @@ namespace vorlan {
 const std::vector<StudyColumn>& studyColumns()
 {
     static const std::vector<StudyColumn> columns = {
-        {"Duty [kW]", [](const ResultRecord& r) { return double(r.q); }},
-        {"Internal outlet [°C]", [](const ResultRecord& r) { return r.intTout; }},
-        {"External outlet [°C]", [](const ResultRecord& r) { return r.estTout; }},
-        {"Internal flow [kg/s]", [](const ResultRecord& r) { return double(r.intPort); }},
-        {"External flow [kg/s]", [](const ResultRecord& r) { return double(r.estPort); }},
-        {"Internal ΔP [kPa]", [](const ResultRecord& r) { return double(r.intDeltaP); }},
-        {"External ΔP [kPa]", [](const ResultRecord& r) { return double(r.estDeltaP); }},
-        {"U [W/(m² K)]", [](const ResultRecord& r) { return double(r.U); }},
-        {"Length [m]", [](const ResultRecord& r) { return double(r.L); }},
+        {"Duty", Quantity::Duty, [](const ResultRecord& r) { return double(r.q); }},
+        {"Internal outlet", Quantity::Temperature, [](const ResultRecord& r) { return r.intTout; }},
+        {"External outlet", Quantity::Temperature, [](const ResultRecord& r) { return r.estTout; }},
+        {"Internal flow", Quantity::MassFlow, [](const ResultRecord& r) { return double(r.intPort); }},
+        {"External flow", Quantity::MassFlow, [](const ResultRecord& r) { return double(r.estPort); }},
+        {"Internal pressure drop", Quantity::PressureDrop, [](const ResultRecord& r) { return double(r.intDeltaP); }},
+        {"External pressure drop", Quantity::PressureDrop, [](const ResultRecord& r) { return double(r.estDeltaP); }},
+        {"Heat-transfer coefficient", Quantity::Coefficient, [](const ResultRecord& r) { return double(r.U); }},
+        {"Length", Quantity::Length, [](const ResultRecord& r) { return double(r.L); }},
     };
     return columns;
 }
+
+std::string StudyColumn::heading() const { return words + " [" + std::string(unitOf(quantity)) + "]"; }
 
 PointWarnings pointWarnings(const SweepPoint& point, const Exchanger& solver)
 {
@@ -40,6 +43,8 @@ std::string warningsCell(const PointWarnings& warnings)
 
 namespace {
 
+constexpr char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
+
 // A cell holding ';', a quote or a line break is quoted, its quotes doubled.
 std::string cell(const std::string& text)
 {
@@ -55,9 +60,10 @@ std::string cell(const std::string& text)
 
 std::string studyCsv(Box swept, const std::vector<StudyRow>& rows)
 {
-    std::string csv = cell(std::string(labelOf(swept)));
+    // The byte-order mark tells a spreadsheet the file is UTF-8, so that "°" and "²" read as such.
+    std::string csv = kUtf8ByteOrderMark + cell(std::string(labelOf(swept)));
     for (const StudyColumn& column : studyColumns())
-        csv += ';' + cell(column.heading);
+        csv += ';' + cell(column.heading());
     csv += ";Warnings;Message\n";
     for (const StudyRow& row : rows) {
         csv += cell(row.point.text);

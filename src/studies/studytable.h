@@ -3,15 +3,20 @@
 #include <string>
 #include <vector>
 
+#include "analysis/numberformat.h"
 #include "calc/resultrecord.h"
 #include "studies/sweep.h"
 
 namespace vorlan {
 
-/** A result column of a study's table: its heading with the unit, and its value in a record. */
+/** A result column of a study's table: what it shows, in words and as a quantity, and its value in a record. */
 struct StudyColumn {
-    std::string heading;
+    std::string words;
+    Quantity quantity;
     double (*value)(const ResultRecord& record);
+
+    /** The words with the unit: "Duty [kW]". */
+    std::string heading() const;
 };
 
 /** Duty, both outlet temperatures, both flows, both pressure drops, U and length, in that order. */
@@ -39,8 +44,8 @@ PointWarnings pointWarnings(const SweepPoint& point, const Exchanger& solver);
 std::string warningsCell(const PointWarnings& warnings);
 
 /**
- * The table as CSV: a heading line, then one line per point with the swept text, every column
- * (decimal comma, 7 significant digits), the warnings and the message of a failed point; ';'
+ * The table as CSV, UTF-8 with a byte-order mark: a heading line in words with units, then one line per point with the
+ * swept text, every column (decimal comma, 7 significant digits), the warnings and the message of a failed point; ';'
  * separates the cells, as spreadsheets with a decimal comma expect.
  */
 std::string studyCsv(Box swept, const std::vector<StudyRow>& rows);

@@ -100,15 +100,21 @@ SweepRange parseSweep(std::string_view text, bool logarithmic)
 
 std::vector<std::string> sweepTexts(const SweepRange& range)
 {
-    std::vector<std::string> texts;
     const int last = range.points - 1;
+    std::vector<double> values;
     for (int i = 0; i <= last; ++i) {
         const double share = static_cast<double>(i) / last;
-        double value = range.logarithmic ? range.from * std::pow(range.to / range.from, share)
-                                         : range.from + (range.to - range.from) * share;
-        if (i == last)
-            value = range.to; // the last point is the range's end, not a rounding of it
-        texts.push_back(numberToText(value));
+        values.push_back(range.logarithmic ? range.from * std::pow(range.to / range.from, share)
+                                           : range.from + (range.to - range.from) * share);
+    }
+    values.back() = range.to; // the last point is the range's end, not a rounding of it
+    // Each text keeps the decimals that resolve a hundredth of the step to its neighbour: the
+    // points stay evenly spaced to within 1 % of a step and read as a user would type them.
+    std::vector<std::string> texts;
+    for (int i = 0; i <= last; ++i) {
+        const double step = std::fabs(values[i == last ? i - 1 : i + 1] - values[i]);
+        const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(step / 100))), 0, 15);
+        texts.push_back(numberToText(roundHalfEven(values[i], decimals)));
     }
     return texts;
 }

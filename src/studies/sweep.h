@@ -37,7 +37,7 @@ std::string sweepProblem(const SweepRange& range, const CaseSnapshot& snapshot);
  */
 SweepRange parseSweep(std::string_view text, bool logarithmic);
 
-/** The text typed into the box at each point, first to last (decimal comma, 15 significant digits). */
+/** The text typed into the box at each point, first to last: decimal comma, the digits its step needs. */
 std::vector<std::string> sweepTexts(const SweepRange& range);
 
 /** One calculated point: the text typed into the swept box, the value it reads as, and the outcome. */

@@ -113,11 +113,13 @@ void FoulingDialog::showAnswer(const FoulingResult& result)
         return;
     }
     const FoulingFound& f = *result.found;
-    m_answer->setText(fromStd("Fouling found: " + figure(f.total) + " (m² K)/W, " + figure(f.internal) + " inside and "
-        + figure(f.external) + " outside.\nU: " + figure(f.matchedU) + " W/(m² K) with it, " + figure(f.cleanU)
-        + " W/(m² K) clean.\nMeasured duty: " + figure(f.measuredDuty) + " kW (internal side " + figure(f.internalDuty)
-        + ", external side " + figure(f.externalDuty) + ");\ncalculated: " + figure(f.calculatedDuty) + " kW, after "
-        + std::to_string(f.calculations) + " calculations."));
+    m_answer->setText(fromStd("Fouling found: " + withUnit(f.total, Quantity::Fouling) + ", "
+        + figure(f.internal, Quantity::Fouling) + " inside and " + figure(f.external, Quantity::Fouling)
+        + " outside.\nU: " + withUnit(f.matchedU, Quantity::Coefficient) + " with it, "
+        + withUnit(f.cleanU, Quantity::Coefficient) + " clean.\nMeasured duty: "
+        + withUnit(f.measuredDuty, Quantity::Duty) + " (internal side " + figure(f.internalDuty, Quantity::Duty)
+        + ", external side " + figure(f.externalDuty, Quantity::Duty) + ");\ncalculated: "
+        + withUnit(f.calculatedDuty, Quantity::Duty) + ", after " + std::to_string(f.calculations) + " calculations."));
 }
 
 } // namespace vorlan

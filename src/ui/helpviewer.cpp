@@ -1,18 +1,23 @@
 #include "ui/helpviewer.h"
 
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPdfBookmarkModel>
 #include <QPdfDocument>
 #include <QPdfPageNavigator>
 #include <QPdfSearchModel>
 #include <QPdfView>
 #include <QShortcut>
+#include <QSplitter>
 #include <QToolButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "ui/formfont.h"
+#include "ui/pagehighlight.h"
 #include "ui_form4.h"
 
 namespace vorlan {
@@ -31,6 +36,24 @@ QToolButton* toolButton(const QString& text, const QString& tip, QWidget* parent
     return button;
 }
 
+/**
+ * The bookmarks of the guide at path, read once for the program's life. Qt 6.4's bookmark model
+ * never frees what the PDF library parsed of the document it reads them from, so a model made anew
+ * for each opening of the guide would lose that memory again at each opening.
+ */
+QPdfBookmarkModel* guideBookmarks(const QString& path)
+{
+    static auto* models = new QHash<QString, QPdfBookmarkModel*>; // never freed, like the models
+    QPdfBookmarkModel*& model = (*models)[path];
+    if (model == nullptr) {
+        model = new QPdfBookmarkModel;
+        auto* document = new QPdfDocument(model);
+        document->load(path);
+        model->setDocument(document);
+    }
+    return model;
+}
+
 } // namespace
 
 HelpViewer::HelpViewer(const QString& guidePath, QWidget* parent)
@@ -38,11 +61,13 @@ HelpViewer::HelpViewer(const QString& guidePath, QWidget* parent)
     , m_ui(std::make_unique<Ui::Form4>())
     , m_document(new QPdfDocument(this))
     , m_search(new QPdfSearchModel(this))
+    , m_contents(new QTreeView(this))
     , m_missing(new QLabel(this))
     , m_findBox(new QLineEdit(this))
     , m_findCount(new QLabel(this))
 {
     m_ui->setupUi(this);
+    m_highlight = new PageHighlight(m_ui->WebBrowser1);
     applyFormFont(this);
     setAttribute(Qt::WA_DeleteOnClose);
     resize(684, 659); // 10260 x 9885 twips; the window can be resized from there
@@ -61,8 +86,11 @@ HelpViewer::HelpViewer(const QString& guidePath, QWidget* parent)
     if (m_document->load(guidePath) != QPdfDocument::Error::None) {
         m_missing->setText("The user guide cannot be found or opened:\n" + guidePath);
         m_ui->WebBrowser1->hide();
+        m_contents->hide();
     } else {
         m_missing->hide();
+        m_contents->setModel(guideBookmarks(guidePath));
+        m_contents->expandAll();
     }
 }
 
@@ -99,7 +127,19 @@ void HelpViewer::buildToolBar()
     layout->setSpacing(0);
     layout->addLayout(tools);
     layout->addWidget(m_missing, 1);
-    layout->addWidget(m_ui->WebBrowser1, 1);
+    // The contents beside the pages; dragging the splitter can close them.
+    m_contents->setObjectName("contents");
+    m_contents->setHeaderHidden(true);
+    m_contents->setUniformRowHeights(true);
+    m_contents->setExpandsOnDoubleClick(false);
+    connect(m_contents, &QTreeView::activated, this, &HelpViewer::openBookmark);
+    connect(m_contents, &QTreeView::clicked, this, &HelpViewer::openBookmark);
+    auto* pages = new QSplitter(this);
+    pages->addWidget(m_contents);
+    pages->addWidget(m_ui->WebBrowser1);
+    pages->setStretchFactor(1, 1);
+    pages->setSizes({200, 480});
+    layout->addWidget(pages, 1);
 
     connect(zoomIn, &QToolButton::clicked, this, [this] { zoomBy(kZoomStep); });
     connect(zoomOut, &QToolButton::clicked, this, [this] { zoomBy(1 / kZoomStep); });
@@ -118,6 +158,7 @@ void HelpViewer::buildToolBar()
     connect(m_findBox, &QLineEdit::returnPressed, this, [this] { findStep(1); });
     connect(m_findBox, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_found = -1;
+        m_highlight->mark(-1, {});
         m_search->setSearchString(text);
         showFindCount();
     });
@@ -138,8 +179,22 @@ void HelpViewer::findStep(int step)
         return;
     }
     m_found = m_found < 0 ? (step > 0 ? 0 : count - 1) : (m_found + step + count) % count;
-    m_ui->WebBrowser1->pageNavigator()->jump(m_search->resultAtIndex(m_found));
+    const QPdfLink hit = m_search->resultAtIndex(m_found);
+    m_ui->WebBrowser1->pageNavigator()->jump(hit);
+    // The view goes to the top of the hit's page, and not at all when it shows that page already:
+    // bring the hit itself into sight and mark it.
+    const QRectF first = hit.rectangles().value(0);
+    m_highlight->scrollTo(hit.page(), first.top(), 1.0 / 3);
+    m_highlight->mark(hit.page(), hit.rectangles());
     showFindCount();
+}
+
+void HelpViewer::openBookmark(const QModelIndex& index)
+{
+    const int page = index.data(int(QPdfBookmarkModel::Role::Page)).toInt();
+    const QPointF place = index.data(int(QPdfBookmarkModel::Role::Location)).toPointF();
+    m_ui->WebBrowser1->pageNavigator()->jump(page, place);
+    m_highlight->scrollTo(page, place.y(), 0);
 }
 
 void HelpViewer::showFindCount()

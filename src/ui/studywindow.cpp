@@ -21,7 +21,6 @@
 #include <cmath>
 
 #include "platform/messages.h"
-#include "platform/numbertext.h"
 #include "ui/dialogfolder.h"
 #include "ui/keyfilter.h"
 #include "ui/savepath.h"
@@ -103,15 +102,15 @@ StudyWindow::StudyWindow(const std::string& dataFolder, std::function<CaseSnapsh
     m_points->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     m_plotSecond->addItem(kNoSecondColumn);
     for (const StudyColumn& column : studyColumns()) {
-        m_plotFirst->addItem(fromStd(column.heading));
-        m_plotSecond->addItem(fromStd(column.heading));
+        m_plotFirst->addItem(fromStd(column.heading()));
+        m_plotSecond->addItem(fromStd(column.heading()));
     }
     m_progress->setTextVisible(true);
     m_progress->setValue(0);
 
     QStringList headings {fromStd(labelOf(sweepableBoxes().front()))};
     for (const StudyColumn& column : studyColumns())
-        headings << fromStd(column.heading);
+        headings << fromStd(column.heading());
     headings << "Warnings"
              << "Message";
     m_table->setColumnCount(static_cast<int>(headings.size()));
@@ -211,8 +210,7 @@ void StudyWindow::showRows(int first)
         m_table->setItem(r, 0, cellItem(fromStd(row.point.text), number));
         int c = 1;
         for (const StudyColumn& column : studyColumns()) {
-            // The CSV's figures: 7 significant digits, decimal comma.
-            const QString value = record ? fromStd(numberToText(static_cast<float>(column.value(*record)))) : QString();
+            const QString value = record ? fromStd(figure(column.value(*record), column.quantity)) : QString();
             m_table->setItem(r, c++, cellItem(value, number));
         }
         m_table->setItem(r, c++, cellItem(fromStd(warningsCell(row.warnings)), number));
@@ -232,7 +230,7 @@ void StudyWindow::replot()
     std::vector<double> x;
     std::vector<PlotSeries> series;
     for (const StudyColumn* column : plotted)
-        series.push_back({fromStd(column->heading), {}});
+        series.push_back({fromStd(column->heading()), {}});
     for (const StudyRow& row : rows()) {
         x.push_back(row.point.value);
         const ResultRecord* record = pointRecord(row.point);

@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "analysis/analysistext.h"
+#include "analysis/numberformat.h"
 #include "correlations/kernels.h"
 #include "solvedcases.h"
 #include "support/tempfolder.h"
@@ -337,6 +338,41 @@ TEST(BadInput, ProfileOfNoSegmentsIsNotAsked)
     EXPECT_TRUE(a.details);
     EXPECT_FALSE(a.profile);
     EXPECT_EQ(a.profileMissing, "no profile was asked for");
+}
+
+TEST(WindowNumbers, DigitsSuitTheQuantityNoiseShowsAsZeroAndUnitsHaveOneStyle)
+{
+    // A layout whose installed surface is the required one: what Kern's difference leaves is noise.
+    HairpinLayout exact;
+    exact.legLength = 6;
+    exact.hairpins = 1;
+    exact.installedLength = 12;
+    exact.installedSurface = 0.942477796076938;
+    exact.excess = 2.3e-14;
+    exact.allowedFouling = 1.13e-9;
+    const std::vector<DetailRow> rows = hairpinRows(exact);
+    const struct {
+        std::size_t row;
+        const char* unit;
+        const char* shown;
+    } expected[] = {{0, "m", "6"}, {3, "m²", "0,9425"}, {4, "%", "0"}, {5, "(m² K)/W", "0"}};
+    for (const auto& e : expected) {
+        EXPECT_EQ(rows.at(e.row).unit, e.unit) << rows.at(e.row).caption;
+        EXPECT_EQ(rows.at(e.row).internal, e.shown) << rows.at(e.row).caption;
+    }
+    EXPECT_EQ(withUnit(0.000412345, Quantity::Fouling), "0,000412 (m² K)/W");
+    EXPECT_EQ(withUnit(-3e-7, Quantity::Duty), "0 kW");
+    EXPECT_EQ(withUnit(59.99999999, Quantity::Temperature), "60 °C");
+
+    // Every unit a details table writes is of the windows' one style, never "m^2" nor "m² K/W".
+    SolvedTestCase solved(Mode::L1, true, {});
+    ASSERT_TRUE(solved.outcome.record);
+    const CaseAnalysis a = analyseCase(*solved.outcome.record, *solved.exchanger, kProfileSegments);
+    for (const DetailSection& section : detailSections(a))
+        for (const DetailRow& row : section.rows)
+            for (const std::string& text : {row.unit, row.internal, row.external})
+                EXPECT_TRUE(row.unit.find('^') == std::string::npos && text.find("K/W") == std::string::npos)
+                    << section.title << ", " << row.caption << ": " << text;
 }
 
 } // namespace

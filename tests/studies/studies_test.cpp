@@ -32,6 +32,16 @@ TEST(Sweep, TextsStepEvenlyOrByAConstantRatioAndEndOnTheRange)
     EXPECT_EQ(sweepTexts({Box::Text12, 1, 1000, 4, true}), (std::vector<std::string> {"1", "10", "100", "1000"}));
     EXPECT_EQ(sweepTexts({Box::Text9, -0.5, -8, 3, true}), (std::vector<std::string> {"-0,5", "-2", "-8"}));
     EXPECT_EQ(sweepTexts({Box::Text12, 0.1, 0.3, 3, false}).back(), "0,3");
+    // Each text has the digits its step needs, no more: a hundredth of the step.
+    const std::pair<SweepRange, std::vector<std::string>> resolved[] = {
+        {{Box::Text12, 2, 40, 200, false}, {"2", "2,191", "2,382"}},
+        {{Box::Form2Text1, 1e-5, 1e-3, 20, true}, {"1E-05", "1,274E-05", "1,624E-05"}},
+        {{Box::Text6, 20, 80, 7, false}, {"20", "30", "40"}},
+    };
+    for (const auto& [range, first] : resolved) {
+        const std::vector<std::string> texts = sweepTexts(range);
+        EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + 3), first) << nameOf(range.box);
+    }
 }
 
 TEST(Sweep, RangesThatCannotRunAreRefusedWithTheirReason)

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <sys/wait.h>
@@ -115,6 +116,7 @@ TEST(Batch, ExitStatusTellsFailedCalculationsFromUnreadableFiles)
     EXPECT_EQ(runBatch("").status, 2);
     EXPECT_EQ(runBatch("--data").status, 2);
     EXPECT_EQ(runBatch("--frobnicate " + good).status, 2);
+    EXPECT_TRUE(batchOutput("--frobnicate " + good).starts_with("vorlan-batch: unknown option --frobnicate\nusage: "));
 
     const BatchRun noData = runBatch("--data " + folder.path() + " " + good);
     EXPECT_EQ(noData.status, 1);
@@ -252,7 +254,14 @@ TEST(Batch, SweepPointsAreTheLinesOfSeparateRunsByteForByte)
 
     // The table: a heading and one row per point, ';' between cells, the swept text first.
     const std::string csv = batchOutput("--sweep Text12=5:15:3 --csv " + sweep);
-    EXPECT_TRUE(csv.starts_with("Length [m];Duty [kW];")) << csv;
+    // UTF-8 with a byte-order mark, so that a spreadsheet reads "°" and "²"; headings in words with units.
+    EXPECT_TRUE(csv.starts_with("\xEF\xBB\xBFLength [m];Duty [kW];Internal outlet [°C];")) << csv;
+    EXPECT_NE(csv.find(";Internal pressure drop [kPa];External pressure drop [kPa];Heat-transfer coefficient "
+                       "[W/(m² K)];Length [m];Warnings;Message\n"),
+        std::string::npos)
+        << csv;
+    EXPECT_TRUE(batchOutput("--sweep Form2.Text1=0:1e-3:3 --csv " + sweep)
+                    .starts_with("\xEF\xBB\xBFInternal fouling [(m² K)/W];"));
     EXPECT_NE(csv.find("\n10;"), std::string::npos);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4);
 }
@@ -302,6 +311,31 @@ TEST(Batch, FindFoulingRecoversTheFoulingThatMadeTheOutlets)
     const BatchRun inconsistent = runBatch("--find-fouling " + folder.write("off.vorlan", json.dump()));
     EXPECT_EQ(inconsistent.status, 1);
     EXPECT_NE(inconsistent.lines.at(0)["message"].get<std::string>().find("inconsistent"), std::string::npos);
+}
+
+TEST(Batch, EveryCommandOfTheReadmeAndTheGuideRunsAsShown)
+{
+    // Run in a folder of their own with the repository's docs beside them, so that what a command
+    // writes stays there.
+    vorlan::test::TempFolder folder;
+    std::filesystem::create_directory_symlink(std::string(VORLAN_SOURCE) + "/docs", folder.path() + "/docs");
+    int commands = 0;
+    for (const char* document : {"README.md", "docs/user-guide.md"}) {
+        std::ifstream text(std::string(VORLAN_SOURCE) + "/" + document);
+        bool fenced = false;
+        for (std::string line; std::getline(text, line);) {
+            if (line.starts_with("```"))
+                fenced = !fenced;
+            if (!fenced || !line.starts_with("vorlan-batch "))
+                continue;
+            const std::string command = line.substr(0, line.find(" #")); // without the comment
+            const std::string shell = "cd '" + folder.path() + "' && (" + VORLAN_BATCH
+                + command.substr(std::string("vorlan-batch").size()) + ") >/dev/null 2>&1";
+            EXPECT_EQ(WEXITSTATUS(std::system(shell.c_str())), 0) << document << ": " << command;
+            ++commands;
+        }
+    }
+    EXPECT_GE(commands, 6);
 }
 
 } // namespace

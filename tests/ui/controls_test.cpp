@@ -15,11 +15,14 @@
 #include <QPdfPageNavigator>
 #include <QPdfView>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QToolButton>
+#include <QTreeView>
 
 #include "ui/helpviewer.h"
 #include "ui/optionsdialog.h"
+#include "ui/pagehighlight.h"
 #include "ui/resultswindow.h"
 #include "windowfixture.h"
 
@@ -394,6 +397,49 @@ private slots:
         find->clear();
         QTest::keyClicks(find, "no such words anywhere");
         QTRY_COMPARE(count->text(), QString("Not found"));
+    }
+
+    void helpViewerMarksTheHitAndGoesToTheContentsBookmarks()
+    {
+        MainWindow beside(f().folder.path(), QString::fromStdString(QuestaDirectory()), {});
+        beside.showHelp();
+        HelpViewer* help = beside.helpViewer();
+        help->resize(900, 700);
+        auto* view = help->findChild<QPdfView*>("WebBrowser1");
+
+        // Enter in the find box goes to the hit: in sight, and marked in the marker's yellow.
+        auto* find = help->findChild<QLineEdit*>("findBox");
+        QTest::keyClicks(find, "Darby");
+        auto* count = help->findChild<QLabel*>("findCount");
+        QTRY_VERIFY(count->text().endsWith("found") && count->text() != "Not found");
+        QTest::keyClick(find, Qt::Key_Return);
+        QVERIFY(count->text().startsWith("1 of "));
+        auto* highlight = help->findChild<PageHighlight*>("pageHighlight");
+        QVERIFY(highlight != nullptr);
+        const QList<QRectF> marked = highlight->markedRects();
+        QVERIFY(!marked.isEmpty());
+        QVERIFY(view->viewport()->rect().contains(marked.front().toRect()));
+        const QImage shown = view->viewport()->grab().toImage();
+        const QPoint centre = marked.front().center().toPoint();
+        const QColor pixel = shown.pixelColor(centre.x(), marked.front().top() + 1);
+        QVERIFY2(pixel.red() > 200 && pixel.green() > 150 && pixel.blue() < 180, qPrintable(pixel.name()));
+
+        // The contents: the guide's chapters, their sections beneath; a click goes to the chapter.
+        auto* contents = help->findChild<QTreeView*>("contents");
+        QAbstractItemModel* bookmarks = contents->model();
+        QTRY_VERIFY(bookmarks->rowCount() > 10);
+        QModelIndex studies;
+        for (int row = 0; row < bookmarks->rowCount(); ++row)
+            if (bookmarks->index(row, 0).data().toString() == "Studies")
+                studies = bookmarks->index(row, 0);
+        QVERIFY(studies.isValid());
+        QCOMPARE(bookmarks->index(0, 0, studies).data().toString(), QString("The Study window"));
+        const int scrolled = view->verticalScrollBar()->value();
+        contents->scrollTo(studies);
+        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, contents->visualRect(studies).center());
+        QVERIFY(view->verticalScrollBar()->value() != scrolled);
+        const int page = view->pageNavigator()->currentPage();
+        QVERIFY(help->document()->getAllText(page).text().contains("Studies"));
     }
 };
 

@@ -9,7 +9,7 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 
-#include "platform/numbertext.h"
+#include "analysis/numberformat.h"
 #include "ui/studyplot.h"
 #include "ui/studywindow.h"
 #include "windowfixture.h"
@@ -103,12 +103,12 @@ private slots:
         CaseSnapshot at12 = f().window->snapshot();
         const CalcOutcome expected = Exchanger(f().folder.path()).Command1_Click(at12);
         QVERIFY(expected.record);
-        QCOMPARE(cell(10, 1), QString::fromStdString(numberToText(static_cast<float>(expected.record->q))));
+        QCOMPARE(cell(10, 1), QString::fromStdString(figure(expected.record->q, Quantity::Duty)));
         for (int row = 1; row < 50; ++row)
             QVERIFY(cell(row, 1).replace(',', '.').toDouble() > cell(row - 1, 1).replace(',', '.').toDouble());
 
         // A second plotted column keeps every point; the picture paints.
-        test::WindowFixture::pick(control<QComboBox>("plotSecond"), "External ΔP [kPa]");
+        test::WindowFixture::pick(control<QComboBox>("plotSecond"), "External pressure drop [kPa]");
         QCOMPARE(plotted(), 50);
         QVERIFY(!control<StudyPlot>("studyPlot")->grab().isNull());
     }
