@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "support/tempfolder.h"
 
 namespace vorlan {
@@ -166,6 +168,108 @@ TEST(CaseFile, HostileFilesAreRefusedWithAShortClearMessage)
     } catch (const CaseFileError& error) {
         EXPECT_NE(std::string(error.what()).find("internalPipe.x: unknown key"), std::string::npos) << error.what();
     }
+}
+
+TEST(CaseFile, CaseOfCountlessKeysIsRefusedAtOnce)
+{
+    // About 1 MiB, the size limit, of distinct unknown keys at the top and in a section.
+    std::string top, inSection;
+    for (int i = 0; i < 45000; ++i) {
+        top += "\"t" + std::to_string(i) + "\":0,";
+        inSection += ",\"s" + std::to_string(i) + "\":0";
+    }
+    std::string withSection = kValidCase;
+    withSection.insert(withSection.find("\"configuration\""), inSection.substr(1) + ",");
+    const struct {
+        std::string bytes;
+        const char* expected;
+    } rows[] = {
+        {"{" + top + std::string(kValidCase).substr(1), "t0: unknown key"},
+        {withSection, "exchanger.s0: unknown key"},
+    };
+    test::TempFolder folder;
+    for (const auto& row : rows) {
+        ASSERT_LT(row.bytes.size(), 1024u * 1024u);
+        const std::string path = folder.write("keys.vorlan", row.bytes);
+        const auto start = std::chrono::steady_clock::now();
+        try {
+            readCaseFile(path);
+            ADD_FAILURE() << "accepted";
+        } catch (const CaseFileError& error) {
+            EXPECT_NE(std::string(error.what()).find(row.expected), std::string::npos) << error.what();
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << row.expected;
+    }
+}
+
+TEST(CaseFile, AnythingAfterTheCaseIsRefusedNulBytesToo)
+{
+    const std::string trailing[]
+        = {std::string("\0", 1), std::string("\0garbage", 8), std::string(" \0{}", 4), "x", "}", "{}"};
+    test::TempFolder folder;
+    for (const std::string& bytes : trailing) {
+        const std::string path = folder.write("trailing.vorlan", kValidCase + bytes);
+        try {
+            readCaseFile(path);
+            ADD_FAILURE() << "accepted with " << bytes.size() << " trailing bytes";
+        } catch (const CaseFileError& error) {
+            EXPECT_NE(std::string(error.what()).find("not JSON"), std::string::npos) << error.what();
+        }
+    }
+}
+
+TEST(CaseFile, UserFluidIsKeptWithTheCase)
+{
+    test::TempFolder folder;
+    CaseContents original = readCaseFile(folder.write("plain.vorlan", kValidCase));
+    EXPECT_FALSE(original.userFluid); // a case saved without it
+    original.userFluid = UserFluid {998.2f, 4.18f, 0.6f, 0.0012345678901};
+    const std::string path = folder.path() + "/fluid.vorlan";
+    writeCaseFile(path, original);
+    EXPECT_NE(folder.read("fluid.vorlan").find(R"("userFluid": {
+    "density": "998,2",
+    "specificHeat": "4,18",
+    "conductivity": "0,6",
+    "viscosity": "0,0012345678901"
+  })"),
+        std::string::npos)
+        << folder.read("fluid.vorlan");
+    EXPECT_NE(folder.read("fluid.vorlan").find("\"version\": 1,"), std::string::npos);
+    const CaseContents read = readCaseFile(path);
+    ASSERT_TRUE(read.userFluid);
+    EXPECT_EQ(read.userFluid->density, 998.2f);
+    EXPECT_EQ(read.userFluid->specificHeat, 4.18f);
+    EXPECT_EQ(read.userFluid->conductivity, 0.6f);
+    EXPECT_EQ(read.userFluid->viscosity, 0.0012345678901);
+
+    const std::string fluid
+        = R"("userFluid": {"density": "1000", "specificHeat": "4,18", "conductivity": "0,6", "viscosity": "0,001"})";
+    const auto withFluid = [&](const std::string& from, const std::string& to) {
+        std::string section = fluid;
+        section.replace(section.find(from), from.size(), to);
+        return std::string(kValidCase).insert(1, section + ",");
+    };
+    const struct {
+        std::string bytes;
+        std::string expected;
+    } refused[] = {
+        {withFluid("\"1000\"", "\"0\""), "userFluid.density: must be a number greater than zero"},
+        {withFluid("\"0,6\"", "\"-0,6\""), "userFluid.conductivity: must be a number greater than zero"},
+        {withFluid("\"4,18\"", "\"4.18\""), "userFluid.specificHeat: must be a number greater than zero"},
+        {withFluid("\"0,001\"", "1"), "userFluid.viscosity: must be a text in double quotes"},
+        {withFluid(", \"viscosity\": \"0,001\"", ""), "userFluid.viscosity: missing"},
+        {withFluid("\"density\"", "\"rho\""), "userFluid.rho: unknown key"},
+        {withFluid(fluid, "\"userFluid\": 5"), "userFluid: must be an object"},
+    };
+    for (const auto& row : refused) {
+        try {
+            readCaseFile(folder.write("bad.vorlan", row.bytes));
+            ADD_FAILURE() << "accepted: " << row.expected;
+        } catch (const CaseFileError& error) {
+            EXPECT_NE(std::string(error.what()).find(row.expected), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_EQ(readCaseFile(folder.write("good.vorlan", withFluid("1000", "1000"))).userFluid->density, 1000.0f);
 }
 
 TEST(CaseFile, KeysOfTheWrittenBackBoxes)
