@@ -20,8 +20,14 @@ bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
 
 DataFileReader::DataFileReader(const std::string& path)
     : m_path(path)
-    , m_text(readWholeFile(path, kMaxFileSize))
-{ }
+    , m_text(readWholeFile(path, kMaxFileSize, LastLink::Refuse))
+{
+    // Invisible in an editor, a byte-order mark would make the first value no number.
+    for (const std::string_view mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
+        if (m_text.starts_with(mark))
+            fail("the file starts with a byte-order mark; save it as plain text without one");
+    }
+}
 
 bool DataFileReader::atEnd()
 {

@@ -18,7 +18,10 @@ namespace vorlan {
  */
 class DataFileReader {
 public:
-    /** Reads the file at path; a missing or unreadable file throws CalcError. */
+    /**
+     * Reads the file at path, which must lie in its folder itself (the data folder): a missing or
+     * unreadable file, a symbolic link and a file that starts with a byte-order mark throw CalcError.
+     */
     explicit DataFileReader(const std::string& path);
 
     /** The whole file as read. */
