@@ -307,6 +307,21 @@ TEST_F(CalculateFlatFluids, SolvedExternalOutletIsRangeCheckedOnlyWithTheInterna
     EXPECT_LT(outcome.record->estTout, 20);
 }
 
+TEST_F(CalculateFlatFluids, RowsOutOfOrderAreNamedInsteadOfATemperatureOutsideTheTable)
+{
+    const std::string path = own.write(
+        "Reversed.dat", "100,1,1000,4,0.6,0.001,400\r\n60,1,1000,4,0.6,0.001,240\r\n20,1,1000,4,0.6,0.001,80\r\n");
+    describeCase(form, Mode::L1, "Flat");
+    form.setText("Combo1", "Reversed");
+    form.setText("Text6", "80");
+    const CalcOutcome outcome = run();
+    EXPECT_EQ(outcome.message, msg::InvalidData);
+    EXPECT_EQ(outcome.detail,
+        path
+            + ": the temperatures at 1 bar do not rise from record 1 to record 2 (100 °C, then 60 °C); the rows of "
+              "one pressure must rise");
+}
+
 TEST(PassLimits, UserGuideNamesTheLimitsTheRefusalsGive)
 {
     std::ifstream file(VORLAN_GUIDE_SOURCE);
