@@ -105,7 +105,7 @@ std::string_view DataFileReader::nextBareValue()
 
 void DataFileReader::fail(const std::string& what) const { throw CalcError(m_path + ": " + what); }
 
-void writeDataFile(const std::string& path, const std::vector<std::vector<std::string>>& records)
+std::string dataFileText(const std::vector<std::vector<std::string>>& records)
 {
     std::string text;
     for (const auto& record : records) {
@@ -116,7 +116,12 @@ void writeDataFile(const std::string& path, const std::vector<std::vector<std::s
         }
         text += "\r\n";
     }
-    writeFileAtomically(path, text);
+    return text;
+}
+
+void writeDataFile(const std::string& path, const std::vector<std::vector<std::string>>& records)
+{
+    writeFileAtomically(path, dataFileText(records));
 }
 
 } // namespace vorlan

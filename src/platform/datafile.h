@@ -46,9 +46,13 @@ private:
     std::size_t m_pos = 0;
 };
 
+/** The text of records of values (already formatted as text): values separated by commas, each record ended by CR LF.
+ */
+std::string dataFileText(const std::vector<std::vector<std::string>>& records);
+
 /**
- * Writes records of values (already formatted as text) separated by commas, each ended by CR LF.
- * The file is replaced atomically: a failure leaves any previous file intact. Throws CalcError.
+ * Writes the dataFileText of the records. The file is replaced atomically: a failure leaves any
+ * previous file intact. Throws CalcError.
  */
 void writeDataFile(const std::string& path, const std::vector<std::vector<std::string>>& records);
 
