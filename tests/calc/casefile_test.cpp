@@ -172,7 +172,8 @@ TEST(CaseFile, HostileFilesAreRefusedWithAShortClearMessage)
 
 TEST(CaseFile, CaseOfCountlessKeysIsRefusedAtOnce)
 {
-    // About 1 MiB, the size limit, of distinct unknown keys at the top and in a section.
+    // About 1 MiB, the size limit, of distinct unknown keys at the top and in a section. Kept in the
+    // document one by one, each row took a minute in the sanitized test build; left out, a second.
     std::string top, inSection;
     for (int i = 0; i < 45000; ++i) {
         top += "\"t" + std::to_string(i) + "\":0,";
@@ -198,7 +199,7 @@ TEST(CaseFile, CaseOfCountlessKeysIsRefusedAtOnce)
         } catch (const CaseFileError& error) {
             EXPECT_NE(std::string(error.what()).find(row.expected), std::string::npos) << error.what();
         }
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << row.expected;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << row.expected;
     }
 }
 
