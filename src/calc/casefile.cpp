@@ -157,9 +157,11 @@ private:
 
 /**
  * Watches the parser: refuses nesting deeper than kMaxDepth and a key given twice in one object,
- * before the value is built. Only the keys of a case are kept in the document: every other key is
- * noted for the message and left out with its value as the parser meets it, so that a file of
- * countless keys is read as fast as a small one (looking a key up in the document is linear).
+ * before the value is built. Only the keys and objects of a case are kept in the document: every
+ * other key is noted for the message and left out with its value, and every other object or array
+ * is left out, as the parser meets them, so that a file of countless keys or values is read as
+ * fast as a small one (looking a key up in the document is linear). A value left out under a key
+ * of a case is neither a text nor a number, and is refused as such.
  */
 class StructureCheck {
 public:
@@ -180,6 +182,9 @@ public:
             m_keys.resize(level + 1);
             m_keys[level].clear();
             m_names.resize(level + 1);
+            // The document and its sections are the only objects of a case, and it has no array:
+            // any other is left out too (closing a kept one scans the object or array holding it).
+            return depth == 0 || (depth == 1 && event == Event::object_start && isSection(m_names[0]));
         } else if (event == Event::key && level >= 1 && level <= m_keys.size()) {
             const std::string& key = parsed.get_ref<const std::string&>();
             m_names[level - 1] = key;

@@ -189,8 +189,9 @@ TEST(CaseFile, HostileFilesAreRefusedWithAShortClearMessage)
 
 TEST(CaseFile, CaseOfCountlessKeysIsRefusedAtOnce)
 {
-    // About 1 MiB, the size limit, of distinct unknown keys at the top and in a section. Kept in the
-    // document one by one, each row took a minute in the sanitized test build; left out, a second.
+    // About 1 MiB, the size limit, of distinct unknown keys at the top and in a section, or of empty
+    // objects in an array where a text belongs. Kept in the document one by one, each row took a
+    // minute or more in the sanitized test build; left out, a second.
     std::string top, inSection;
     for (int i = 0; i < 45000; ++i) {
         top += "\"t" + std::to_string(i) + "\":0,";
@@ -198,12 +199,18 @@ TEST(CaseFile, CaseOfCountlessKeysIsRefusedAtOnce)
     }
     std::string withSection = kValidCase;
     withSection.insert(withSection.find("\"configuration\""), inSection.substr(1) + ",");
+    std::string objects = "[{}";
+    for (int i = 0; i < 300000; ++i)
+        objects += ",{}";
+    objects += "]";
     const struct {
         std::string bytes;
         const char* expected;
     } rows[] = {
         {"{" + top + std::string(kValidCase).substr(1), "t0: unknown key"},
         {withSection, "exchanger.s0: unknown key"},
+        {replacedIn(kValidCase, "\"vorlan-case\"", objects), "format: must be \"vorlan-case\""},
+        {replacedIn(kValidCase, "\"25\"", objects), "internalPipe.outsideDiameter: must be a text in double quotes"},
     };
     test::TempFolder folder;
     for (const auto& row : rows) {
