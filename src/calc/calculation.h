@@ -44,6 +44,13 @@ public:
     /** The passes the iterations have made so far. */
     IterationPasses passes() const { return {m_coefficientPasses, m_temperaturePasses.passes()}; }
 
+    // Pass limits, far above converging cases (a few dozen coefficient passes; some hundred
+    // thousand temperature passes in all at NTU 20), so that a case that never settles ends within
+    // seconds: each coefficient pass evaluates the film coefficients six times. The user guide
+    // names them.
+    static constexpr long kCoefficientPasses = 10'000; ///< each coefficient iteration and length search
+    static constexpr long kTemperaturePasses = 2'000'000; ///< all temperature iterations of the calculation
+
 private:
     /** The number typed in a box, in double or single precision; a text that is none names the box in the detail. */
     double doubleIn(Box box) const;
@@ -126,12 +133,7 @@ private:
     static constexpr float tolT = 0.001f; // [K] temperature iterations
     static constexpr float tolU = 0.01f; // [W/(m^2 K)] coefficient iterations
 
-    // Pass limits, far above converging cases (a few dozen coefficient passes; some hundred
-    // thousand temperature passes in all at NTU 20), so that a case that never settles ends within
-    // seconds: each coefficient pass evaluates the film coefficients six times.
-    static constexpr long kCoefficientPasses = 10'000;
-    // all temperature iterations of the calculation
-    PassCounter m_temperaturePasses {"outlet-temperature iteration", 2'000'000};
+    PassCounter m_temperaturePasses {"outlet-temperature iteration", kTemperaturePasses};
     long m_coefficientPasses = 0; // all coefficient passes and length-search passes
 };
 

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <set>
 
 #include "platform/calcerror.h"
+#include "platform/numbertext.h"
 #include "platform/quotedtext.h"
 #include "platform/textfile.h"
 
@@ -69,12 +71,29 @@ constexpr std::array<ChoiceKey, 4> kChoices {{
 
 constexpr const char* kSections[] = {"internalPipe", "externalPipe", "exchanger", "options"};
 
+// The optional section of the fluid "User defined": its four properties as the Options dialog shows them.
+constexpr char kUserFluidSection[] = "userFluid";
+constexpr const char* kUserFluidKeys[] = {"density", "specificHeat", "conductivity", "viscosity"};
+
+bool isSection(std::string_view name)
+{
+    return name == kUserFluidSection || std::ranges::find(kSections, name) != std::end(kSections);
+}
+
 bool isKnownKey(std::string_view section, std::string_view key)
 {
+    if (section == kUserFluidSection)
+        return std::ranges::find(kUserFluidKeys, key) != std::end(kUserFluidKeys);
     return std::ranges::any_of(kBoxes, [&](const BoxKey& box) { return section == box.section && key == box.key; })
         || std::ranges::any_of(
             kChoices, [&](const ChoiceKey& choice) { return section == choice.section && key == choice.key; });
 }
+
+/** The first unknown key met at the top of a case and in each of its sections, already shortened for a message. */
+struct UnknownKeys {
+    std::string top;
+    std::map<std::string, std::string, std::less<>> inSection;
+};
 
 class CaseReader {
 public:
@@ -117,18 +136,16 @@ public:
         return it->get<std::string>();
     }
 
-    void checkNoUnknownKeys() const
+    /** Refuses the first unknown key the parser met, after each section is checked to be an object. */
+    void checkNoUnknownKeys(const UnknownKeys& unknown) const
     {
-        for (const auto& item : m_document.items()) {
-            const std::string& name = item.key();
-            if (name != "format" && name != "version" && std::ranges::find(kSections, name) == std::end(kSections))
-                fail(excerpt(name), "unknown key");
-        }
+        if (!unknown.top.empty())
+            fail(unknown.top, "unknown key");
         for (const char* name : kSections) {
-            for (const auto& item : section(name).items()) {
-                if (!isKnownKey(name, item.key()))
-                    fail(std::string(name) + "." + excerpt(item.key()), "unknown key");
-            }
+            section(name);
+            const auto key = unknown.inSection.find(name);
+            if (key != unknown.inSection.end())
+                fail(std::string(name) + "." + key->second, "unknown key");
         }
     }
 
@@ -140,13 +157,19 @@ private:
 
 /**
  * Watches the parser: refuses nesting deeper than kMaxDepth and a key given twice in one object,
- * before the value is built.
+ * before the value is built. Only the keys and objects of a case are kept in the document: every
+ * other key is noted for the message and left out with its value, and every other object or array
+ * is left out, as the parser meets them, so that a file of countless keys or values is read as
+ * fast as a small one (looking a key up in the document is linear). A value left out under a key
+ * of a case is neither a text nor a number, and is refused as such.
  */
 class StructureCheck {
 public:
     explicit StructureCheck(const std::string& path)
         : m_path(path)
     { }
+
+    const UnknownKeys& unknownKeys() const { return m_unknown; }
 
     bool operator()(int depth, nlohmann::json::parse_event_t event, Json& parsed)
     {
@@ -159,16 +182,37 @@ public:
             m_keys.resize(level + 1);
             m_keys[level].clear();
             m_names.resize(level + 1);
+            // The document and its sections are the only objects of a case, and it has no array:
+            // any other is left out too (closing a kept one scans the object or array holding it).
+            return depth == 0 || (depth == 1 && event == Event::object_start && isSection(m_names[0]));
         } else if (event == Event::key && level >= 1 && level <= m_keys.size()) {
             const std::string& key = parsed.get_ref<const std::string&>();
             m_names[level - 1] = key;
             if (!m_keys[level - 1].insert(key).second)
                 throw CaseFileError(m_path + ": " + keyPath(level) + ": the key is given twice");
+            return keep(level, key);
         }
         return true;
     }
 
 private:
+    /** Whether a key is kept: the keys of the document and of its sections; values deeper hold no key of a case. */
+    bool keep(std::size_t level, const std::string& key)
+    {
+        if (level == 1) {
+            const bool known = key == "format" || key == "version" || isSection(key);
+            if (!known && m_unknown.top.empty())
+                m_unknown.top = excerpt(key);
+            return known;
+        }
+        if (level > 2 || !isSection(m_names[0]))
+            return false;
+        const bool known = isKnownKey(m_names[0], key);
+        if (!known)
+            m_unknown.inSection.try_emplace(m_names[0], excerpt(key));
+        return known;
+    }
+
     /** The dotted names of the keys down to the given depth, each shortened for a message. */
     std::string keyPath(std::size_t level) const
     {
@@ -181,12 +225,15 @@ private:
     std::string m_path;
     std::vector<std::set<std::string>> m_keys; ///< keys seen in the open object of each depth
     std::vector<std::string> m_names; ///< the last key of each depth
+    UnknownKeys m_unknown;
 };
 
-/** The JSON document of a case file's bytes; throws CaseFileError. */
-Json parseCase(const std::string& path, const std::string& bytes)
+/** The JSON document of a case file's bytes, its unknown keys left out and noted in check; throws CaseFileError. */
+Json parseCase(const std::string& path, const std::string& bytes, StructureCheck& check)
 {
-    StructureCheck check(path);
+    // The parser takes a NUL byte for the end of the text: what follows it is trailing data too.
+    if (bytes.find('\0') != std::string::npos)
+        throw CaseFileError(path + ": not a case file (it is not JSON)");
     const Json document = Json::parse(
         bytes,
         [&check](int depth, nlohmann::json::parse_event_t event, Json& parsed) { return check(depth, event, parsed); },
@@ -196,6 +243,27 @@ Json parseCase(const std::string& path, const std::string& bytes)
     if (!document.is_object())
         throw CaseFileError(path + ": not a case file (a JSON object was expected)");
     return document;
+}
+
+/** The section "userFluid": each property a number greater than zero, typed with a decimal comma. */
+UserFluid userFluidOf(const CaseReader& reader, const UnknownKeys& unknown)
+{
+    const std::string section = kUserFluidSection;
+    reader.section(kUserFluidSection);
+    const auto key = unknown.inSection.find(section);
+    if (key != unknown.inSection.end())
+        reader.fail(section + "." + key->second, "unknown key");
+    const auto positive = [&](const char* name, auto convert) {
+        const std::string text = reader.text(kUserFluidSection, name);
+        try {
+            const auto value = convert(text);
+            if (value > 0)
+                return value;
+        } catch (const CalcError&) { }
+        reader.fail(section + "." + name, "must be a number greater than zero");
+    };
+    return {positive("density", textToSingle), positive("specificHeat", textToSingle),
+        positive("conductivity", textToSingle), positive("viscosity", textToDouble)};
 }
 
 /** Refuses a version other than this program's, naming it exactly as the file gives it. */
@@ -230,14 +298,15 @@ CaseContents readCaseFile(const std::string& path)
     } catch (const CalcError& error) {
         throw CaseFileError(error.what());
     }
-    const Json document = parseCase(path, bytes);
+    StructureCheck check(path);
+    const Json document = parseCase(path, bytes, check);
     CaseReader reader(path, document);
 
     const auto format = document.find("format");
     if (format == document.end() || !format->is_string() || format->get<std::string>() != kFormat)
         reader.fail("format", std::string("must be \"") + kFormat + "\"");
     checkVersion(reader, document);
-    reader.checkNoUnknownKeys();
+    reader.checkNoUnknownKeys(check.unknownKeys());
 
     CaseContents contents;
     for (const BoxKey& box : kBoxes) {
@@ -253,6 +322,8 @@ CaseContents readCaseFile(const std::string& path)
     }
     if (contents.internalOutletGiven && contents.externalOutletGiven)
         reader.fail("externalPipe.given", "the outlet temperatures of both sides cannot be given at once");
+    if (document.contains(kUserFluidSection))
+        contents.userFluid = userFluidOf(reader, check.unknownKeys());
     return contents;
 }
 
@@ -272,6 +343,11 @@ void writeCaseFile(const std::string& path, const CaseContents& contents)
     }
     for (const ChoiceKey& choice : kChoices)
         document[choice.section][choice.key] = contents.*choice.flag ? choice.first : choice.second;
+    if (const auto& fluid = contents.userFluid) {
+        document[kUserFluidSection]
+            = {{"density", numberToText(fluid->density)}, {"specificHeat", numberToText(fluid->specificHeat)},
+                {"conductivity", numberToText(fluid->conductivity)}, {"viscosity", numberToText(fluid->viscosity)}};
+    }
     try {
         // Invalid UTF-8 in a text is written replaced rather than refused.
         writeFileAtomically(path, document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n");

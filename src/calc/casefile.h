@@ -1,12 +1,14 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calc/casesnapshot.h"
+#include "properties/userfluid.h"
 
 namespace vorlan {
 
@@ -27,6 +29,11 @@ struct CaseContents {
     bool externalOutletGiven = false; ///< Option7, only with Option4; otherwise Option8
     bool lengthGiven = true; ///< Option5; otherwise Option6 (capacity given)
     bool counterCurrent = true; ///< Option1; otherwise Option2 (co-current)
+    /**
+     * The fluid "User defined" the case was saved with, when a fluid box reads it; none in a case
+     * saved without it. Not part of what the window shows: two cases are the same by their boxes.
+     */
+    std::optional<UserFluid> userFluid;
 
     /** The option buttons these choices select. */
     std::vector<std::string> selectedOptions() const;

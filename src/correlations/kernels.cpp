@@ -33,6 +33,7 @@ void reduceToBlock(FluidTable& table, float p)
     keepBlock(table.H);
     table.tOrder.reset();
     table.hOrder.reset();
+    table.firstRecord += start;
 }
 
 } // namespace

@@ -20,8 +20,14 @@ bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
 
 DataFileReader::DataFileReader(const std::string& path)
     : m_path(path)
-    , m_text(readWholeFile(path, kMaxFileSize))
-{ }
+    , m_text(readWholeFile(path, kMaxFileSize, LastLink::Refuse))
+{
+    // Invisible in an editor, a byte-order mark would make the first value no number.
+    for (const std::string_view mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
+        if (m_text.starts_with(mark))
+            fail("the file starts with a byte-order mark; save it as plain text without one");
+    }
+}
 
 bool DataFileReader::atEnd()
 {
@@ -99,7 +105,7 @@ std::string_view DataFileReader::nextBareValue()
 
 void DataFileReader::fail(const std::string& what) const { throw CalcError(m_path + ": " + what); }
 
-void writeDataFile(const std::string& path, const std::vector<std::vector<std::string>>& records)
+std::string dataFileText(const std::vector<std::vector<std::string>>& records)
 {
     std::string text;
     for (const auto& record : records) {
@@ -110,7 +116,12 @@ void writeDataFile(const std::string& path, const std::vector<std::vector<std::s
         }
         text += "\r\n";
     }
-    writeFileAtomically(path, text);
+    return text;
+}
+
+void writeDataFile(const std::string& path, const std::vector<std::vector<std::string>>& records)
+{
+    writeFileAtomically(path, dataFileText(records));
 }
 
 } // namespace vorlan

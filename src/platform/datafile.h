@@ -18,7 +18,10 @@ namespace vorlan {
  */
 class DataFileReader {
 public:
-    /** Reads the file at path; a missing or unreadable file throws CalcError. */
+    /**
+     * Reads the file at path, which must lie in its folder itself (the data folder): a missing or
+     * unreadable file, a symbolic link and a file that starts with a byte-order mark throw CalcError.
+     */
     explicit DataFileReader(const std::string& path);
 
     /** The whole file as read. */
@@ -43,9 +46,13 @@ private:
     std::size_t m_pos = 0;
 };
 
+/** The text of records of values (already formatted as text): values separated by commas, each record ended by CR LF.
+ */
+std::string dataFileText(const std::vector<std::vector<std::string>>& records);
+
 /**
- * Writes records of values (already formatted as text) separated by commas, each ended by CR LF.
- * The file is replaced atomically: a failure leaves any previous file intact. Throws CalcError.
+ * Writes the dataFileText of the records. The file is replaced atomically: a failure leaves any
+ * previous file intact. Throws CalcError.
  */
 void writeDataFile(const std::string& path, const std::vector<std::vector<std::string>>& records);
 

@@ -25,6 +25,10 @@ inline constexpr char DensityNotPositive[] = "The density of the user fluid must
 inline constexpr char SpecificHeatNotPositive[] = "The specific heat of the user fluid must be greater than zero";
 inline constexpr char ConductivityNotPositive[] = "The conductivity of the user fluid must be greater than zero";
 inline constexpr char ViscosityNotPositive[] = "The viscosity of the user fluid must be greater than zero";
+inline constexpr char UserFluidDiffers[]
+    = "This case was saved with another definition of the fluid \"User defined\" than the data folder's file: ";
+inline constexpr char NoUserFluidYet[] = "no file yet";
+inline constexpr char WriteUserFluid[] = "Write the case's definition";
 inline constexpr char CaseNotOpened[] = "Cannot open the case file: ";
 inline constexpr char CaseNotSaved[] = "Cannot save the case file (an existing file is kept): ";
 

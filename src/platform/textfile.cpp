@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "platform/calcerror.h"
+#include "platform/temporaryfiles.h"
 
 namespace vorlan {
 
@@ -103,15 +104,13 @@ std::string followLinks(const std::string& path)
 /** Creates a new file with a unique name beside target, exclusively and never through a link. */
 int createTemporary(const std::string& target, mode_t mode, std::string& temporary)
 {
-    const std::filesystem::path file(target);
-    // Hidden, and short enough for a file name even beside a target whose name is at the limit.
-    const std::string stem = (file.parent_path() / ("." + file.filename().string().substr(0, 200))).string();
+    const std::string stem = temporaryStem(target);
     constexpr char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::random_device random;
     std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = stem + ".";
-        for (int i = 0; i < 8; ++i)
+        for (int i = 0; i < kTemporaryLetters; ++i)
             temporary += letters[pick(random)];
         temporary += ".part";
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
@@ -139,18 +138,23 @@ bool writeAll(int fd, const std::string& bytes)
 
 } // namespace
 
-std::string readWholeFile(const std::string& path, std::uintmax_t maxBytes)
+std::string readWholeFile(const std::string& path, std::uintmax_t maxBytes, LastLink link)
 {
     // Checked before opening, so that opening has no effect on a device, and again on the open
-    // file, which may have been replaced in between. O_NONBLOCK keeps a FIFO from blocking.
+    // file, which may have been replaced in between. O_NONBLOCK keeps a FIFO from blocking;
+    // O_NOFOLLOW refuses a link put in place after the check.
+    const bool refuseLink = link == LastLink::Refuse;
+    constexpr char isLink[] = "it is a symbolic link; only a file lying in the folder itself is read";
     struct stat status { };
-    if (::stat(path.c_str(), &status) != 0)
+    if ((refuseLink ? ::lstat(path.c_str(), &status) : ::stat(path.c_str(), &status)) != 0)
         fail(path, reason(errno));
+    if (S_ISLNK(status.st_mode))
+        fail(path, isLink);
     if (!S_ISREG(status.st_mode))
         fail(path, kindOf(status.st_mode));
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (refuseLink ? O_NOFOLLOW : 0)));
     if (file.get() < 0)
-        fail(path, reason(errno));
+        fail(path, refuseLink && errno == ELOOP ? isLink : reason(errno));
     if (::fstat(file.get(), &status) != 0)
         fail(path, "the file cannot be read (" + reason(errno) + ")");
     if (!S_ISREG(status.st_mode))
@@ -204,6 +208,7 @@ void writeFileAtomically(const std::string& path, const std::string& bytes)
         failAndRemove("the file cannot be written");
     if (::rename(temporary.c_str(), target.c_str()) != 0)
         failAndRemove("the file cannot be replaced");
+    removeStaleTemporaries(target);
 
     // The rename itself is on disk only once the folder is flushed. Some file systems cannot
     // flush a folder (EINVAL); the file is then as safe as they allow.

@@ -1,6 +1,7 @@
 #include "properties/fluidside.h"
 
 #include "platform/calcerror.h"
+#include "platform/numbertext.h"
 #include "properties/interpolation.h"
 
 namespace vorlan {
@@ -27,12 +28,35 @@ private:
     std::size_t m_row;
 };
 
+/**
+ * The row of the segment that holds x in the column X of the table, as findSegment finds it. A
+ * search that finds none at a pressure whose rows do not rise (as they were before any lookup
+ * raised a segment's end) is refused, naming the records: the lookup would otherwise take the
+ * table's first segment and report a temperature inside the table as outside it.
+ */
+int segmentOf(const FluidTable& table, const std::vector<double>& X, ColumnOrder& order, double x,
+    SelectedPressure& pressure, const char* quantity, const char* unit)
+{
+    const int k = findSegment(X, table.P, x, pressure, order);
+    if (k != 0 || order.ordered)
+        return k;
+    const float p = pressure.value();
+    const ColumnOrder::Fall* fall = order.fallAt(p);
+    if (fall == nullptr || segmentHolds(X, table.P, x, p, 0))
+        return k;
+    const auto value = [unit](double v) { return numberToText(static_cast<float>(v)) + " " + unit; };
+    const int record = table.firstRecord + fall->row;
+    throw CalcError(table.source + ": the " + quantity + " at " + numberToText(p) + " bar do not rise from record "
+        + std::to_string(record - 1) + " to record " + std::to_string(record) + " (" + value(fall->before) + ", then "
+        + value(fall->after) + "); the rows of one pressure must rise");
+}
+
 } // namespace
 
 void FluidSide::bulkProperties(double tm, const std::string& pressureText)
 {
     SelectedPressure pressure(pressureText);
-    const int k = findSegment(Tab.T, Tab.P, tm, pressure, Tab.tOrder);
+    const int k = segmentOf(Tab, Tab.T, Tab.tOrder, tm, pressure, "temperatures", "°C");
     // Each call raises the segment's upper temperature by another 1e-6, once per property.
     const RaiseCheck check(Tab.tOrder, Tab.T, Tab.P, k + 1);
     double& upper = element(Tab.T, k + 1);
@@ -45,7 +69,7 @@ void FluidSide::bulkProperties(double tm, const std::string& pressureText)
 double FluidSide::wallViscosity(double tp, const std::string& pressureText)
 {
     SelectedPressure pressure(pressureText);
-    const int k = findSegment(Tab.T, Tab.P, tp, pressure, Tab.tOrder);
+    const int k = segmentOf(Tab, Tab.T, Tab.tOrder, tp, pressure, "temperatures", "°C");
     const RaiseCheck check(Tab.tOrder, Tab.T, Tab.P, k + 1);
     const int n = Tab.lastRow();
     if (tp < element(Tab.T, 0))
@@ -58,7 +82,7 @@ double FluidSide::wallViscosity(double tp, const std::string& pressureText)
 double FluidSide::enthalpy(double tt, const std::string& pressureText)
 {
     SelectedPressure pressure(pressureText);
-    const int k = findSegment(Tab.T, Tab.P, tt, pressure, Tab.tOrder);
+    const int k = segmentOf(Tab, Tab.T, Tab.tOrder, tt, pressure, "temperatures", "°C");
     const RaiseCheck check(Tab.tOrder, Tab.T, Tab.P, k + 1);
     return Interpola(tt, element(Tab.T, k), element(Tab.T, k + 1), element(Tab.H, k), element(Tab.H, k + 1));
 }
@@ -66,7 +90,7 @@ double FluidSide::enthalpy(double tt, const std::string& pressureText)
 double FluidSide::temperatureAt(double hh, const std::string& pressureText)
 {
     SelectedPressure pressure(pressureText);
-    int k = findSegment(Tab.H, Tab.P, hh, pressure, Tab.hOrder);
+    int k = segmentOf(Tab, Tab.H, Tab.hOrder, hh, pressure, "enthalpies", "kJ/kg");
     const int n = Tab.lastRow();
     const bool lastEnthalpy = hh == element(Tab.H, n);
     const bool lastSegmentAtPressure = pressure.value() == element(Tab.P, n - 1);

@@ -77,6 +77,8 @@ void FluidTable::clear()
     H.clear();
     tOrder.reset();
     hOrder.reset();
+    source.clear();
+    firstRecord = 1;
 }
 
 void loadFluidTable(FluidTable& table, const std::string& path)
@@ -108,6 +110,7 @@ void loadFluidTable(FluidTable& table, const std::string& path)
         }
         if (table.T.empty())
             throw CalcError(path + ": the file holds no record");
+        table.source = path;
         parsedTables().keep(path, reader.text(), table);
     } catch (...) {
         table.clear();

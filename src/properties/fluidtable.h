@@ -26,13 +26,29 @@ struct ColumnOrder {
     };
     std::vector<Block> blocks;
     int lastFound = -1; ///< the row the last bisection found
+    /** A row of a block whose value is not above the row before it, as the rows were found. */
+    struct Fall {
+        float pressure;
+        int row;
+        double before, after; ///< the values of the row before and of the row
+    };
+    std::vector<Fall> falls; ///< the first fall of each pressure's rows; none in an ordered column
 
     /** Forgets what was found, after the rows have changed (keeping the storage of blocks). */
     void reset()
     {
         known = farInside = ordered = false;
         blocks.clear();
+        falls.clear();
         lastFound = -1;
+    }
+    /** The first fall of the given pressure's rows; null when they rise, or nothing is known. */
+    const Fall* fallAt(float pressure) const
+    {
+        for (const Fall& fall : falls)
+            if (fall.pressure == pressure)
+                return &fall;
+        return nullptr;
     }
     /** After X[row] has been raised: the column still rises to the next row of its block, or is no longer ordered. */
     void raised(const std::vector<double>& X, const std::vector<float>& P, std::size_t row)
@@ -57,6 +73,9 @@ struct FluidTable {
 
     ColumnOrder tOrder; ///< of T, for the searches by temperature
     ColumnOrder hOrder; ///< of H, for the searches by enthalpy
+
+    std::string source; ///< the file the rows were read from, for messages
+    int firstRecord = 1; ///< the file's record number of row 0 (above 1 once cut to a later block)
 
     /** Index of the last row; -1 for an empty table. */
     int lastRow() const { return static_cast<int>(T.size()) - 1; }

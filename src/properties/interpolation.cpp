@@ -109,20 +109,23 @@ void learnOrder(const std::vector<double>& X, const std::vector<float>& P, Colum
         if (!(std::fabs(X[i]) < kFarInside) || !(P[i] == P[i]))
             return;
     order.farInside = true;
+    bool ordered = true;
     std::size_t first = 0;
     for (std::size_t i = 0; i < rows; ++i) {
         if (i + 1 < rows && P[i + 1] == P[i]) {
-            if (!(X[i] < X[i + 1]))
-                return;
+            if (!(X[i] < X[i + 1])) {
+                ordered = false;
+                if (order.fallAt(P[i]) == nullptr)
+                    order.falls.push_back({P[i], static_cast<int>(i + 1), X[i], X[i + 1]});
+            }
             continue;
         }
         for (const ColumnOrder::Block& block : order.blocks)
-            if (block.pressure == P[i])
-                return; // a pressure in two blocks: the linear search decides between them
+            ordered = ordered && block.pressure != P[i]; // in two blocks: the linear search decides between them
         order.blocks.push_back({P[i], static_cast<int>(first), static_cast<int>(i)});
         first = i + 1;
     }
-    order.ordered = true;
+    order.ordered = ordered;
 }
 
 /**
@@ -132,14 +135,18 @@ void learnOrder(const std::vector<double>& X, const std::vector<float>& P, Colum
 int findSegmentFarInside(const std::vector<double>& X, const std::vector<float>& P, double t, float p)
 {
     for (std::size_t i = 0; i + 1 < X.size(); ++i) {
-        if (P[i] == p && X[i] <= t && t < X[i + 1]
-            && static_cast<float>(t - X[i]) < static_cast<float>(X[i + 1] - X[i]))
+        if (segmentHolds(X, P, t, p, i))
             return static_cast<int>(i);
     }
     return 0;
 }
 
 } // namespace
+
+bool segmentHolds(const std::vector<double>& X, const std::vector<float>& P, double t, float p, std::size_t i)
+{
+    return P[i] == p && X[i] <= t && t < X[i + 1] && static_cast<float>(t - X[i]) < static_cast<float>(X[i + 1] - X[i]);
+}
 
 int findSegment(
     const std::vector<double>& X, const std::vector<float>& P, double t, SelectedPressure& pressure, ColumnOrder& order)

@@ -43,6 +43,12 @@ private:
 int findSegment(const std::vector<double>& X, const std::vector<float>& P, double t, SelectedPressure& pressure);
 
 /**
+ * Whether row i of a column far inside the double range (see ColumnOrder) matches the search for t
+ * at the pressure p; i + 1 must be a row.
+ */
+bool segmentHolds(const std::vector<double>& X, const std::vector<float>& P, double t, float p, std::size_t i);
+
+/**
  * The same search, by bisection within the pressure's block while X's order allows it (see
  * ColumnOrder); order belongs to X and learns it on its first use.
  */

@@ -1,6 +1,9 @@
 #include "properties/userfluid.h"
 
+#include <filesystem>
+
 #include "platform/calcerror.h"
+#include "platform/datafile.h"
 #include "platform/messages.h"
 #include "platform/numbertext.h"
 
@@ -31,6 +34,27 @@ std::vector<std::vector<std::string>> userFluidRecords(const UserFluid& fluid)
             numberToText(fluid.viscosity, '.'), numberToText(enthalpy, '.')});
     }
     return records;
+}
+
+std::optional<UserFluid> readUserFluid(const std::string& path)
+{
+    std::error_code error;
+    if (std::filesystem::symlink_status(path, error).type() == std::filesystem::file_type::not_found)
+        return std::nullopt;
+    DataFileReader reader(path);
+    double values[7] = {};
+    for (double& value : values)
+        value = reader.readNumber();
+    return UserFluid {toSingle(values[2]), toSingle(values[3]), toSingle(values[4]), values[5]};
+}
+
+bool userFluidFileHolds(const std::string& path, const UserFluid& fluid)
+{
+    try {
+        return DataFileReader(path).text() == dataFileText(userFluidRecords(fluid));
+    } catch (const CalcError&) {
+        return false;
+    }
 }
 
 } // namespace vorlan

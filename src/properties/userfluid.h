@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,5 +22,15 @@ struct UserFluid {
  * them as the fluid's file.
  */
 std::vector<std::vector<std::string>> userFluidRecords(const UserFluid& fluid);
+
+/**
+ * The user fluid as its file at path defines it: the four properties of the first record, the
+ * density, specific heat and conductivity rounded to single precision. None when there is no file
+ * yet; a file that cannot be read throws CalcError.
+ */
+std::optional<UserFluid> readUserFluid(const std::string& path);
+
+/** Whether the file at path holds exactly the records of fluid; false when it cannot be read. */
+bool userFluidFileHolds(const std::string& path, const UserFluid& fluid);
 
 } // namespace vorlan

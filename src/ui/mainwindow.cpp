@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <filesystem>
 
 #include "platform/calcerror.h"
 #include "platform/messages.h"
@@ -10,6 +11,7 @@
 #include "ui/analysisviews.h"
 #include "ui/boxlook.h"
 #include "ui/casereport.h"
+#include "ui/caseuserfluid.h"
 #include "ui/combotext.h"
 #include "ui/formfont.h"
 #include "ui/foulingdialog.h"
@@ -195,6 +197,11 @@ void MainWindow::fillPressureList(bool internalSide)
     QComboBox* pressureBox = internalSide ? m_ui->Combo4 : m_ui->Combo5;
     pressureBox->clear();
     const std::string fluid = fluidBox->currentText().toStdString();
+    // "User defined" has no file until the Options dialog first writes one: nothing to report yet.
+    std::error_code error;
+    if (fluid == kUserDefinedFluid
+        && std::filesystem::symlink_status(userFluidPath(), error).type() == std::filesystem::file_type::not_found)
+        return;
     try {
         if (internalSide)
             m_core.fluids.dbpropint(fluid);
@@ -278,8 +285,7 @@ OptionsDialog* MainWindow::ensureOptions() const
     if (!m_options) {
         // The dialog's messages are centred on the dialog.
         m_options = new OptionsDialog(
-            m_dataFolder + "/User defined.dat", [this] { return userFluidPicked(); },
-            MessageHandler([this](const Message& shown) {
+            userFluidPath(), [this] { return userFluidPicked(); }, MessageHandler([this](const Message& shown) {
                 Message onDialog = shown;
                 onDialog.over = m_options;
                 m_showMessage(onDialog);
@@ -287,6 +293,8 @@ OptionsDialog* MainWindow::ensureOptions() const
     }
     return m_options;
 }
+
+std::string MainWindow::userFluidPath() const { return m_core.fluids.fluidPath(std::string(kUserDefinedFluid)); }
 
 bool MainWindow::userFluidPicked() const
 {
@@ -404,18 +412,21 @@ bool MainWindow::openCase(const QString& path)
     m_recent.add(path);
     fillRecentMenu();
     refreshCaseMarks();
+    offerCaseUserFluid(contents, userFluidPath(), m_showMessage);
     return true;
 }
 
 bool MainWindow::saveCase(const QString& path)
 {
+    CaseContents contents = caseContents();
+    contents.userFluid = userFluidToSave(contents, userFluidPath());
     try {
-        writeCaseFile(path.toStdString(), caseContents());
+        writeCaseFile(path.toStdString(), contents);
     } catch (const CaseFileError& error) {
         message(QMessageBox::Warning, msg::Title, QString(msg::CaseNotSaved) + fromStd(error.what()));
         return false;
     }
-    m_session.saved(path, caseContents());
+    m_session.saved(path, contents);
     m_recent.add(path);
     fillRecentMenu();
     refreshCaseMarks();

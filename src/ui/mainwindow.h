@@ -107,6 +107,8 @@ private:
     void fillPressureList(bool internalSide);
     OptionsDialog* ensureOptions() const;
     bool userFluidPicked() const;
+    /** The file of the fluid "User defined" in the data folder. */
+    std::string userFluidPath() const;
     void openFromDialog();
     void saveFromDialog();
     void printFromDialog();

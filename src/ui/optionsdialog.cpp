@@ -75,19 +75,21 @@ void OptionsDialog::checkRule()
 
 void OptionsDialog::showFileValues()
 {
-    float values[7] = {};
+    // No file yet (the fluid's first definition) or one that cannot be read: the boxes stay as
+    // they are, editable; only a file that cannot be read is reported.
+    std::optional<UserFluid> fluid;
     try {
-        DataFileReader reader(m_userFluidPath);
-        for (float& value : values)
-            value = toSingle(reader.readNumber());
-    } catch (const CalcError&) {
-        // No file yet, or one that cannot be read: the boxes stay as they are, editable.
+        fluid = readUserFluid(m_userFluidPath);
+    } catch (const CalcError& error) {
         m_showMessage(QMessageBox::Warning, msg::Title,
-            QString(msg::UserFluidUnreadable) + QString::fromStdString(m_userFluidPath));
+            QString(msg::UserFluidUnreadable) + QString::fromStdString(m_userFluidPath), error.what());
         return;
     }
+    if (!fluid)
+        return;
+    const float values[] = {fluid->density, fluid->specificHeat, fluid->conductivity, toSingle(fluid->viscosity)};
     for (int i = 0; i < 4; ++i)
-        box(kPropertyBoxes[i])->setText(QString::fromStdString(numberToText(values[i + 2])));
+        box(kPropertyBoxes[i])->setText(QString::fromStdString(numberToText(values[i])));
 }
 
 void OptionsDialog::closeDialog()

@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <memory>
+#include <sstream>
 
+#include "calc/calculation.h"
 #include "calc/exchanger.h"
 #include "platform/appdir.h"
 #include "platform/messages.h"
@@ -302,6 +305,46 @@ TEST_F(CalculateFlatFluids, SolvedExternalOutletIsRangeCheckedOnlyWithTheInterna
     const CalcOutcome outcome = run();
     ASSERT_TRUE(outcome.record) << outcome.message;
     EXPECT_LT(outcome.record->estTout, 20);
+}
+
+TEST_F(CalculateFlatFluids, RowsOutOfOrderAreNamedInsteadOfATemperatureOutsideTheTable)
+{
+    const std::string path = own.write(
+        "Reversed.dat", "100,1,1000,4,0.6,0.001,400\r\n60,1,1000,4,0.6,0.001,240\r\n20,1,1000,4,0.6,0.001,80\r\n");
+    describeCase(form, Mode::L1, "Flat");
+    form.setText("Combo1", "Reversed");
+    form.setText("Text6", "80");
+    const CalcOutcome outcome = run();
+    EXPECT_EQ(outcome.message, msg::InvalidData);
+    EXPECT_EQ(outcome.detail,
+        path
+            + ": the temperatures at 1 bar do not rise from record 1 to record 2 (100 °C, then 60 °C); the rows of "
+              "one pressure must rise");
+}
+
+TEST(PassLimits, UserGuideNamesTheLimitsTheRefusalsGive)
+{
+    std::ifstream file(VORLAN_GUIDE_SOURCE);
+    std::stringstream guide;
+    guide << file.rdbuf();
+    const std::string text = guide.str();
+    const std::size_t row = text.find("| Calculation did not converge |");
+    ASSERT_NE(row, std::string::npos);
+    const std::string cause = text.substr(row, text.find('\n', row) - row);
+    const struct {
+        long limit;
+        long expected;
+        const char* written;
+    } limits[] = {
+        {Calculation::kTemperaturePasses, 2000000, "2,000,000"},
+        {Calculation::kCoefficientPasses, 10000, "10,000"},
+        {PassCounter::kMaxPasses, 1000000, "1,000,000"},
+    };
+    for (const auto& row : limits) {
+        EXPECT_EQ(row.limit, row.expected);
+        EXPECT_NE(cause.find(row.written), std::string::npos) << row.written << " in " << cause;
+    }
+    EXPECT_EQ(cause.find("million"), std::string::npos) << cause;
 }
 
 } // namespace

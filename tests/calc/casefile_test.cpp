@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "support/tempfolder.h"
 
 namespace vorlan {
@@ -14,6 +16,22 @@ constexpr char kValidCase[] = R"({ "format": "vorlan-case", "version": 1,
                    "inletTemperature": "20", "given": "massFlow", "outletTemperature": "", "massFlow": "0,5"},
   "exchanger": {"given": "length", "length": "10", "capacity": "", "configuration": "countercurrent"},
   "options": {"internalFouling": "0,0002", "externalFouling": "0"} })";
+
+/** The text with the first occurrence of from replaced by to. */
+std::string replacedIn(std::string text, const std::string& from, const std::string& to)
+{
+    text.replace(text.find(from), from.size(), to);
+    return text;
+}
+
+constexpr char kUserFluid[]
+    = R"("userFluid": {"density": "1000", "specificHeat": "4,18", "conductivity": "0,6", "viscosity": "0,001"})";
+
+/** The valid case with a userFluid section in which from is replaced by to. */
+std::string withUserFluid(const std::string& from, const std::string& to)
+{
+    return std::string(kValidCase).insert(1, replacedIn(kUserFluid, from, to) + ",");
+}
 
 TEST(CaseFile, ReadsTheBoxesAndChoices)
 {
@@ -60,11 +78,8 @@ TEST(CaseFile, FoulingFactorsDefaultToZero)
 
 TEST(CaseFile, RefusesWhatIsNotAValidCaseNamingTheKey)
 {
-    const auto replaced = [](const std::string& from, const std::string& to) {
-        std::string text = kValidCase;
-        text.replace(text.find(from), from.size(), to);
-        return text;
-    };
+    const auto replaced
+        = [](const std::string& from, const std::string& to) { return replacedIn(kValidCase, from, to); };
     const struct {
         std::string bytes;
         std::string expected; // part of the error text
@@ -83,6 +98,13 @@ TEST(CaseFile, RefusesWhatIsNotAValidCaseNamingTheKey)
         {replaced("\"given\": \"massFlow\"", "\"given\": \"outletTemperature\""), "externalPipe.given"},
         {replaced("{\"internalFouling\": \"0,0002\", \"externalFouling\": \"0\"}", "5"), "options: must be an object"},
         {replaced("\"exchanger\"", "\"Exchanger\""), "Exchanger: unknown key"},
+        {withUserFluid("\"1000\"", "\"0\""), "userFluid.density: must be a number greater than zero"},
+        {withUserFluid("\"0,6\"", "\"-0,6\""), "userFluid.conductivity: must be a number greater than zero"},
+        {withUserFluid("\"4,18\"", "\"4.18\""), "userFluid.specificHeat: must be a number greater than zero"},
+        {withUserFluid("\"0,001\"", "1"), "userFluid.viscosity: must be a text in double quotes"},
+        {withUserFluid(", \"viscosity\": \"0,001\"", ""), "userFluid.viscosity: missing"},
+        {withUserFluid("\"density\"", "\"rho\""), "userFluid.rho: unknown key"},
+        {withUserFluid(kUserFluid, "\"userFluid\": 5"), "userFluid: must be an object"},
     };
     test::TempFolder folder;
     for (const auto& row : rows) {
@@ -102,11 +124,8 @@ TEST(CaseFile, RefusesWhatIsNotAValidCaseNamingTheKey)
 
 TEST(CaseFile, HostileFilesAreRefusedWithAShortClearMessage)
 {
-    const auto replaced = [](const std::string& from, const std::string& to) {
-        std::string text = kValidCase;
-        text.replace(text.find(from), from.size(), to);
-        return text;
-    };
+    const auto replaced
+        = [](const std::string& from, const std::string& to) { return replacedIn(kValidCase, from, to); };
     const auto nested = [](int levels, char open, char close) {
         return std::string(static_cast<std::size_t>(levels), open)
             + std::string(static_cast<std::size_t>(levels), close);
@@ -166,6 +185,89 @@ TEST(CaseFile, HostileFilesAreRefusedWithAShortClearMessage)
     } catch (const CaseFileError& error) {
         EXPECT_NE(std::string(error.what()).find("internalPipe.x: unknown key"), std::string::npos) << error.what();
     }
+}
+
+TEST(CaseFile, CaseOfCountlessKeysIsRefusedAtOnce)
+{
+    // About 1 MiB, the size limit, of distinct unknown keys at the top and in a section, or of empty
+    // objects in an array where a text belongs. Kept in the document one by one, each row took a
+    // minute or more in the sanitized test build; left out, a second.
+    std::string top, inSection;
+    for (int i = 0; i < 45000; ++i) {
+        top += "\"t" + std::to_string(i) + "\":0,";
+        inSection += ",\"s" + std::to_string(i) + "\":0";
+    }
+    std::string withSection = kValidCase;
+    withSection.insert(withSection.find("\"configuration\""), inSection.substr(1) + ",");
+    std::string objects = "[{}";
+    for (int i = 0; i < 300000; ++i)
+        objects += ",{}";
+    objects += "]";
+    const struct {
+        std::string bytes;
+        const char* expected;
+    } rows[] = {
+        {"{" + top + std::string(kValidCase).substr(1), "t0: unknown key"},
+        {withSection, "exchanger.s0: unknown key"},
+        {replacedIn(kValidCase, "\"vorlan-case\"", objects), "format: must be \"vorlan-case\""},
+        {replacedIn(kValidCase, "\"25\"", objects), "internalPipe.outsideDiameter: must be a text in double quotes"},
+    };
+    test::TempFolder folder;
+    for (const auto& row : rows) {
+        ASSERT_LT(row.bytes.size(), 1024u * 1024u);
+        const std::string path = folder.write("keys.vorlan", row.bytes);
+        const auto start = std::chrono::steady_clock::now();
+        try {
+            readCaseFile(path);
+            ADD_FAILURE() << "accepted";
+        } catch (const CaseFileError& error) {
+            EXPECT_NE(std::string(error.what()).find(row.expected), std::string::npos) << error.what();
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << row.expected;
+    }
+}
+
+TEST(CaseFile, AnythingAfterTheCaseIsRefusedNulBytesToo)
+{
+    const std::string trailing[]
+        = {std::string("\0", 1), std::string("\0garbage", 8), std::string(" \0{}", 4), "x", "}", "{}"};
+    test::TempFolder folder;
+    for (const std::string& bytes : trailing) {
+        const std::string path = folder.write("trailing.vorlan", kValidCase + bytes);
+        try {
+            readCaseFile(path);
+            ADD_FAILURE() << "accepted with " << bytes.size() << " trailing bytes";
+        } catch (const CaseFileError& error) {
+            EXPECT_NE(std::string(error.what()).find("not JSON"), std::string::npos) << error.what();
+        }
+    }
+}
+
+TEST(CaseFile, UserFluidIsKeptWithTheCase)
+{
+    test::TempFolder folder;
+    CaseContents original = readCaseFile(folder.write("plain.vorlan", kValidCase));
+    EXPECT_FALSE(original.userFluid); // a case saved without it
+    original.userFluid = UserFluid {998.2f, 4.18f, 0.6f, 0.0012345678901};
+    const std::string path = folder.path() + "/fluid.vorlan";
+    writeCaseFile(path, original);
+    EXPECT_NE(folder.read("fluid.vorlan").find(R"("userFluid": {
+    "density": "998,2",
+    "specificHeat": "4,18",
+    "conductivity": "0,6",
+    "viscosity": "0,0012345678901"
+  })"),
+        std::string::npos)
+        << folder.read("fluid.vorlan");
+    EXPECT_NE(folder.read("fluid.vorlan").find("\"version\": 1,"), std::string::npos);
+    const CaseContents read = readCaseFile(path);
+    ASSERT_TRUE(read.userFluid);
+    EXPECT_EQ(read.userFluid->density, 998.2f);
+    EXPECT_EQ(read.userFluid->specificHeat, 4.18f);
+    EXPECT_EQ(read.userFluid->conductivity, 0.6f);
+    EXPECT_EQ(read.userFluid->viscosity, 0.0012345678901);
+
+    EXPECT_EQ(readCaseFile(folder.write("good.vorlan", withUserFluid("1000", "1000"))).userFluid->density, 1000.0f);
 }
 
 TEST(CaseFile, KeysOfTheWrittenBackBoxes)

@@ -43,10 +43,11 @@ TEST_F(Kernels, RiduciVettoriKeepsEachSidesSelectedBlock)
     const struct {
         const char* pressure;
         std::vector<double> temperatures;
+        int firstRecord; // of the file, for messages
     } rows[] = {
-        {"1", {0, 10, 20}}, // first block
-        {"2", {5, 15, 25}}, // block in the middle
-        {"5", {-5, 30}}, // block at the end, final row included
+        {"1", {0, 10, 20}, 1}, // first block
+        {"2", {5, 15, 25}, 4}, // block in the middle
+        {"5", {-5, 30}, 7}, // block at the end, final row included
     };
     for (const auto& row : rows) {
         fluids.dbpropint("Three blocks");
@@ -56,6 +57,7 @@ TEST_F(Kernels, RiduciVettoriKeepsEachSidesSelectedBlock)
         RiduciVettori(fluids);
         EXPECT_EQ(fluids.intSide.Tab.T, row.temperatures) << row.pressure;
         EXPECT_EQ(fluids.intSide.Tab.H.size(), row.temperatures.size());
+        EXPECT_EQ(fluids.intSide.Tab.firstRecord, row.firstRecord) << row.pressure;
         EXPECT_EQ(fluids.estSide.Tab.T, (std::vector<double> {5, 15, 25})); // trimmed on its own
         EXPECT_EQ(fluids.estSide.Tab.P, (std::vector<float> {2, 2, 2}));
     }

@@ -93,6 +93,56 @@ TEST(DataFileReader, MissingFileOrFolderFailsAndNoFileStaysOpen)
     EXPECT_EQ(openFileCount(), before);
 }
 
+TEST(DataFileReader, LinksAreRefusedWithoutReadingWhatTheyPointTo)
+{
+    test::TempFolder folder;
+    std::filesystem::create_directory(folder.path() + "/data");
+    std::filesystem::create_directory(folder.path() + "/outside");
+    const std::string secret = folder.write("outside/secret.dat", "SECRET-FIELD,2\r\n");
+    folder.write("data/good.dat", "1,2\r\n");
+    const struct {
+        const char* name;
+        std::string target;
+    } links[] = {
+        {"relative.dat", "../outside/secret.dat"},
+        {"absolute.dat", secret},
+        {"environ.dat", "/proc/self/environ"},
+        {"status.dat", "/proc/self/status"},
+        {"beside.dat", "good.dat"},
+        {"dangling.dat", "../outside/none.dat"},
+    };
+    for (const auto& link : links) {
+        const std::string path = folder.path() + "/data/" + link.name;
+        std::filesystem::create_symlink(link.target, path);
+        try {
+            DataFileReader reader(path);
+            ADD_FAILURE() << link.name << " read";
+        } catch (const CalcError& error) {
+            const std::string text = error.what();
+            EXPECT_EQ(text, path + ": it is a symbolic link; only a file lying in the folder itself is read") << text;
+        }
+    }
+    // The folder itself may be reached through a link: only the file must lie in it.
+    std::filesystem::create_directory_symlink(folder.path() + "/data", folder.path() + "/linked data");
+    EXPECT_EQ(readAllNumbers(folder.path() + "/linked data/good.dat"), (std::vector<double> {1, 2}));
+}
+
+TEST(DataFileReader, ByteOrderMarkIsNamed)
+{
+    test::TempFolder folder;
+    for (const std::string mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
+        const std::string path = folder.write("marked.dat", mark + "1,2\r\n");
+        try {
+            readAllNumbers(path);
+            ADD_FAILURE() << "read";
+        } catch (const CalcError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                path + ": the file starts with a byte-order mark; save it as plain text without one");
+        }
+    }
+    EXPECT_EQ(readAllNumbers(folder.write("late.dat", "1,2\r\n")), (std::vector<double> {1, 2}));
+}
+
 TEST(DataFileWriter, WritesCommaSeparatedRecordsEndedByCrLf)
 {
     test::TempFolder folder;

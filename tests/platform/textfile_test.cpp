@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <set>
@@ -142,6 +143,41 @@ TEST(WriteFileAtomically, PlantedFilesAreNeitherFollowedNorRemoved)
         SCOPED_TRACE(row.name);
         row.check(folder);
     }
+}
+
+TEST(WriteFileAtomically, StaleTemporaryFilesOfTheSameTargetAreRemoved)
+{
+    test::TempFolder folder;
+    const struct {
+        const char* name;
+        bool stale; // untouched for two minutes, or just written
+        bool folder;
+        bool removed;
+    } rows[] = {
+        {".case.vorlan.AbCd1234.part", true, false, true}, {".case.vorlan.zzzzzzzz.part", true, false, true},
+        {".case.vorlan.Young123.part", false, false, false}, // a save still running elsewhere
+        {".other.vorlan.AbCd1234.part", true, false, false}, // another case's
+        {".case.vorlan.AbCd123.part", true, false, false}, // no name of a save
+        {".case.vorlan.AbCd-234.part", true, false, false}, {".case.vorlan.AbCd1234.part.keep", true, false, false},
+        {".case.vorlan.Folder12.part", true, true, false}, // not a regular file
+    };
+    for (const auto& row : rows) {
+        const std::string path = folder.path() + "/" + row.name;
+        if (row.folder)
+            fs::create_directory(path);
+        else
+            folder.write(row.name, "left by a killed save");
+        if (row.stale)
+            fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    }
+    fs::create_symlink(folder.path() + "/.other.vorlan.AbCd1234.part", folder.path() + "/.case.vorlan.Linked12.part");
+    fs::last_write_time(
+        folder.path() + "/.other.vorlan.AbCd1234.part", fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    writeFileAtomically(folder.path() + "/case.vorlan", "saved");
+    for (const auto& row : rows)
+        EXPECT_EQ(fs::exists(folder.path() + "/" + row.name), !row.removed) << row.name;
+    EXPECT_TRUE(fs::is_symlink(folder.path() + "/.case.vorlan.Linked12.part"));
+    EXPECT_EQ(folder.read("case.vorlan"), "saved");
 }
 
 TEST(WriteFileAtomically, ALinkedTargetIsWrittenThroughAndTheLinkStays)

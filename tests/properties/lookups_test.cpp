@@ -166,6 +166,48 @@ TEST_F(Lookups, ValuesBeyondTheSingleRangeAreErrors)
 // The bisection within a block against the linear search on tables built to break it: two blocks
 // of one pressure, falling and flat runs, one-row blocks, values at, just below and just above
 // every row, beyond the rows, and drift raises up to and past the next row.
+TEST_F(Lookups, NoSegmentInRowsThatDoNotRiseNamesTheRecords)
+{
+    // 1 bar rises; at 2 bar record 6 falls below record 5 in temperature and enthalpy.
+    const std::string path = folder.write("Falling.dat",
+        "0,1,1,1,1,1,0\r\n50,1,1,1,1,1,100\r\n100,1,1,1,1,1,400\r\n20,2,1,1,1,1,50\r\n100,2,1,1,1,1,850\r\n"
+        "60,2,1,1,1,1,400\r\n");
+    const std::string falls
+        = path + ": the temperatures at 2 bar do not rise from record 5 to record 6 (100 °C, then 60 °C)";
+    const struct {
+        const char* pressure;
+        bool byEnthalpy;
+        double argument;
+        std::string error; // empty: the lookup succeeds
+    } rows[] = {
+        {"1", false, -50, ""}, // outside rising rows: taken from the first segment
+        {"2", false, 50, ""}, // inside a segment that rises
+        {"2", false, 10, falls + "; the rows of one pressure must rise"},
+        {"2", false, 120, falls + "; the rows of one pressure must rise"},
+        {"2", true, 900,
+            path
+                + ": the enthalpies at 2 bar do not rise from record 5 to record 6 (850 kJ/kg, then 400 kJ/kg); "
+                  "the rows of one pressure must rise"},
+    };
+    for (const auto& row : rows) {
+        fluids.dbpropint("Falling");
+        fluids.setPressures(row.pressure, "1");
+        try {
+            row.byEnthalpy ? fluids.trovatint(row.argument) : fluids.propHint(row.argument);
+            EXPECT_EQ(row.error, "") << row.argument;
+        } catch (const CalcError& error) {
+            EXPECT_EQ(error.what(), row.error) << row.argument;
+        }
+    }
+    // Rows brought out of order by the lookups' own raises are no fault of the file.
+    folder.write("Close rows.dat", "0,1,1,1,1,1,0\r\n1,1,1,1,1,1,10\r\n1.00001,1,1,1,1,1,20\r\n2,1,1,1,1,1,30\r\n");
+    fluids.dbpropint("Close rows");
+    for (int i = 0; i < 12; ++i)
+        fluids.propint(0.5);
+    EXPECT_FALSE(fluids.intSide.Tab.tOrder.ordered);
+    EXPECT_NO_THROW(fluids.propHint(-1));
+}
+
 TEST(SegmentSearch, BisectionFindsTheRowTheLinearSearchFinds)
 {
     std::mt19937 random(20261208);
