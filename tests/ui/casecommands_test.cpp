@@ -313,88 +313,89 @@ private slots:
         QVERIFY2(!shown.join('|').contains("[not plain]"), qPrintable(shown.join('|')));
         QVERIFY2(shown.join('|').contains(name), qPrintable(shown.join('|')));
         QCOMPARE(QString::fromStdString(f().folder.read((name + ".vorlan").toStdString())), QString("an earlier case"));
+    }
 
-        void userFluidFirstUseFollowsTheGuideWithoutAnError()
-        {
-            // The guide's steps on a data folder without the fluid's file: pick it, "Options", tick
-            // "Define user fluid", type the four properties, "Close".
-            f().pick("Combo1", "User defined");
-            QCOMPARE(f().w<QComboBox>("Combo4")->currentText(), QString("1"));
-            f().click("Command2");
-            OptionsDialog* options = f().window->optionsDialog();
-            auto* check = options->findChild<QCheckBox*>("Check1");
-            QTest::mouseClick(check, Qt::LeftButton);
-            QVERIFY(check->isChecked());
-            for (const auto& [box, text] :
-                {std::pair {"Text3", "1000"}, {"Text4", "4,18"}, {"Text5", "0,6"}, {"Text6", "0,001"}})
-                test::WindowFixture::type(options->box(box), text);
-            QTest::mouseClick(options->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-            QVERIFY(!options->isVisible());
-            QCOMPARE(f().folder.read("User defined.dat"), std::string(kUserFluid1000));
-            f().pick("Combo2", "User defined");
-            QCOMPARE(f().w<QComboBox>("Combo5")->itemText(0), QString("1"));
-            QCOMPARE(f().messages.size(), size_t(0));
-        }
+    void userFluidFirstUseFollowsTheGuideWithoutAnError()
+    {
+        // The guide's steps on a data folder without the fluid's file: pick it, "Options", tick
+        // "Define user fluid", type the four properties, "Close".
+        f().pick("Combo1", "User defined");
+        QCOMPARE(f().w<QComboBox>("Combo4")->currentText(), QString("1"));
+        f().click("Command2");
+        OptionsDialog* options = f().window->optionsDialog();
+        auto* check = options->findChild<QCheckBox*>("Check1");
+        QTest::mouseClick(check, Qt::LeftButton);
+        QVERIFY(check->isChecked());
+        for (const auto& [box, text] :
+            {std::pair {"Text3", "1000"}, {"Text4", "4,18"}, {"Text5", "0,6"}, {"Text6", "0,001"}})
+            test::WindowFixture::type(options->box(box), text);
+        QTest::mouseClick(options->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QVERIFY(!options->isVisible());
+        QCOMPARE(f().folder.read("User defined.dat"), std::string(kUserFluid1000));
+        f().pick("Combo2", "User defined");
+        QCOMPARE(f().w<QComboBox>("Combo5")->itemText(0), QString("1"));
+        QCOMPARE(f().messages.size(), size_t(0));
+    }
 
-        void userFluidIsSavedWithTheCaseAndOfferedBackOnOpen()
-        {
-            f().describeCase();
-            QVERIFY(f().window->saveCase(path("water.vorlan")));
-            QVERIFY(f().folder.read("water.vorlan").find("userFluid") == std::string::npos); // not used: not kept
+    void userFluidIsSavedWithTheCaseAndOfferedBackOnOpen()
+    {
+        f().describeCase();
+        QVERIFY(f().window->saveCase(path("water.vorlan")));
+        QVERIFY(f().folder.read("water.vorlan").find("userFluid") == std::string::npos); // not used: not kept
 
-            f().folder.write("User defined.dat", kUserFluid1000);
-            f().pick("Combo2", "User defined");
-            QVERIFY(f().window->saveCase(path("user.vorlan")));
-            QVERIFY(f().folder.read("user.vorlan").find("\"userFluid\": {\n    \"density\": \"1000\",")
-                != std::string::npos);
+        f().folder.write("User defined.dat", kUserFluid1000);
+        f().pick("Combo2", "User defined");
+        QVERIFY(f().window->saveCase(path("user.vorlan")));
+        QVERIFY(
+            f().folder.read("user.vorlan").find("\"userFluid\": {\n    \"density\": \"1000\",") != std::string::npos);
+        QVERIFY(f().window->openCase(path("user.vorlan")));
+        QVERIFY(f().messages.empty()); // the folder's file holds the case's fluid
+
+        const std::string redefined
+            = "-100,1,800,2,0.2,0.01,-200\r\n0,1,800,2,0.2,0.01,0\r\n300,1,800,2,0.2,0.01,600\r\n";
+        const struct {
+            const char* name;
+            std::string file; // of the data folder; empty for none
+            QString inFolder;
+        } rows[] = {
+            {"redefined", redefined,
+                "In the data folder: density 800 kg/m³, specific heat 2 kJ/(kg K), conductivity 0,2 "
+                "W/(m K), viscosity 0,01 Pa s"},
+            {"removed", "", "In the data folder: no file yet"},
+        };
+        for (const auto& row : rows) {
+            std::filesystem::remove(f().folder.path() + "/User defined.dat");
+            if (!row.file.empty())
+                f().folder.write("User defined.dat", row.file);
+            f().messages.clear();
             QVERIFY(f().window->openCase(path("user.vorlan")));
-            QVERIFY(f().messages.empty()); // the folder's file holds the case's fluid
-
-            const std::string redefined
-                = "-100,1,800,2,0.2,0.01,-200\r\n0,1,800,2,0.2,0.01,0\r\n300,1,800,2,0.2,0.01,600\r\n";
-            const struct {
-                const char* name;
-                std::string file; // of the data folder; empty for none
-                QString inFolder;
-            } rows[] = {
-                {"redefined", redefined,
-                    "In the data folder: density 800 kg/m³, specific heat 2 kJ/(kg K), conductivity 0,2 "
-                    "W/(m K), viscosity 0,01 Pa s"},
-                {"removed", "", "In the data folder: no file yet"},
-            };
-            for (const auto& row : rows) {
-                std::filesystem::remove(f().folder.path() + "/User defined.dat");
-                if (!row.file.empty())
-                    f().folder.write("User defined.dat", row.file);
-                f().messages.clear();
-                QVERIFY(f().window->openCase(path("user.vorlan")));
-                QCOMPARE(f().messages.size(), size_t(1));
-                const Message offer = f().messages[0];
-                QCOMPARE(offer.text,
-                    QString("This case was saved with another definition of the fluid \"User defined\" than "
-                            "the data folder's file: ")
-                        + QString::fromStdString(f().folder.path() + "/User defined.dat"));
-                QVERIFY2(offer.detail.startsWith("In the case: density 1000 kg/m³, specific heat 4,18 kJ/(kg K), "
-                                                 "conductivity 0,6 W/(m K), viscosity 0,001 Pa s\n"),
-                    qPrintable(offer.detail));
-                QVERIFY2(offer.detail.endsWith(row.inFolder), qPrintable(offer.detail));
-                QCOMPARE(offer.actionText, QString("Write the case's definition"));
-                offer.action();
-                QVERIFY2(f().folder.read("User defined.dat") == kUserFluid1000, row.name);
-            }
-        }
-
-        void namesFromFilesAreQuotedShortAndPlain()
-        {
-            const QString longName = QString("<b>") + QString(200, 'x');
-            f().folder.write("odd.vorlan",
-                "{\"format\": \"vorlan-case\", \"version\": 1, \"internalPipe\": {\"fluid\": \""
-                    + longName.toStdString() + "\"}}");
-            f().window->openCase(path("odd.vorlan"));
             QCOMPARE(f().messages.size(), size_t(1));
-            QVERIFY(f().messages[0].text.size() < 200);
+            const Message offer = f().messages[0];
+            QCOMPARE(offer.text,
+                QString("This case was saved with another definition of the fluid \"User defined\" than "
+                        "the data folder's file: ")
+                    + QString::fromStdString(f().folder.path() + "/User defined.dat"));
+            QVERIFY2(offer.detail.startsWith("In the case: density 1000 kg/m³, specific heat 4,18 kJ/(kg K), "
+                                             "conductivity 0,6 W/(m K), viscosity 0,001 Pa s\n"),
+                qPrintable(offer.detail));
+            QVERIFY2(offer.detail.endsWith(row.inFolder), qPrintable(offer.detail));
+            QCOMPARE(offer.actionText, QString("Write the case's definition"));
+            offer.action();
+            QVERIFY2(f().folder.read("User defined.dat") == kUserFluid1000, row.name);
         }
-    };
+    }
 
-    QTEST_MAIN(CaseCommandsTest)
+    void namesFromFilesAreQuotedShortAndPlain()
+    {
+        const QString longName = QString("<b>") + QString(200, 'x');
+        f().folder.write("odd.vorlan",
+            "{\"format\": \"vorlan-case\", \"version\": 1, \"internalPipe\": {\"fluid\": \"" + longName.toStdString()
+                + "\"}}");
+        f().window->openCase(path("odd.vorlan"));
+        QCOMPARE(f().messages.size(), size_t(1));
+        QVERIFY(f().messages[0].text.size() < 200);
+    }
+};
+
+QTEST_MAIN(CaseCommandsTest)
 #include "casecommands_test.moc"
