@@ -17,6 +17,10 @@
 #include "calc/casefile.h"
 #include "calc/exchanger.h"
 #include "platform/appdir.h"
+#include "platform/messages.h"
+#include "properties/fluidlist.h"
+#include "properties/fluidname.h"
+#include "properties/userfluid.h"
 #include "terminaltext.h"
 
 namespace {
@@ -114,6 +118,16 @@ int main(int argc, char* argv[])
             contents = vorlan::readCaseFile(path);
         } catch (const vorlan::CaseFileError& error) {
             vorlan::printLine(std::cerr, std::string("vorlan-batch: ") + error.what());
+            status = 2;
+            continue;
+        }
+        // A case that keeps another definition of "User defined" than the data folder's would be
+        // calculated with a fluid its author did not mean; the window offers to write the case's.
+        const std::string userFluidPath = vorlan::fluidFilePath(dataFolder, std::string(vorlan::kUserDefinedFluid));
+        if (contents.userFluid && !vorlan::userFluidFileHolds(userFluidPath, *contents.userFluid)) {
+            vorlan::printLine(std::cerr,
+                "vorlan-batch: " + path + ": " + vorlan::msg::UserFluidDiffers + userFluidPath
+                    + " (open the case in Vorlan to write its definition)");
             status = 2;
             continue;
         }

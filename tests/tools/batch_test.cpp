@@ -10,6 +10,8 @@
 #include <sstream>
 #include <sys/wait.h>
 
+#include "platform/datafile.h"
+#include "properties/userfluid.h"
 #include "support/tempfolder.h"
 
 namespace {
@@ -122,6 +124,25 @@ TEST(Batch, ExitStatusTellsFailedCalculationsFromUnreadableFiles)
     EXPECT_EQ(noData.status, 1);
     ASSERT_EQ(noData.lines.size(), 1u);
     EXPECT_EQ(noData.lines[0]["message"], "Invalid data");
+}
+
+TEST(Batch, ACaseKeepingAnotherUserFluidIsNotCalculatedWithTheFolders)
+{
+    // The case keeps "User defined" as water-like constants; a data folder without that definition
+    // refuses it (status 2), one holding it calculates.
+    vorlan::test::TempFolder folder;
+    for (const char* file : {"Water.dat", "condmat.dat"})
+        std::filesystem::copy_file(
+            std::filesystem::path(VORLAN_BATCH).parent_path() / "data" / file, folder.path() + "/" + file);
+    std::string text = caseText("1");
+    text.insert(text.rfind('}'), R"(, "userFluid": {"density": "1000", "specificHeat": "4,18", "conductivity": "0,6",
+        "viscosity": "0,001"})");
+    const std::string kept = folder.write("kept.vorlan", text);
+    const std::string data = "--data " + folder.path() + " ";
+    EXPECT_EQ(runBatch(data + kept).status, 2);
+    EXPECT_NE(batchOutput(data + kept).find("another definition of the fluid"), std::string::npos);
+    vorlan::writeDataFile(folder.path() + "/User defined.dat", vorlan::userFluidRecords({1000, 4.18f, 0.6f, 0.001}));
+    EXPECT_EQ(runBatch(data + kept).status, 0);
 }
 
 TEST(Batch, NothingFromAFileReachesTheTerminalAsAControlCharacter)
