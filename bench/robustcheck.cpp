@@ -33,7 +33,7 @@ RobustAnswer timedRobustOf(const vorlan::CaseSnapshot& snapshot, const std::stri
     const vorlan::Materials& materials, double& seconds)
 {
     vorlan::FluidTables tables(dataFolder);
-    const vorlan::RobustCase read = vorlan::test::readRobustCase(snapshot, dataFolder, materials, tables);
+    const vorlan::RobustCase read = vorlan::test::readRobustCase(snapshot, materials, tables);
     const double start = threadSeconds();
     RobustAnswer answer = vorlan::robustAnswer(snapshot, read, tables);
     seconds = threadSeconds() - start;

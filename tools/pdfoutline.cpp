@@ -25,7 +25,7 @@ std::string pdfText(const std::string& utf8)
         i += length;
     }
     std::string hex = "<FEFF";
-    char unit[5];
+    char unit[8]; // four hexadecimal digits of a UTF-16 unit; room for what the compiler cannot rule out
     for (char32_t point : points) {
         if (point > 0xFFFF) { // a surrogate pair
             point -= 0x10000;

@@ -44,7 +44,8 @@ void StudyRunner::calculateSlice()
     slice.start();
     const int first = static_cast<int>(m_rows.size());
     while (m_rows.size() < m_texts.size() && slice.elapsed() < kSliceMilliseconds) {
-        StudyRow row {calculatePoint(m_exchanger, m_snapshot, m_range.box, m_texts[m_rows.size()])};
+        StudyRow row;
+        row.point = calculatePoint(m_exchanger, m_snapshot, m_range.box, m_texts[m_rows.size()]);
         row.warnings = pointWarnings(row.point, m_exchanger);
         m_rows.push_back(std::move(row));
     }

@@ -10,8 +10,7 @@
 namespace vorlan::test {
 
 /** Reads a case as Calculate does, on tables of its own, which it leaves as read; what the robust solver takes. */
-inline RobustCase readRobustCase(
-    const CaseSnapshot& snapshot, const std::string& dataFolder, const Materials& materials, FluidTables& tables)
+inline RobustCase readRobustCase(const CaseSnapshot& snapshot, const Materials& materials, FluidTables& tables)
 {
     CaseState state;
     std::vector<WriteBack> writeBacks;
@@ -24,7 +23,7 @@ inline RobustCase readRobustCase(
 inline RobustAnswer robustOf(const CaseSnapshot& snapshot, const std::string& dataFolder, const Materials& materials)
 {
     FluidTables tables(dataFolder);
-    const RobustCase read = readRobustCase(snapshot, dataFolder, materials, tables);
+    const RobustCase read = readRobustCase(snapshot, materials, tables);
     return robustAnswer(snapshot, read, tables);
 }
 
