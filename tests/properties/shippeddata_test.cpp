@@ -20,7 +20,30 @@ const std::string kDataFolder = QuestaDirectory() + "/data";
 /** Every fluid of the list but "User defined", which the Options dialog writes. */
 const std::vector<std::string> kShippedFluids(kFluidNames.begin(), kFluidNames.end() - 1);
 
+/** The library's tables: every other fluid file of the data folder. */
+std::vector<std::string> libraryFluids()
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(kDataFolder)) {
+        const std::string stem = entry.path().stem().string();
+        const bool listed = std::find(kFluidNames.begin(), kFluidNames.end(), stem) != kFluidNames.end();
+        if (entry.path().extension() == ".dat" && stem != "condmat" && !listed)
+            names.push_back(stem);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 class ShippedFluid : public ::testing::TestWithParam<std::string> { };
+
+/** A fluid's name as a test name: letters and digits, '_' for the rest. */
+std::string testName(const ::testing::TestParamInfo<std::string>& info)
+{
+    std::string name = info.param;
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+    return name;
+}
 
 TEST_P(ShippedFluid, TableKeepsTheRulesTheLookupsRelyOn)
 {
@@ -54,12 +77,9 @@ TEST_P(ShippedFluid, TableKeepsTheRulesTheLookupsRelyOn)
     EXPECT_NE(std::find(pressures.begin(), pressures.end(), "1"), pressures.end());
 }
 
-INSTANTIATE_TEST_SUITE_P(DataFolder, ShippedFluid, ::testing::ValuesIn(kShippedFluids), [](const auto& info) {
-    std::string name = info.param;
-    std::replace_if(
-        name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(DataFolder, ShippedFluid, ::testing::ValuesIn(kShippedFluids), testName);
+
+INSTANTIATE_TEST_SUITE_P(Library, ShippedFluid, ::testing::ValuesIn(libraryFluids()), testName);
 
 TEST(ShippedData, WaterAt20DegreesAnd1BarMatchesHandbookValues)
 {
