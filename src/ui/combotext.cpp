@@ -2,8 +2,11 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStandardItemModel>
+#include <QStringList>
 #include <QStyle>
 
 namespace vorlan {
@@ -61,6 +64,32 @@ void runOnPickOnly(QComboBox* box, std::function<void()> pick)
         if (!edit->finishingEdit())
             pick();
     });
+}
+
+void addListHeading(QComboBox* box, const QString& heading)
+{
+    box->addItem(heading);
+    if (auto* model = qobject_cast<QStandardItemModel*>(box->model())) {
+        QStandardItem* item = model->item(box->count() - 1);
+        item->setFlags(item->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+    }
+}
+
+void completeNames(QComboBox* box, const QStringList& names, std::function<void()> pick)
+{
+    auto* completer = new QCompleter(names, box);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    box->lineEdit()->setCompleter(completer);
+    QObject::connect(completer, qOverload<const QString&>(&QCompleter::activated), box,
+        [box, pick = std::move(pick)](const QString& name) {
+            box->lineEdit()->setText(name);
+            pick();
+        });
 }
 
 void showTextStart(QComboBox* box)

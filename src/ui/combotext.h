@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include <QStringList>
+
 class QComboBox;
 
 namespace vorlan {
@@ -13,6 +15,16 @@ namespace vorlan {
  * editable QComboBox sends when the typed text matches an entry is ignored.
  */
 void runOnPickOnly(QComboBox* box, std::function<void()> pick);
+
+/** Appends a heading to the list of box: shown in bold, but neither picked nor reached with the arrow keys. */
+void addListHeading(QComboBox* box, const QString& heading);
+
+/**
+ * Typing in box shows below it the names that contain the typed text, whatever its letter case;
+ * picking one there puts it into the box and runs pick, as a pick from the box's own list does.
+ * A name typed and not picked stays as typed.
+ */
+void completeNames(QComboBox* box, const QStringList& names, std::function<void()> pick);
 
 /** Shows the start of a text that the program or a pick from the list puts into box, not its end. */
 void showTextStart(QComboBox* box);

@@ -6,6 +6,7 @@
 
 #include "platform/calcerror.h"
 #include "platform/messages.h"
+#include "properties/fluidlibrary.h"
 #include "properties/fluidlist.h"
 #include "properties/pressurelist.h"
 #include "ui/analysisviews.h"
@@ -130,12 +131,27 @@ void MainWindow::startUp()
     widenListToEntries(m_ui->Combo3);
     setComboText(m_ui->Combo3, "");
 
+    // The sixteen fluids first, then the library group by group under its heading.
+    QStringList fluids;
+    for (const std::string_view fluid : kFluidNames)
+        fluids << fromStd(fluid);
+    for (QComboBox* fluidBox : {m_ui->Combo1, m_ui->Combo2})
+        fluidBox->addItems(fluids);
+    for (const FluidGroup& group : fluidLibrary()) {
+        for (QComboBox* fluidBox : {m_ui->Combo1, m_ui->Combo2})
+            addListHeading(fluidBox, fromStd(group.heading));
+        for (const std::string_view fluid : group.fluids) {
+            fluids << fromStd(fluid);
+            for (QComboBox* fluidBox : {m_ui->Combo1, m_ui->Combo2})
+                fluidBox->addItem(fluids.back());
+        }
+    }
     for (QComboBox* fluidBox : {m_ui->Combo1, m_ui->Combo2}) {
-        for (const std::string_view fluid : kFluidNames)
-            fluidBox->addItem(fromStd(fluid));
         widenListToEntries(fluidBox);
         setComboText(fluidBox, "");
     }
+    completeNames(m_ui->Combo1, fluids, [this] { pickFluid(true); });
+    completeNames(m_ui->Combo2, fluids, [this] { pickFluid(false); });
     setComboText(m_ui->Combo4, "");
     setComboText(m_ui->Combo5, "");
 }

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "platform/appdir.h"
+#include "properties/fluidlibrary.h"
 #include "properties/fluidlist.h"
 #include "properties/fluidtables.h"
 #include "properties/materials.h"
@@ -20,18 +21,27 @@ const std::string kDataFolder = QuestaDirectory() + "/data";
 /** Every fluid of the list but "User defined", which the Options dialog writes. */
 const std::vector<std::string> kShippedFluids(kFluidNames.begin(), kFluidNames.end() - 1);
 
-/** The library's tables: every other fluid file of the data folder. */
+/** The library's tables, group by group. */
 std::vector<std::string> libraryFluids()
 {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(kDataFolder)) {
-        const std::string stem = entry.path().stem().string();
-        const bool listed = std::find(kFluidNames.begin(), kFluidNames.end(), stem) != kFluidNames.end();
-        if (entry.path().extension() == ".dat" && stem != "condmat" && !listed)
-            names.push_back(stem);
-    }
-    std::sort(names.begin(), names.end());
+    for (const FluidGroup& group : fluidLibrary())
+        names.insert(names.end(), group.fluids.begin(), group.fluids.end());
     return names;
+}
+
+TEST(ShippedFluids, EveryTableOfTheDataFolderIsInTheListsOrTheLibrary)
+{
+    std::vector<std::string> offered(kFluidNames.begin(), kFluidNames.end());
+    for (const std::string& name : libraryFluids())
+        offered.push_back(name);
+    std::set<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(kDataFolder))
+        if (entry.path().extension() == ".dat" && entry.path().stem() != "condmat")
+            files.insert(entry.path().stem().string());
+    files.insert(std::string(kUserDefinedFluid)); // written by the Options dialog, when it is
+    EXPECT_EQ(files, std::set<std::string>(offered.begin(), offered.end()));
+    EXPECT_EQ(offered.size(), files.size()); // each fluid offered once
 }
 
 class ShippedFluid : public ::testing::TestWithParam<std::string> { };

@@ -1,8 +1,10 @@
 // The windows as a user drives them, offscreen: start-up, input modes, key filter, fluid picks,
 // Calculate with its results, the Options dialog, case files, the report and the menus.
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -185,8 +187,11 @@ private slots:
             QVERIFY2(locked(box), box);
         for (const char* box : {"Text7", "Text11", "Text12"})
             QVERIFY2(editable(box), box);
-        QCOMPARE(w<QComboBox>("Combo1")->count(), 16);
+        // The sixteen fluids first and in their order, then 5 headings and 53 library fluids.
+        QCOMPARE(w<QComboBox>("Combo1")->count(), 16 + 5 + 53);
+        QCOMPARE(w<QComboBox>("Combo1")->itemText(0), QString("Water"));
         QCOMPARE(w<QComboBox>("Combo2")->itemText(15), QString("User defined"));
+        QCOMPARE(w<QComboBox>("Combo2")->itemText(16), QString("Refrigerants"));
         QCOMPARE(w<QComboBox>("Combo3")->count(), 11);
         for (const char* combo : {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5"})
             QVERIFY(w<QComboBox>(combo)->currentText().isEmpty());
@@ -313,6 +318,35 @@ private slots:
         QCOMPARE(pressures->count(), 0);
         QCOMPARE(m_messages.size(), size_t(1));
         QVERIFY(m_messages[0].text.contains("Nitrogen.dat"));
+    }
+
+    void aLibraryFluidIsPickedByTypingPartOfItsName()
+    {
+        // Toluene inside, benzene in the annulus (Kern's Example 6.1 pairs them), each found by
+        // typing part of its name in any letter case and picking it from the names shown.
+        for (const char* file : {"Toluene.dat", "Benzene.dat"})
+            std::filesystem::copy_file(QuestaDirectory() + "/data/" + file, m_folder->path() + "/" + file);
+        describeCase();
+        for (const auto& [combo, typed, fluid, shown] :
+            {std::tuple {"Combo1", "TOLU", "Toluene", 1}, {"Combo2", "benz", "Benzene", 2}}) {
+            QLineEdit* edit = w<QComboBox>(combo)->lineEdit();
+            edit->clear();
+            QTest::keyClicks(edit, typed);
+            QCompleter* completer = edit->completer();
+            QTRY_VERIFY(completer->popup()->isVisible());
+            QCOMPARE(completer->completionCount(), shown); // "benz" is in Ethylbenzene too
+            QTest::keyClick(completer->popup(), Qt::Key_Down);
+            QTest::keyClick(completer->popup(), Qt::Key_Return);
+            QCOMPARE(w<QComboBox>(combo)->currentText(), QString(fluid));
+        }
+        QCOMPARE(w<QComboBox>("Combo4")->currentText(), QString("1")); // the pick loaded the table
+        QVERIFY(w<QComboBox>("Combo5")->count() > 0);
+        type("Text9", "20");
+        type("Text7", "50");
+        QTest::mouseClick(w<QPushButton>("Command1"), Qt::LeftButton);
+        QVERIFY2(m_messages.empty(), m_messages.empty() ? "" : qPrintable(m_messages[0].detail));
+        QVERIFY(results() != nullptr && results()->isVisible());
+        QCOMPARE(result("Text7"), QString("Toluene"));
     }
 
     void aRefusedCaseOffersItsRobustSolution()
