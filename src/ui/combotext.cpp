@@ -53,6 +53,13 @@ private:
     bool m_finishing = false;
 };
 
+/** Makes a list at least as wide as its widest entry, with room for the scroll bar when it scrolls. */
+void widenToEntries(QAbstractItemView* list, bool scrolls)
+{
+    const int scrollBar = scrolls ? list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list) : 0;
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + scrollBar);
+}
+
 } // namespace
 
 void runOnPickOnly(QComboBox* box, std::function<void()> pick)
@@ -85,6 +92,7 @@ void completeNames(QComboBox* box, const QStringList& names, std::function<void(
     completer->setFilterMode(Qt::MatchContains);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     box->lineEdit()->setCompleter(completer);
+    widenToEntries(completer->popup(), names.size() > completer->maxVisibleItems());
     QObject::connect(completer, qOverload<const QString&>(&QCompleter::activated), box,
         [box, pick = std::move(pick)](const QString& name) {
             box->lineEdit()->setText(name);
@@ -101,13 +109,6 @@ void showTextStart(QComboBox* box)
     });
 }
 
-void widenListToEntries(QComboBox* box)
-{
-    QAbstractItemView* list = box->view();
-    const int scrollBar = box->count() > box->maxVisibleItems()
-        ? list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list)
-        : 0;
-    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + scrollBar);
-}
+void widenListToEntries(QComboBox* box) { widenToEntries(box->view(), box->count() > box->maxVisibleItems()); }
 
 } // namespace vorlan
