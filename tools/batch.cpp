@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "batchanalysis.h"
+#include "batchfluids.h"
 #include "batchreport.h"
 #include "batchstudies.h"
 #include "calc/casefile.h"
@@ -42,12 +43,14 @@ bool parseNumberIn(const std::string& text, double low, double high, double& val
 int usage()
 {
     std::fputs("usage: vorlan-batch [--data DIR] [--profile N] [--leg M] CASE...\n"
+               "       vorlan-batch [--data DIR] --fluids\n"
                "       vorlan-batch [--data DIR] [--leg M] --sweep BOX=FROM:TO:N [--log] [--csv] CASE\n"
                "       vorlan-batch [--data DIR] --find-fouling [--split S] [--tolerance P] CASE\n"
                "Calculates each .vorlan case file and prints one JSON line per case; --sweep calculates\n"
                "the case at N values of one box (a CSV table with --csv); --find-fouling finds the\n"
                "fouling that matches the measured outlets, S of it inside (0 to 1, default 0.5), the\n"
-               "two sides' duties at most P % apart (default 5).\n",
+               "two sides' duties at most P % apart (default 5); --fluids lists every fluid with the\n"
+               "temperature range of each of its pressures.\n",
         stderr);
     return 2;
 }
@@ -60,7 +63,7 @@ int main(int argc, char* argv[])
     std::vector<std::string> cases;
     vorlan::LineOptions options;
     std::string sweep;
-    bool logarithmic = false, csv = false, fouling = false, searchOptions = false;
+    bool logarithmic = false, csv = false, fouling = false, searchOptions = false, fluids = false;
     vorlan::FoulingSearch search;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -82,6 +85,8 @@ int main(int argc, char* argv[])
             logarithmic = true;
         } else if (argument == "--csv") {
             csv = true;
+        } else if (argument == "--fluids") {
+            fluids = true;
         } else if (argument == "--find-fouling") {
             fouling = true;
         } else if (argument == "--split") {
@@ -102,6 +107,8 @@ int main(int argc, char* argv[])
             cases.push_back(argument);
         }
     }
+    if (fluids)
+        return cases.empty() && sweep.empty() && !fouling ? vorlan::listFluids(dataFolder) : usage();
     const bool study = !sweep.empty() || fouling;
     if (cases.empty() || (study && cases.size() != 1) || (!sweep.empty() && fouling)
         || ((logarithmic || csv) && sweep.empty()) || (searchOptions && !fouling))

@@ -145,6 +145,31 @@ TEST(Batch, ACaseKeepingAnotherUserFluidIsNotCalculatedWithTheFolders)
     EXPECT_EQ(runBatch(data + kept).status, 0);
 }
 
+TEST(Batch, FluidsListsEveryFluidWithItsBlocks)
+{
+    // A data folder with water alone: the water line gives its blocks as data/README.md lists them
+    // (1 bar: 1..98 degC, 98 rows; 20 bar: 1..209 degC), every other fluid says why it cannot be read.
+    vorlan::test::TempFolder folder;
+    std::filesystem::copy_file(
+        std::filesystem::path(VORLAN_BATCH).parent_path() / "data" / "Water.dat", folder.path() + "/Water.dat");
+    const BatchRun run = runBatch("--data " + folder.path() + " --fluids");
+    EXPECT_EQ(run.status, 0);
+    ASSERT_EQ(run.lines.size(), 16u + 53u);
+    const nlohmann::json& water = run.lines[0];
+    EXPECT_EQ(water["fluid"], "Water");
+    EXPECT_EQ(water["group"], "standard");
+    ASSERT_EQ(water["blocks"].size(), 5u);
+    EXPECT_EQ(water["blocks"][0], nlohmann::json::parse(R"({"pressure": 1, "first": 1, "last": 98, "rows": 98})"));
+    EXPECT_EQ(water["blocks"][4]["last"], 209);
+    int unreadable = 0;
+    for (const nlohmann::json& line : run.lines)
+        unreadable += line.contains("error");
+    EXPECT_EQ(unreadable, 68);
+    EXPECT_EQ(run.lines[16 + 18 + 12]["fluid"], "Steam"); // after the refrigerants and the solvents
+    EXPECT_EQ(run.lines[16 + 18 + 12]["group"], "Gases and steam");
+    EXPECT_EQ(runBatch("--fluids case.vorlan").status, 2);
+}
+
 TEST(Batch, NothingFromAFileReachesTheTerminalAsAControlCharacter)
 {
     vorlan::test::TempFolder folder;
