@@ -61,8 +61,7 @@ private:
 
     /**
      * One stream as the balances see it: the temperatures, enthalpies, mean temperature and flow of
-     * its side, whether it gives heat off (+1, the hot stream) or takes it up (-1), and the boxes
-     * its solved flow and outlet temperature are written to.
+     * its side, and whether it gives heat off (+1, the hot stream) or takes it up (-1).
      */
     struct Stream {
         bool internalSide;
@@ -73,8 +72,6 @@ private:
         double& tm;
         float& port;
         double gives;
-        Box flowBox;
-        Box outletBox;
     };
     Stream internalStream();
     Stream externalStream();
@@ -111,8 +108,8 @@ private:
     void checkCapacity();
     /** The single-precision pressure [bar] in a side's pressure box, converted again at every read. */
     float pressureOf(bool internalSide) const;
-    void writeBack(Box box, float value, int decimals);
-    void writeBack(Box box, double value, int decimals);
+    /** Appends solved values to the write-backs, in order. */
+    void writeBacks(const std::vector<WriteBack>& values);
 
     const CaseSnapshot& m_case;
     FluidTables& m_fluids;

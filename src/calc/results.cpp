@@ -1,6 +1,7 @@
 // The values written back for the length-given modes and the result record of a solved case.
 #include "calc/calculation.h"
 #include "calc/recordfields.h"
+#include "calc/solvedvalues.h"
 #include "correlations/friction.h"
 #include "correlations/heattransfer.h"
 #include "platform/calcerror.h"
@@ -34,21 +35,8 @@ void recordInputs(const CaseSnapshot& snapshot, ResultRecord& r)
 ResultRecord Calculation::results()
 {
     if (m_lengthGiven) {
-        writeBack(Box::Text3, q, 3);
-        switch (m_flow) {
-        case FlowMode::InternalOutletGiven:
-            writeBack(Box::Text8, m_state.intPort, 4);
-            writeBack(Box::Text10, estTout, 4);
-            break;
-        case FlowMode::ExternalOutletGiven:
-            writeBack(Box::Text11, m_state.estPort, 4);
-            writeBack(Box::Text7, intTout, 4);
-            break;
-        case FlowMode::BothFlowsGiven:
-            writeBack(Box::Text10, estTout, 4);
-            writeBack(Box::Text7, intTout, 4);
-            break;
-        }
+        m_writeBacks.push_back(solvedDuty(q));
+        writeBacks(solvedFlowAndOutlet(m_flow, m_state.intPort, m_state.estPort, intTout, estTout));
     }
 
     ResultRecord r;

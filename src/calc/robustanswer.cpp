@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "calc/recordfields.h"
+#include "calc/solvedvalues.h"
 #include "correlations/words.h"
 #include "platform/calcerror.h"
 #include "platform/messages.h"
@@ -12,28 +13,16 @@ namespace vorlan {
 
 namespace {
 
-/** The boxes of the solved values in the order Calculate writes them for the mode. */
+/** The solved values of the mode in the order Calculate writes them. */
 std::vector<WriteBack> solvedValues(const RobustCase& c, const ResultRecord& r)
 {
     std::vector<WriteBack> values;
     if (c.lengthGiven)
-        values.push_back(writtenValue(Box::Text3, r.q, 3));
-    switch (c.flow) {
-    case FlowMode::InternalOutletGiven:
-        values.push_back(writtenValue(Box::Text8, r.intPort, 4));
-        values.push_back(writtenValue(Box::Text10, r.estTout, 4));
-        break;
-    case FlowMode::ExternalOutletGiven:
-        values.push_back(writtenValue(Box::Text11, r.estPort, 4));
-        values.push_back(writtenValue(Box::Text7, r.intTout, 4));
-        break;
-    case FlowMode::BothFlowsGiven:
-        values.push_back(writtenValue(Box::Text10, r.estTout, 4));
-        values.push_back(writtenValue(Box::Text7, r.intTout, 4));
-        break;
-    }
+        values.push_back(solvedDuty(r.q));
+    for (const WriteBack& value : solvedFlowAndOutlet(c.flow, r.intPort, r.estPort, r.intTout, r.estTout))
+        values.push_back(value);
     if (!c.lengthGiven)
-        values.push_back(writtenValue(Box::Text12, r.L, 3));
+        values.push_back(solvedLength(r.L));
     return values;
 }
 

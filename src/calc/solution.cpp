@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/calculation.h"
+#include "calc/solvedvalues.h"
 #include "correlations/dtml.h"
 #include "correlations/exchangerlimits.h"
 #include "correlations/heattransfer.h"
@@ -64,6 +65,8 @@ void Calculation::solve()
             solveCapacityBothFlowsGiven();
             break;
         }
+        // Written before the length search: a failure there leaves them in the window.
+        writeBacks(solvedFlowAndOutlet(m_flow, m_state.intPort, m_state.estPort, intTout, estTout));
         searchLength();
     }
     checkSolution();
@@ -77,12 +80,12 @@ RobustCase Calculation::robustCase() const
 
 Calculation::Stream Calculation::internalStream()
 {
-    return {true, intTin, intTout, intHin, intHout, tmi, m_state.intPort, hotSign(), Box::Text8, Box::Text7};
+    return {true, intTin, intTout, intHin, intHout, tmi, m_state.intPort, hotSign()};
 }
 
 Calculation::Stream Calculation::externalStream()
 {
-    return {false, estTin, estTout, estHin, estHout, tme, m_state.estPort, -hotSign(), Box::Text11, Box::Text10};
+    return {false, estTin, estTout, estHin, estHout, tme, m_state.estPort, -hotSign()};
 }
 
 double Calculation::enthalpyAt(const Stream& stream, double t)
@@ -211,8 +214,6 @@ void Calculation::solveCapacityOneOutletGiven(const Stream& given, const Stream&
     propertiesAtMean(solved);
     checkCapacity();
     dTml = toSingle(logMeanDifference());
-    writeBack(given.flowBox, given.port, 4);
-    writeBack(solved.outletBox, solved.Tout, 4);
 }
 
 // C3: both flows are given.
@@ -228,8 +229,6 @@ void Calculation::solveCapacityBothFlowsGiven()
     propertiesAtMean(external);
     checkCapacity();
     dTml = toSingle(logMeanDifference());
-    writeBack(Box::Text10, estTout, 4);
-    writeBack(Box::Text7, intTout, 4);
 }
 
 // The length that carries the given capacity, with the mean temperatures held.
@@ -249,7 +248,7 @@ void Calculation::searchLength()
         s.L = checked(A / s.pigreco / s.deti);
         U = toSingle(kSearchOldWeight * U + kSearchNewWeight * Unew);
     }
-    writeBack(Box::Text12, s.L, 3);
+    m_writeBacks.push_back(solvedLength(s.L));
 }
 
 void Calculation::checkSolution() const
@@ -295,14 +294,9 @@ void Calculation::checkCapacity()
             "the capacity reaches the largest duty of " + numberToText(limit) + " kW", msg::CapacityTooHigh);
 }
 
-void Calculation::writeBack(Box box, float value, int decimals)
+void Calculation::writeBacks(const std::vector<WriteBack>& values)
 {
-    m_writeBacks.push_back(writtenValue(box, value, decimals));
-}
-
-void Calculation::writeBack(Box box, double value, int decimals)
-{
-    m_writeBacks.push_back(writtenValue(box, value, decimals));
+    m_writeBacks.insert(m_writeBacks.end(), values.begin(), values.end());
 }
 
 } // namespace vorlan

@@ -11,8 +11,8 @@ namespace vorlan {
 void inizializza(CaseState& state, FluidTables& fluids);
 
 /**
- * Cuts each side's table down to the first block of its selected pressure (Combo4 for the internal
- * side, then Combo5 for the external one). A pressure that is not a number or not in the table
+ * Cuts each side's table down to the first block of its selected pressure (the internal pressure
+ * first, then the external one). A pressure that is not a number or not in the table
  * throws CalcError.
  */
 void RiduciVettori(FluidTables& fluids);

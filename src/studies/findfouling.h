@@ -36,8 +36,8 @@ struct FoulingResult {
 };
 
 /**
- * From a running exchanger: a length-given case whose both mass flows (Text8, Text11) and both
- * measured outlet temperatures (Text7, Text10) are typed. Each trial is a full Calculate of the
+ * From a running exchanger: a length-given case whose both mass flows and both measured outlet
+ * temperatures are typed. Each trial is a full Calculate of the
  * case with both flows given and the trial fouling split as asked; a bracketed search on
  * [0, kMaxFouling] (regula falsi, Illinois variant) ends when the duty matches to 1e-5 of the
  * measured one or the bracket is 1e-8 (m² K)/W wide.
