@@ -27,4 +27,13 @@ MessageHandler messageBoxHandler(QWidget* parent)
     });
 }
 
+MessageHandler messagesOver(MessageHandler handler, std::function<QWidget*()> window)
+{
+    return MessageHandler([handler = std::move(handler), window = std::move(window)](const Message& shown) {
+        Message onWindow = shown;
+        onWindow.over = window();
+        handler(onWindow);
+    });
+}
+
 } // namespace vorlan

@@ -62,4 +62,7 @@ private:
  */
 MessageHandler messageBoxHandler(QWidget* parent);
 
+/** The handler of a secondary window: the messages of handler, centred on the window given. */
+MessageHandler messagesOver(MessageHandler handler, std::function<QWidget*()> window);
+
 } // namespace vorlan
