@@ -219,6 +219,26 @@ private slots:
         QVERIFY(results->isCalculated("Text25") && !results->isCalculated("Text23"));
     }
 
+    void aKeystrokeAndItsUndoingMarkAndUnmarkTheCase()
+    {
+        f().describeCase();
+        f().click("Command1");
+        QVERIFY(f().window->saveCase(path("marks.vorlan")));
+        f().click("Command2");
+        // A box of the main window, and a fouling factor of the Options dialog.
+        for (QLineEdit* box : {f().w("Text6"), f().window->optionsDialog()->box("Text1")}) {
+            QTest::keyClick(box, Qt::Key_End);
+            QTest::keyClick(box, Qt::Key_5);
+            QCOMPARE(f().window->windowTitle(), QString("marks.vorlan* - Vorlan - Quessel"));
+            for (const char* locked : {"Text8", "Text10", "Text3"})
+                QVERIFY2(isStale(locked), locked);
+            QTest::keyClick(box, Qt::Key_Backspace); // the case is the saved and calculated one again
+            QCOMPARE(f().window->windowTitle(), QString("marks.vorlan - Vorlan - Quessel"));
+            for (const char* locked : {"Text8", "Text10", "Text3"})
+                QVERIFY2(!isStale(locked), locked);
+        }
+    }
+
     void unsavedChangesAreAskedAbout()
     {
         QCOMPARE(f().window->windowTitle(), QString("Vorlan - Quessel"));
