@@ -1,10 +1,10 @@
 // vorlan-batch [--data DIR] [--profile N] [--leg M] CASE...: calculates each case file as a press
 // of Calculate would and prints one JSON line per case, with the details, cross-check, warnings and
 // hairpin layout (legs of M metres) of each solved case and, with --profile, its temperature
-// profile in N segments. --sweep BOX=FROM:TO:N [--log] [--csv] calculates one case at each point
-// of a range of one box; --find-fouling [--split S] [--tolerance P] finds the fouling of a running
-// exchanger from its measured outlets. Exit status: 0 all solved, 1 a calculation failed, 2 a
-// usage error or a case file that could not be read.
+// profile in N segments. --sweep KEY=FROM:TO:N [--log] [--csv] calculates one case at each point
+// of a range of one box, named by its case-file key; --find-fouling [--split S] [--tolerance P] finds the fouling of a
+// running exchanger from its measured outlets. Exit status: 0 all solved, 1 a calculation failed, 2 a usage error or a
+// case file that could not be read.
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -44,13 +44,14 @@ int usage()
 {
     std::fputs("usage: vorlan-batch [--data DIR] [--profile N] [--leg M] CASE...\n"
                "       vorlan-batch [--data DIR] --fluids\n"
-               "       vorlan-batch [--data DIR] [--leg M] --sweep BOX=FROM:TO:N [--log] [--csv] CASE\n"
+               "       vorlan-batch [--data DIR] [--leg M] --sweep KEY=FROM:TO:N [--log] [--csv] CASE\n"
                "       vorlan-batch [--data DIR] --find-fouling [--split S] [--tolerance P] CASE\n"
                "Calculates each .vorlan case file and prints one JSON line per case; --sweep calculates\n"
-               "the case at N values of one box (a CSV table with --csv); --find-fouling finds the\n"
-               "fouling that matches the measured outlets, S of it inside (0 to 1, default 0.5), the\n"
-               "two sides' duties at most P % apart (default 5); --fluids lists every fluid with the\n"
-               "temperature range of each of its pressures.\n",
+               "the case at N values of one box, KEY its key in the case file (exchanger.length,\n"
+               "internalPipe.massFlow, options.internalFouling...), a CSV table with --csv;\n"
+               "--find-fouling finds the fouling that matches the measured outlets, S of it inside\n"
+               "(0 to 1, default 0.5), the two sides' duties at most P % apart (default 5); --fluids\n"
+               "lists every fluid with the temperature range of each of its pressures.\n",
         stderr);
     return 2;
 }

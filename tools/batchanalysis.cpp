@@ -18,10 +18,12 @@ json missing(const std::string& reason) { return {{"available", false}, {"reason
 
 json sideJson(const SideDetails& d)
 {
-    return {{"tm", d.tm}, {"rho", d.rho}, {"cp", d.cp}, {"k", d.k}, {"mu", d.mu}, {"Re", d.Re}, {"Pr", d.Pr},
-        {"Gz", d.Gz}, {"regime", regimeName(d.regime)}, {"nusseltRule", branchName(d.branch)}, {"Nu", d.Nu}, {"h", d.h},
-        {"hOutside", d.hOutside}, {"wallTemperature", d.wallTemperature}, {"viscosityRatio", d.viscosityRatio},
-        {"velocity", d.velocity}, {"frictionFactor", d.frictionFactor}, {"pressureDrop", d.pressureDrop}};
+    return {{"bulkTemperature", d.tm}, {"density", d.rho}, {"specificHeat", d.cp}, {"conductivity", d.k},
+        {"viscosity", d.mu}, {"reynolds", d.Re}, {"prandtl", d.Pr}, {"graetz", d.Gz}, {"regime", regimeName(d.regime)},
+        {"nusseltRule", branchName(d.branch)}, {"nusselt", d.Nu}, {"filmCoefficient", d.h},
+        {"filmCoefficientOutsideSurface", d.hOutside}, {"wallTemperature", d.wallTemperature},
+        {"viscosityRatio", d.viscosityRatio}, {"velocity", d.velocity}, {"frictionFactor", d.frictionFactor},
+        {"pressureDrop", d.pressureDrop}};
 }
 
 json detailsJson(const CaseAnalysis& a)
@@ -43,9 +45,10 @@ json detailsJson(const CaseAnalysis& a)
     }
     if (a.effectiveness) {
         const EffectivenessCheck& e = *a.effectiveness;
-        details["effectiveness"] = {{"lmtd", e.lmtd}, {"cInt", e.cInt}, {"cEst", e.cEst}, {"cMin", e.cMin},
-            {"cMax", e.cMax}, {"cr", e.cr}, {"ntu", e.ntu}, {"effectiveness", e.effectiveness}, {"dutyNtu", e.dutyNtu},
-            {"dutySolved", e.dutySolved}};
+        details["effectiveness"] = {{"logMeanTemperatureDifference", e.lmtd}, {"internalCapacityRate", e.cInt},
+            {"externalCapacityRate", e.cEst}, {"smallerCapacityRate", e.cMin}, {"largerCapacityRate", e.cMax},
+            {"capacityRatio", e.cr}, {"numberOfTransferUnits", e.ntu}, {"effectiveness", e.effectiveness},
+            {"effectivenessDuty", e.dutyNtu}, {"solvedDuty", e.dutySolved}};
     } else {
         details["effectiveness"] = missing(a.effectivenessMissing);
     }
@@ -60,11 +63,14 @@ json crossCheckJson(const CaseAnalysis& a)
     if (!a.crossCheck)
         return missing(a.crossCheckMissing);
     const CrossCheck& c = *a.crossCheck;
-    return {{"nuInt", c.nuInt}, {"nuEst", c.nuEst}, {"hInt", c.hInt}, {"hEst", c.hEst}, {"U", c.U},
-        {"uSiederTate", c.uSiederTate}, {"spread", c.spread}};
+    return {{"internalNusselt", c.nuInt}, {"externalNusselt", c.nuEst}, {"internalFilmCoefficient", c.hInt},
+        {"externalFilmCoefficient", c.hEst}, {"U", c.U}, {"siederTateU", c.uSiederTate}, {"spread", c.spread}};
 }
 
-json bendsJson(const ReturnBends& b) { return {{"count", b.count}, {"K", b.K}, {"pressureDrop", b.pressureDrop}}; }
+json bendsJson(const ReturnBends& b)
+{
+    return {{"count", b.count}, {"lossCoefficient", b.K}, {"pressureDrop", b.pressureDrop}};
+}
 
 json hairpinsJson(const CaseAnalysis& a, double legLength)
 {
@@ -106,7 +112,8 @@ std::vector<std::pair<std::string, std::string>> analysisKeys(
         json profile = json::array();
         if (a.profile) {
             for (const ProfilePoint& p : a.profile->points)
-                profile.push_back({{"x", p.x}, {"tHot", p.tHot}, {"tCold", p.tCold}, {"tWall", p.tWall}});
+                profile.push_back({{"position", p.x}, {"hotTemperature", p.tHot}, {"coldTemperature", p.tCold},
+                    {"wallTemperature", p.tWall}});
             keys.emplace_back("profile", jsonText(profile));
         } else {
             keys.emplace_back("profile", jsonText(missing(a.profileMissing)));

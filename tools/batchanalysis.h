@@ -11,7 +11,7 @@ namespace vorlan {
 /**
  * The keys a solved case adds to its JSON line, as (key, JSON text): "details", "crossCheck",
  * "warnings", "hairpins" (in legs of legLength [m]), and with profileSegments > 0 "profile", an
- * array of {x, tHot, tCold, tWall} [m, degC]. A part that cannot be computed is
+ * array of {position, hotTemperature, coldTemperature, wallTemperature} [m, degC]. A part that cannot be computed is
  * {"available": false, "reason": ...}. None for a failed calculation. The outcome is the solver's
  * last Calculate.
  */

@@ -19,7 +19,8 @@ template <typename Json> std::string jsonText(const Json& value)
 
 /**
  * One JSON line for a calculated case: {"case", "ok", "writeBack" (the texts written back under
- * their case-file keys, in the order written), and "record" on success or "message" and "detail"
+ * their case-file keys, in the order written), and "record" (the results under the case file's
+ * sections "internalPipe", "externalPipe" and "exchanger") on success or "message" and "detail"
  * on failure, with "robust" when the robust solver ran: {"ok": true, "writeBack", "record", "roots"} or
  * {"ok": false, "reason"}, and "roots" after the record of a solved case that has several consistent
  * states}, followed by the further keys. Numbers are written so that they read back to the

@@ -52,8 +52,8 @@ int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents&
                     continue;
                 }
                 JsonKeys keys = analysisKeys(row.point.outcome, own, options.profileSegments, options.legLength);
-                keys.emplace_back(
-                    "point", jsonText(nlohmann::ordered_json {{"box", nameOf(range.box)}, {"text", row.point.text}}));
+                keys.emplace_back("point",
+                    jsonText(nlohmann::ordered_json {{"key", caseKeyOf(range.box)}, {"text", row.point.text}}));
                 lines[i] = batchReport(path, row.point.outcome, keys);
             } catch (...) {
                 failures[i] = std::current_exception(); // out of memory: raised again on the main thread

@@ -17,8 +17,9 @@ struct LineOptions {
 };
 
 /**
- * Sweeps one box of the case, "BOX=FROM:TO:N", and prints one JSON line per point (the line of
- * the case with that text typed, followed by "point": {"box", "text"}) or, with csv, the table.
+ * Sweeps one box of the case, "KEY=FROM:TO:N" by its case-file key, and prints one JSON line per
+ * point (the line of the case with that text typed, followed by "point": {"key", "text"}) or, with
+ * csv, the table.
  * Returns the exit status: 0 all points solved, 1 a point failed, 2 a range that cannot be swept.
  */
 int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents& contents, const std::string& text,

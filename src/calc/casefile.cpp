@@ -387,4 +387,13 @@ std::string caseKeyOf(Box control)
     throw std::invalid_argument("the box " + std::string(nameOf(control)) + " has no case-file key");
 }
 
+Box boxOfCaseKey(std::string_view key)
+{
+    for (const BoxKey& box : kBoxes) {
+        if (key == std::string(box.section) + "." + box.key)
+            return box.control;
+    }
+    throw std::invalid_argument("no box has the case-file key \"" + std::string(key) + "\"");
+}
+
 } // namespace vorlan

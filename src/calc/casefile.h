@@ -56,4 +56,7 @@ CaseSnapshot snapshotOf(const CaseContents& contents);
 /** The case-file key of a box ("internalPipe.massFlow" for Text8). */
 std::string caseKeyOf(Box box);
 
+/** The box of a case-file key ("exchanger.length"); throws std::invalid_argument for a key that names none. */
+Box boxOfCaseKey(std::string_view key);
+
 } // namespace vorlan

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "calc/casefile.h"
 #include "platform/numbertext.h"
 
 namespace vorlan {
@@ -75,18 +76,22 @@ SweepRange parseSweep(std::string_view text, bool logarithmic)
 {
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos)
-        throw std::invalid_argument("A sweep is written BOX=FROM:TO:N.");
+        throw std::invalid_argument("A sweep is written KEY=FROM:TO:N.");
     SweepRange range;
     try {
-        range.box = boxNamed(text.substr(0, equals));
+        range.box = boxOfCaseKey(text.substr(0, equals));
     } catch (const std::invalid_argument&) {
-        throw std::invalid_argument("\"" + std::string(text.substr(0, equals)) + "\" is not the name of a box.");
+        std::string keys;
+        for (const Box box : sweepableBoxes())
+            keys += (keys.empty() ? "" : ", ") + caseKeyOf(box);
+        throw std::invalid_argument(
+            "\"" + std::string(text.substr(0, equals)) + "\" is not a key of a case that can be swept: " + keys + ".");
     }
     const std::string_view rest = text.substr(equals + 1);
     const std::size_t first = rest.find(':');
     const std::size_t second = first == std::string_view::npos ? first : rest.find(':', first + 1);
     if (second == std::string_view::npos)
-        throw std::invalid_argument("A sweep is written BOX=FROM:TO:N.");
+        throw std::invalid_argument("A sweep is written KEY=FROM:TO:N.");
     range.from = readNumber(rest.substr(0, first));
     range.to = readNumber(rest.substr(first + 1, second - first - 1));
     const double points = readNumber(rest.substr(second + 1));

@@ -32,8 +32,9 @@ bool modeReads(const CaseSnapshot& snapshot, Box box);
 std::string sweepProblem(const SweepRange& range, const CaseSnapshot& snapshot);
 
 /**
- * Reads "BOX=FROM:TO:N" (a control name, numbers with a decimal point or comma); throws
- * std::invalid_argument with a message for the user. The range itself is checked by sweepProblem.
+ * Reads "KEY=FROM:TO:N" (the box's case-file key, "exchanger.length", numbers with a decimal point
+ * or comma); throws std::invalid_argument with a message for the user, listing the keys that can be
+ * swept when KEY is none of them. The range itself is checked by sweepProblem.
  */
 SweepRange parseSweep(std::string_view text, bool logarithmic);
 

@@ -64,7 +64,8 @@ TEST(Sweep, RangesThatCannotRunAreRefusedWithTheirReason)
     EXPECT_EQ(sweepProblem({Box::Text8, 0.1, 1, 3, false}, waterCase(Mode::L3)), "");
     // Ends so small that their product is zero in double are still a range of one sign.
     EXPECT_EQ(sweepProblem({Box::Form2Text1, 1e-200, 1e-150, 3, true}, l1), "");
-    EXPECT_NE(sweepProblem(parseSweep("Text12=1:2:2000000000", false), l1).find("2 to 1000"), std::string::npos);
+    EXPECT_NE(
+        sweepProblem(parseSweep("exchanger.length=1:2:2000000000", false), l1).find("2 to 1000"), std::string::npos);
     EXPECT_EQ(sweepProblem({Box::Text3, 10, 50, 3, false}, waterCase(Mode::C1)), "");
 }
 
@@ -78,13 +79,14 @@ TEST(StudyTable, WarningsCellFlagsAnImpossibleResult)
 
 TEST(Sweep, RangesAreReadWithPointOrComma)
 {
-    const SweepRange range = parseSweep("Form2.Text1=0.0001:0,001:10", true);
+    const SweepRange range = parseSweep("options.internalFouling=0.0001:0,001:10", true);
     EXPECT_EQ(range.box, Box::Form2Text1);
     EXPECT_EQ(range.from, 0.0001);
     EXPECT_EQ(range.to, 0.001);
     EXPECT_EQ(range.points, 10);
     EXPECT_TRUE(range.logarithmic);
-    for (const char* bad : {"Text12", "Text12=1:2", "Foo=1:2:3", "Text12=a:2:3", "Text12=1::3", "Text12=1:2:2.5"})
+    for (const char* bad : {"exchanger.length", "exchanger.length=1:2", "Text12=1:2:3", "exchanger.length=a:2:3",
+             "exchanger.length=1::3", "exchanger.length=1:2:2.5"})
         EXPECT_THROW(parseSweep(bad, false), std::invalid_argument) << bad;
 }
 

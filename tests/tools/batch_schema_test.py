@@ -1,0 +1,68 @@
+#!/usr/bin/env python3
+"""vorlan-batch's real output, in every mode that prints JSON, against docs/batch-output.schema.json.
+
+Usage: batch_schema_test.py BATCH DATA SOURCE. Runs the first 100 cases of the regression fixture
+(solved cases, cases with several roots, refused cases with and without a robust solution), a
+sweep, a found and a refused fouling search and the fluid list; every line must match the schema,
+and each kind of line must have been met at least once.
+"""
+import json
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+import jsonschema
+
+batch, data, source = sys.argv[1], sys.argv[2], Path(sys.argv[3])
+schema = json.loads((source / "docs/batch-output.schema.json").read_text())
+jsonschema.Draft202012Validator.check_schema(schema)
+validator = jsonschema.Draft202012Validator(schema)
+
+
+def kind(line):
+    """What a line is, so that the test can tell that every kind was checked."""
+    if "fluid" in line:
+        return "fluid"
+    if "fouling" in line or "writeBack" not in line:
+        return "fouling found" if line["ok"] else "fouling refused"
+    if "point" in line:
+        return "sweep point"
+    if line["ok"]:
+        return "solved with roots" if "roots" in line else "solved"
+    if "robust" in line:
+        return "robust solution" if line["robust"]["ok"] else "robust refused"
+    return "refused"
+
+
+with tempfile.TemporaryDirectory() as work:
+    cases = []
+    for number, text in enumerate((source / "tests/regression/cases.jsonl").read_text().splitlines()[:100]):
+        cases.append(Path(work) / f"case-{number:03d}.vorlan")
+        cases[-1].write_text(text)
+    runs = [
+        ["--profile", "3", *map(str, cases)],
+        ["--sweep", "exchanger.length=2:40:3", str(source / "docs/example.vorlan")],
+        ["--find-fouling", str(source / "docs/running-exchanger.vorlan")],
+        ["--find-fouling", str(source / "docs/example.vorlan")],
+        ["--fluids"],
+    ]
+    met, failures = {}, 0
+    for arguments in runs:
+        output = subprocess.run([batch, "--data", data, *arguments], capture_output=True, text=True, check=False)
+        for text in output.stdout.splitlines():
+            line = json.loads(text)
+            met[kind(line)] = met.get(kind(line), 0) + 1
+            for error in validator.iter_errors(line):
+                failures += 1
+                print(f"{' '.join(arguments[:2])}: {error.json_path}: {error.message}"[:400])
+
+expected = ["solved", "solved with roots", "refused", "robust solution", "robust refused", "sweep point",
+            "fouling found", "fouling refused", "fluid"]
+for name in expected:
+    if name not in met:
+        failures += 1
+        print(f"no line of the kind: {name}")
+print(", ".join(f"{name} {count}" for name, count in sorted(met.items())))
+print(f"{failures} failed")
+sys.exit(1 if failures else 0)
