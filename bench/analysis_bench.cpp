@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "analysis/caseanalysis.h"
-#include "calc/casesnapshot.h"
+#include "calc/casecontents.h"
 #include "calc/exchanger.h"
 #include "platform/appdir.h"
 #include "support/watercase.h"
@@ -15,18 +15,18 @@ const std::string kDataFolder = vorlan::QuestaDirectory() + "/data";
 
 using vorlan::test::Mode;
 
-const std::vector<std::pair<std::string, std::string>> kRefrigerant = vorlan::test::refrigerantChanges();
+const vorlan::test::Changes kRefrigerant = vorlan::test::refrigerantChanges();
 
 struct Solved {
-    Solved(Mode mode, const std::vector<std::pair<std::string, std::string>>& changes)
+    Solved(Mode mode, const vorlan::test::Changes& changes)
         : exchanger(kDataFolder)
     {
         vorlan::test::describeWaterCase(form, mode);
         for (const auto& [box, text] : changes)
             form.setText(box, text);
-        outcome = exchanger.Command1_Click(form);
+        outcome = exchanger.calculate(form);
     }
-    vorlan::CaseSnapshot form;
+    vorlan::CaseContents form;
     vorlan::Exchanger exchanger;
     vorlan::CalcOutcome outcome;
 };
@@ -35,18 +35,18 @@ void calculate(benchmark::State& state, Mode mode, bool refrigerant)
 {
     Solved solved(mode, refrigerant ? kRefrigerant : decltype(kRefrigerant) {});
     for (auto _ : state)
-        benchmark::DoNotOptimize(solved.exchanger.Command1_Click(solved.form));
+        benchmark::DoNotOptimize(solved.exchanger.calculate(solved.form));
 }
 
 void analyse(benchmark::State& state, Mode mode, bool refrigerant)
 {
     Solved solved(mode, refrigerant ? kRefrigerant : decltype(kRefrigerant) {});
-    if (!solved.outcome.record) {
+    if (!solved.outcome.solution) {
         state.SkipWithError(solved.outcome.message.c_str());
         return;
     }
     for (auto _ : state)
-        benchmark::DoNotOptimize(vorlan::analyseCase(*solved.outcome.record, solved.exchanger, 200));
+        benchmark::DoNotOptimize(vorlan::analyseCase(solved.outcome.solution->record, solved.exchanger, 200));
 }
 
 } // namespace

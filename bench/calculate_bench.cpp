@@ -15,21 +15,21 @@ using vorlan::test::Mode;
 struct Case {
     std::string name;
     Mode mode;
-    std::vector<std::pair<std::string, std::string>> changes; // to the water case
+    vorlan::test::Changes changes; // to the water case
 };
 
-const std::vector<std::pair<std::string, std::string>> kRefrigerant = vorlan::test::refrigerantChanges();
+const vorlan::test::Changes kRefrigerant = vorlan::test::refrigerantChanges();
 
 void calculate(benchmark::State& state, const Case& c)
 {
-    vorlan::CaseSnapshot form;
+    vorlan::CaseContents form;
     vorlan::test::describeWaterCase(form, c.mode);
     for (const auto& [box, text] : c.changes)
         form.setText(box, text);
     vorlan::Exchanger exchanger(kDataFolder);
     for (auto _ : state) {
-        const vorlan::CalcOutcome outcome = exchanger.Command1_Click(form);
-        if (!outcome.record) {
+        const vorlan::CalcOutcome outcome = exchanger.calculate(form);
+        if (!outcome.solution) {
             state.SkipWithError(outcome.message.c_str());
             break;
         }
@@ -42,8 +42,8 @@ const std::vector<Case> kCases = [] {
         cases.push_back({vorlan::test::modeName(mode) + std::string("/water"), mode, {}});
     cases.push_back({"L1/R134a-glycol", Mode::L1, kRefrigerant});
     cases.push_back({"C1/R134a-glycol", Mode::C1, kRefrigerant});
-    cases.push_back({"L3/water-NTU-16", Mode::L3, {{"Text12", "200"}}});
-    cases.push_back({"L3/water-NTU-19.7", Mode::L3, {{"Text12", "240"}}});
+    cases.push_back({"L3/water-NTU-16", Mode::L3, {{Quantity::Length, "200"}}});
+    cases.push_back({"L3/water-NTU-19.7", Mode::L3, {{Quantity::Length, "240"}}});
     return cases;
 }();
 

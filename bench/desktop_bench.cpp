@@ -21,21 +21,21 @@ namespace {
 
 const std::string kDataFolder = vorlan::QuestaDirectory() + "/data";
 
-vorlan::CaseSnapshot longWaterCase()
+vorlan::CaseContents longWaterCase()
 {
-    vorlan::CaseSnapshot form;
+    vorlan::CaseContents form;
     vorlan::test::describeWaterCase(form, vorlan::test::Mode::L3);
-    form.setText("Text12", "200");
+    form.setText(Quantity::Length, "200");
     return form;
 }
 
 void core(benchmark::State& state)
 {
-    const vorlan::CaseSnapshot form = longWaterCase();
+    const vorlan::CaseContents form = longWaterCase();
     vorlan::Exchanger exchanger(kDataFolder);
     for (auto _ : state) {
-        const vorlan::CalcOutcome outcome = exchanger.Command1_Click(form);
-        if (!outcome.record)
+        const vorlan::CalcOutcome outcome = exchanger.calculate(form);
+        if (!outcome.solution)
             state.SkipWithError(outcome.message.c_str());
     }
 }
@@ -58,8 +58,8 @@ void desktop(benchmark::State& state)
         state.SkipWithError("Calculate showed a message");
     // The window must show what the core solves.
     vorlan::Exchanger exchanger(kDataFolder);
-    const vorlan::CaseSnapshot shown = window.snapshot();
-    for (const vorlan::WriteBack& writeBack : exchanger.Command1_Click(longWaterCase()).writeBacks)
+    const vorlan::CaseContents shown = window.snapshot();
+    for (const vorlan::WriteBack& writeBack : exchanger.calculate(longWaterCase()).writeBacks)
         if (shown.text(writeBack.box) != writeBack.text)
             state.SkipWithError("the window shows another result than the core");
 }

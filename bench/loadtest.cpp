@@ -48,14 +48,14 @@ int main(int argc, char* argv[])
         if (only >= 0 && i != only)
             continue;
         const auto start = std::chrono::steady_clock::now();
-        const vorlan::CalcOutcome outcome = exchanger.Command1_Click(c.snapshot);
+        const vorlan::CalcOutcome outcome = exchanger.calculate(c.snapshot);
         const double caseSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         seconds += caseSeconds;
         if (caseSeconds > slowestOfAll) {
             slowestOfAll = caseSeconds;
             slowestOfAllCase = i;
         }
-        if (!outcome.record) {
+        if (!outcome.solution) {
             ++outcomes[outcome.message];
             if (!vorlan::test::kCalculationMessages.contains(outcome.message)) {
                 std::printf("case %d: unknown message \"%s\"\n", i, outcome.message.c_str());

@@ -13,13 +13,13 @@ using vorlan::test::Mode;
 struct Case {
     std::string name;
     Mode mode;
-    std::vector<std::pair<std::string, std::string>> changes; // to the water case
+    vorlan::test::Changes changes; // to the water case
 };
 
 void solve(benchmark::State& state, const Case& c)
 {
     const std::string dataFolder = vorlan::QuestaDirectory() + "/data";
-    vorlan::CaseSnapshot form;
+    vorlan::CaseContents form;
     vorlan::test::describeWaterCase(form, c.mode);
     for (const auto& [box, text] : c.changes)
         form.setText(box, text);
@@ -32,7 +32,7 @@ void solve(benchmark::State& state, const Case& c)
     for (auto _ : state) {
         const vorlan::RobustAnswer answer
             = vorlan::robustAnswer(form, calculation.robustCase(), calculation.readTables());
-        if (!answer.record) {
+        if (!answer.solved) {
             state.SkipWithError(answer.solution.reason.c_str());
             break;
         }
@@ -42,7 +42,7 @@ void solve(benchmark::State& state, const Case& c)
 const std::vector<Case> kCases = {
     {"L1/water", Mode::L1, {}},
     {"C3/water", Mode::C3, {}},
-    {"L3/water-2000m", Mode::L3, {{"Text12", "2000"}}},
+    {"L3/water-2000m", Mode::L3, {{Quantity::Length, "2000"}}},
     {"L1/R134a-glycol", Mode::L1, vorlan::test::refrigerantChanges()},
 };
 

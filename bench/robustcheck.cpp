@@ -29,7 +29,7 @@ double threadSeconds()
 }
 
 /** The robust answer of a case read on tables and a state of its own, and the CPU time it took [s]. */
-RobustAnswer timedRobustOf(const vorlan::CaseSnapshot& snapshot, const std::string& dataFolder,
+RobustAnswer timedRobustOf(const vorlan::CaseContents& snapshot, const std::string& dataFolder,
     const vorlan::Materials& materials, double& seconds)
 {
     vorlan::FluidTables tables(dataFolder);
@@ -62,8 +62,8 @@ int main(int argc, char* argv[])
     int slowestCase = -1;
     for (int i = 0; i < count; ++i) {
         const vorlan::test::RandomCase c = cases.next();
-        const vorlan::CalcOutcome outcome = exchanger.Command1_Click(c.snapshot);
-        if (!outcome.record && !outcome.robust)
+        const vorlan::CalcOutcome outcome = exchanger.calculate(c.snapshot);
+        if (!outcome.solution && !outcome.robust)
             continue; // refused while reading the case: an input error, not the solver's
         double seconds = 0;
         const RobustAnswer robust = timedRobustOf(c.snapshot, dataFolder, exchanger.materials, seconds);
@@ -76,26 +76,26 @@ int main(int argc, char* argv[])
             ++severalRoots;
         if (!robust.solution.roots.empty() && robust.solution.roots.front().atPinch)
             ++atPinch;
-        if (!outcome.record) {
+        if (!outcome.solution) {
             ++refusals[outcome.message];
-            if (robust.record)
+            if (robust.solved)
                 ++answered[outcome.message];
             else
                 ++noSolution[kindOf(robust.solution.reason)];
             continue;
         }
         ++solved;
-        if (vorlan::test::outsideTables(*outcome.record, robust.tables)) {
+        if (vorlan::test::outsideTables(outcome.solution->record, robust.tables)) {
             ++extrapolated;
             continue;
         }
-        if (!robust.record) {
+        if (!robust.solved) {
             std::printf("case %d: solved by Calculate, no robust root: %s\n", i, robust.solution.reason.c_str());
             ++disagreeing;
             continue;
         }
         // The root nearest Calculate's duty: where the physics has several, Calculate's iteration may find another.
-        const vorlan::ResultRecord& a = *outcome.record;
+        const vorlan::ResultRecord& a = outcome.solution->record;
         const auto& roots = robust.solution.roots;
         const auto nearest = std::min_element(
             roots.begin(), roots.end(), [&a](const vorlan::RobustRoot& x, const vorlan::RobustRoot& y) {

@@ -143,11 +143,11 @@ int main(int argc, char* argv[])
             return vorlan::sweepCase(exchanger, path, contents, sweep, logarithmic, csv, options);
         if (fouling)
             return vorlan::findCaseFouling(exchanger, path, contents, search);
-        const vorlan::CalcOutcome outcome = exchanger.Command1_Click(vorlan::snapshotOf(contents));
+        const vorlan::CalcOutcome outcome = exchanger.calculate(contents);
         vorlan::printLine(std::cout,
             vorlan::batchReport(
-                path, outcome, vorlan::analysisKeys(outcome, exchanger, options.profileSegments, options.legLength)));
-        if (!outcome.record && status == 0)
+                path, outcome, vorlan::analysisKeys(outcome, options.profileSegments, options.legLength)));
+        if (!outcome.solution && status == 0)
             status = 1;
     }
     return status;

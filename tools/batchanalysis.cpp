@@ -96,15 +96,15 @@ json hairpinsJson(const CaseAnalysis& a, double legLength)
 } // namespace
 
 std::vector<std::pair<std::string, std::string>> analysisKeys(
-    const CalcOutcome& outcome, const Exchanger& solver, int profileSegments, double legLength)
+    const CalcOutcome& outcome, int profileSegments, double legLength)
 {
-    if (!outcome.record)
+    if (!outcome.solution)
         return {};
-    const CaseAnalysis a = analyseCase(*outcome.record, solver, profileSegments);
+    const CaseAnalysis a = analyseCase(*outcome.solution, profileSegments);
     json warnings = json::array();
     for (const Warning& warning : a.warnings)
-        warnings.push_back(
-            {{"rule", warning.rule}, {"severity", severityName(severityOf(warning))}, {"text", warning.text}});
+        warnings.push_back({{"rule", warningRule(warning.kind).name}, {"severity", severityName(severityOf(warning))},
+            {"text", warning.text}});
     std::vector<std::pair<std::string, std::string>> keys {{"details", jsonText(detailsJson(a))},
         {"crossCheck", jsonText(crossCheckJson(a))}, {"warnings", jsonText(warnings)},
         {"hairpins", jsonText(hairpinsJson(a, legLength))}};

@@ -64,13 +64,14 @@ std::string recordJson(const ResultRecord& r)
                                          .number("fouling", r.estSporc)
                                          .number("reynolds", r.Ree)
                                          .str();
-    const std::string exchanger = JsonObject()
-                                      .number("capacity", r.q)
-                                      .number("area", r.A)
-                                      .number("length", r.L)
-                                      .number("U", r.U)
-                                      .text("configuration", r.controequi == "contro" ? "countercurrent" : "cocurrent")
-                                      .str();
+    const std::string exchanger
+        = JsonObject()
+              .number("capacity", r.q)
+              .number("area", r.A)
+              .number("length", r.L)
+              .number("U", r.U)
+              .text("configuration", r.configuration == Configuration::Countercurrent ? "countercurrent" : "cocurrent")
+              .str();
     return JsonObject()
         .raw("internalPipe", internalPipe)
         .raw("externalPipe", externalPipe)
@@ -101,14 +102,14 @@ std::string rootsJson(const std::vector<RobustRoot>& roots)
 std::string robustJson(const RobustAnswer& answer)
 {
     JsonObject robust;
-    robust.raw("ok", answer.record ? "true" : "false");
-    if (!answer.record)
+    robust.raw("ok", answer.solved ? "true" : "false");
+    if (!answer.solved)
         return robust.text("reason", answer.solution.reason).str();
     JsonObject written;
     for (const WriteBack& writeBack : answer.writeBacks)
-        written.text(caseKeyOf(writeBack.box).c_str(), writeBack.text);
+        written.text(caseKeyOf(writeBack.quantity).c_str(), writeBack.text);
     return robust.raw("writeBack", written.str())
-        .raw("record", recordJson(*answer.record))
+        .raw("record", recordJson(answer.solved->record))
         .raw("roots", rootsJson(answer.solution.roots))
         .str();
 }
@@ -119,15 +120,15 @@ std::string batchReport(const std::string& casePath, const CalcOutcome& outcome,
 {
     JsonObject written;
     for (const WriteBack& writeBack : outcome.writeBacks)
-        written.text(caseKeyOf(writeBack.box).c_str(), writeBack.text);
+        written.text(caseKeyOf(writeBack.quantity).c_str(), writeBack.text);
     JsonObject line;
-    line.text("case", casePath).raw("ok", outcome.record ? "true" : "false");
-    if (!outcome.record)
+    line.text("case", casePath).raw("ok", outcome.solution ? "true" : "false");
+    if (!outcome.solution)
         line.text("message", outcome.message).text("detail", outcome.detail);
     line.raw("writeBack", written.str());
-    if (outcome.record)
-        line.raw("record", recordJson(*outcome.record));
-    if (outcome.record && outcome.robust)
+    if (outcome.solution)
+        line.raw("record", recordJson(outcome.solution->record));
+    if (outcome.solution && outcome.robust)
         line.raw("roots", rootsJson(outcome.robust->solution.roots));
     else if (outcome.robust)
         line.raw("robust", robustJson(*outcome.robust));

@@ -22,7 +22,6 @@ namespace vorlan {
 int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents& contents, const std::string& text,
     bool logarithmic, bool csv, const LineOptions& options)
 {
-    const CaseSnapshot snapshot = snapshotOf(contents);
     SweepRange range;
     try {
         range = parseSweep(text, logarithmic);
@@ -30,7 +29,7 @@ int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents&
         printLine(std::cerr, std::string("vorlan-batch: ") + error.what());
         return 2;
     }
-    if (const std::string problem = sweepProblem(range, snapshot); !problem.empty()) {
+    if (const std::string problem = sweepProblem(range, contents); !problem.empty()) {
         printLine(std::cerr, "vorlan-batch: " + problem);
         return 2;
     }
@@ -46,14 +45,14 @@ int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents&
         for (std::size_t i = next++; i < texts.size(); i = next++)
             try {
                 StudyRow& row = rows[i];
-                row.point = calculatePoint(own, snapshot, range.box, texts[i]);
+                row.point = calculatePoint(own, contents, range.quantity, texts[i]);
                 if (csv) {
-                    row.warnings = pointWarnings(row.point, own);
+                    row.warnings = pointWarnings(row.point);
                     continue;
                 }
-                JsonKeys keys = analysisKeys(row.point.outcome, own, options.profileSegments, options.legLength);
+                JsonKeys keys = analysisKeys(row.point.outcome, options.profileSegments, options.legLength);
                 keys.emplace_back("point",
-                    jsonText(nlohmann::ordered_json {{"key", caseKeyOf(range.box)}, {"text", row.point.text}}));
+                    jsonText(nlohmann::ordered_json {{"key", caseKeyOf(range.quantity)}, {"text", row.point.text}}));
                 lines[i] = batchReport(path, row.point.outcome, keys);
             } catch (...) {
                 failures[i] = std::current_exception(); // out of memory: raised again on the main thread
@@ -78,20 +77,20 @@ int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents&
             std::rethrow_exception(failure);
     int status = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (!rows[i].point.outcome.record)
+        if (!rows[i].point.outcome.solution)
             status = 1;
         if (!csv)
             printLine(std::cout, lines[i]);
     }
     if (csv)
-        std::cout << studyCsv(range.box, rows);
+        std::cout << studyCsv(range.quantity, rows);
     return status;
 }
 
 int findCaseFouling(
     Exchanger& exchanger, const std::string& path, const CaseContents& contents, const FoulingSearch& search)
 {
-    const FoulingResult result = findFouling(exchanger, snapshotOf(contents), search);
+    const FoulingResult result = findFouling(exchanger, contents, search);
     nlohmann::ordered_json line = {{"case", path}, {"ok", result.found.has_value()}};
     if (const auto& f = result.found) {
         line["fouling"] = {{"total", f->total}, {"internal", f->internal}, {"external", f->external},

@@ -6,14 +6,14 @@ namespace vorlan {
 
 namespace {
 
-/** A row of one figure, the exchanger's, with the unit of its quantity. */
-DetailRow valueRow(std::string caption, double value, Quantity q)
+/** A row of one figure, the exchanger's, with the unit of what it measures. */
+DetailRow valueRow(std::string caption, double value, Measure q)
 {
     return {std::move(caption), std::string(unitOf(q)), figure(value, q), ""};
 }
 
-/** A row of the internal and the external side's figures of one quantity. */
-DetailRow sidesRow(std::string caption, double internal, double external, Quantity q)
+/** A row of the internal and the external side's figures of one measure. */
+DetailRow sidesRow(std::string caption, double internal, double external, Measure q)
 {
     return {std::move(caption), std::string(unitOf(q)), figure(internal, q), figure(external, q)};
 }
@@ -25,26 +25,26 @@ DetailSection sidesSection(const CaseAnalysis& a)
         return s;
     const SideDetails& i = a.details->internal;
     const SideDetails& e = a.details->external;
-    const auto row = [&s](std::string caption, Quantity q, double in, double es) {
+    const auto row = [&s](std::string caption, Measure q, double in, double es) {
         s.rows.push_back(sidesRow(std::move(caption), in, es, q));
     };
     const auto words = [&s](std::string caption, std::string in, std::string es) {
         s.rows.push_back({std::move(caption), "", std::move(in), std::move(es)});
     };
-    row("Bulk temperature", Quantity::Temperature, i.tm, e.tm);
-    row("Reynolds number", Quantity::Number, i.Re, e.Re);
-    row("Prandtl number", Quantity::Number, i.Pr, e.Pr);
-    row("Graetz number", Quantity::Number, i.Gz, e.Gz);
+    row("Bulk temperature", Measure::Temperature, i.tm, e.tm);
+    row("Reynolds number", Measure::Number, i.Re, e.Re);
+    row("Prandtl number", Measure::Number, i.Pr, e.Pr);
+    row("Graetz number", Measure::Number, i.Gz, e.Gz);
     words("Flow regime", regimeName(i.regime), regimeName(e.regime));
     words("Nusselt rule", branchName(i.branch), branchName(e.branch));
-    row("Nusselt number", Quantity::Number, i.Nu, e.Nu);
-    row("Film coefficient", Quantity::Coefficient, i.h, e.h);
-    row("Film coefficient, outside surface", Quantity::Coefficient, i.hOutside, e.hOutside);
-    row("Wall temperature", Quantity::Temperature, i.wallTemperature, e.wallTemperature);
-    row("Viscosity ratio mu/mu_w", Quantity::Number, i.viscosityRatio, e.viscosityRatio);
-    row("Velocity", Quantity::Velocity, i.velocity, e.velocity);
-    row("Friction factor (Darcy)", Quantity::Number, i.frictionFactor, e.frictionFactor);
-    row("Pressure drop", Quantity::PressureDrop, i.pressureDrop, e.pressureDrop);
+    row("Nusselt number", Measure::Number, i.Nu, e.Nu);
+    row("Film coefficient", Measure::Coefficient, i.h, e.h);
+    row("Film coefficient, outside surface", Measure::Coefficient, i.hOutside, e.hOutside);
+    row("Wall temperature", Measure::Temperature, i.wallTemperature, e.wallTemperature);
+    row("Viscosity ratio mu/mu_w", Measure::Number, i.viscosityRatio, e.viscosityRatio);
+    row("Velocity", Measure::Velocity, i.velocity, e.velocity);
+    row("Friction factor (Darcy)", Measure::Number, i.frictionFactor, e.frictionFactor);
+    row("Pressure drop", Measure::PressureDrop, i.pressureDrop, e.pressureDrop);
     return s;
 }
 
@@ -57,17 +57,17 @@ DetailSection resistanceSection(const CaseAnalysis& a)
     const double total = r.total();
     const auto share = [&s, total](const char* caption, double value) {
         s.rows.push_back(
-            {caption, "%", figure(value / total * 100, Quantity::Percent), withUnit(value, Quantity::Fouling)});
+            {caption, "%", figure(value / total * 100, Measure::Percent), withUnit(value, Measure::Fouling)});
     };
     share("Inside film", r.internalFilm);
     share("Wall", r.wall);
     share("Outside film", r.externalFilm);
     share("Inside fouling", r.internalFouling);
     share("Outside fouling", r.externalFouling);
-    s.rows.push_back(valueRow("Clean U (no fouling)", r.cleanU, Quantity::Coefficient));
-    s.rows.push_back(valueRow("U from the resistances", r.U, Quantity::Coefficient));
+    s.rows.push_back(valueRow("Clean U (no fouling)", r.cleanU, Measure::Coefficient));
+    s.rows.push_back(valueRow("U from the resistances", r.U, Measure::Coefficient));
     if (a.solved)
-        s.rows.push_back(valueRow("U of the solution", a.solved->record.U, Quantity::Coefficient));
+        s.rows.push_back(valueRow("U of the solution", a.solved->record.U, Measure::Coefficient));
     return s;
 }
 
@@ -78,14 +78,14 @@ DetailSection effectivenessSection(const CaseAnalysis& a)
         return s;
     const EffectivenessCheck& e = *a.effectiveness;
     s.rows = {
-        valueRow("LMTD", e.lmtd, Quantity::TemperatureDifference),
-        valueRow("Heat-capacity rate, internal", e.cInt, Quantity::HeatCapacityRate),
-        valueRow("Heat-capacity rate, external", e.cEst, Quantity::HeatCapacityRate),
-        valueRow("Cmin/Cmax", e.cr, Quantity::Number),
-        valueRow("NTU", e.ntu, Quantity::Number),
-        valueRow("Effectiveness", e.effectiveness, Quantity::Number),
-        valueRow("Duty by effectiveness-NTU", e.dutyNtu, Quantity::Duty),
-        valueRow("Duty of the solution", e.dutySolved, Quantity::Duty),
+        valueRow("LMTD", e.lmtd, Measure::TemperatureDifference),
+        valueRow("Heat-capacity rate, internal", e.cInt, Measure::HeatCapacityRate),
+        valueRow("Heat-capacity rate, external", e.cEst, Measure::HeatCapacityRate),
+        valueRow("Cmin/Cmax", e.cr, Measure::Number),
+        valueRow("NTU", e.ntu, Measure::Number),
+        valueRow("Effectiveness", e.effectiveness, Measure::Number),
+        valueRow("Duty by effectiveness-NTU", e.dutyNtu, Measure::Duty),
+        valueRow("Duty of the solution", e.dutySolved, Measure::Duty),
     };
     return s;
 }
@@ -97,11 +97,11 @@ DetailSection crossCheckSection(const CaseAnalysis& a)
         return s;
     const CrossCheck& c = *a.crossCheck;
     s.rows = {
-        sidesRow("Nusselt number", c.nuInt, c.nuEst, Quantity::Number),
-        sidesRow("Film coefficient", c.hInt, c.hEst, Quantity::Coefficient),
-        valueRow("U, Gnielinski", c.U, Quantity::Coefficient),
-        valueRow("U, Sieder-Tate", c.uSiederTate, Quantity::Coefficient),
-        valueRow("Spread", c.spread, Quantity::Percent),
+        sidesRow("Nusselt number", c.nuInt, c.nuEst, Measure::Number),
+        sidesRow("Film coefficient", c.hInt, c.hEst, Measure::Coefficient),
+        valueRow("U, Gnielinski", c.U, Measure::Coefficient),
+        valueRow("U, Sieder-Tate", c.uSiederTate, Measure::Coefficient),
+        valueRow("Spread", c.spread, Measure::Percent),
     };
     return s;
 }
@@ -113,9 +113,9 @@ DetailSection profileSection(const CaseAnalysis& a)
         return s;
     const Profile& p = *a.profile;
     s.rows.push_back({"Segments", "", std::to_string(p.points.size() - 1), ""});
-    s.rows.push_back(valueRow("Marched hot outlet minus solved", p.hotOutletMiss, Quantity::TemperatureDifference));
-    s.rows.push_back(valueRow("Marched cold end minus solved", p.coldEndMiss, Quantity::TemperatureDifference));
-    s.rows.push_back(valueRow("Marched duty", p.duty, Quantity::Duty));
+    s.rows.push_back(valueRow("Marched hot outlet minus solved", p.hotOutletMiss, Measure::TemperatureDifference));
+    s.rows.push_back(valueRow("Marched cold end minus solved", p.coldEndMiss, Measure::TemperatureDifference));
+    s.rows.push_back(valueRow("Marched duty", p.duty, Measure::Duty));
     return s;
 }
 
@@ -140,12 +140,12 @@ DetailSection returnBendSection(const CaseAnalysis& a)
 std::vector<DetailRow> hairpinRows(const HairpinLayout& h)
 {
     return {
-        valueRow("Leg length", h.legLength, Quantity::Length),
+        valueRow("Leg length", h.legLength, Measure::Length),
         {"Hairpins", "", std::to_string(h.hairpins), ""},
-        valueRow("Installed length", h.installedLength, Quantity::Length),
-        valueRow("Installed surface", h.installedSurface, Quantity::Surface),
-        valueRow("Excess over the required surface", h.excess, Quantity::Percent),
-        valueRow("Fouling the excess allows (Kern)", h.allowedFouling, Quantity::Fouling),
+        valueRow("Installed length", h.installedLength, Measure::Length),
+        valueRow("Installed surface", h.installedSurface, Measure::Surface),
+        valueRow("Excess over the required surface", h.excess, Measure::Percent),
+        valueRow("Fouling the excess allows (Kern)", h.allowedFouling, Measure::Fouling),
     };
 }
 
@@ -153,9 +153,8 @@ std::vector<DetailRow> returnBendRows(const HairpinLayout& h)
 {
     return {
         {"Return bends", "", std::to_string(h.internal.count), std::to_string(h.external.count)},
-        sidesRow("K of a bend (Darby 3-K)", h.internal.K, h.external.K, Quantity::Number),
-        sidesRow(
-            "Pressure drop of the bends", h.internal.pressureDrop, h.external.pressureDrop, Quantity::PressureDrop),
+        sidesRow("K of a bend (Darby 3-K)", h.internal.K, h.external.K, Measure::Number),
+        sidesRow("Pressure drop of the bends", h.internal.pressureDrop, h.external.pressureDrop, Measure::PressureDrop),
     };
 }
 

@@ -3,7 +3,6 @@
 #include <exception>
 
 #include "platform/calcerror.h"
-#include "platform/numbertext.h"
 #include "platform/vectorstate.h"
 
 namespace vorlan {
@@ -22,14 +21,6 @@ template <typename T, typename F> void attempt(std::optional<T>& part, std::stri
 }
 
 constexpr char kNeedsDetails[] = "the film coefficients are not available";
-
-/** Throws unless the exchanger still holds the length and pressures of the calculation that solved the record. */
-void checkSolvedBy(const ResultRecord& record, const Exchanger& solver)
-{
-    if (solver.state.L != record.L || textToSingle(solver.fluids.intPressure()) != record.intpress
-        || textToSingle(solver.fluids.estPressure()) != record.estpress)
-        throw CalcError("the exchanger has calculated another case since this one was solved");
-}
 
 /** Fills every part of an analysis whose solved case is set, on the given tables. Never throws. */
 void analyseOnTables(CaseAnalysis& a, FluidTables& tables, int profileSegments)
@@ -59,15 +50,14 @@ void analyseOnTables(CaseAnalysis& a, FluidTables& tables, int profileSegments)
 
 } // namespace
 
-CaseAnalysis analyseCase(const ResultRecord& record, const Exchanger& solver, int profileSegments)
+CaseAnalysis analyseCase(const Solution& solution, int profileSegments)
 {
     clearUpperVectorState(); // called from a window, after Qt code
     CaseAnalysis a;
     std::optional<FluidTables> tables;
     attempt(a.solved, a.solvedMissing, [&] {
-        checkSolvedBy(record, solver);
-        SolvedCase solved = solvedCase(record, solver.state);
-        tables.emplace(solver.fluids);
+        SolvedCase solved = solvedCase(solution.record, solution.state);
+        tables.emplace(solution.tables); // the lookups raise segment ends: the solution's own stay as they are
         return solved;
     });
     if (!a.solved) {

@@ -9,7 +9,7 @@
 #include "analysis/hairpins.h"
 #include "analysis/profile.h"
 #include "analysis/warnings.h"
-#include "calc/exchanger.h"
+#include "calc/solution.h"
 
 namespace vorlan {
 
@@ -33,14 +33,11 @@ struct CaseAnalysis {
 inline constexpr int kProfileSegments = 200;
 
 /**
- * Analyses the case that the exchanger's last Calculate solved into the record, with that
- * calculation's pipe material and on a copy of its tables as it left them: the tables the solution
- * was found on, whatever happened to their files since, with the segment ends its lookups raised
- * (values differ from freshly read tables by that drift); the exchanger's own tables stay as they
- * are. An exchanger that has calculated another case since is refused. A profile of the given
- * number of segments, none for 0. Never throws: whatever fails leaves its part empty with the
- * reason.
+ * Analyses a solved case with its pipe material and on a copy of the tables it was solved on,
+ * whatever happened to their files since, with the segment ends its lookups raised (values differ
+ * from freshly read tables by that drift). A profile of the given number of segments, none for 0.
+ * Never throws: whatever fails leaves its part empty with the reason.
  */
-CaseAnalysis analyseCase(const ResultRecord& record, const Exchanger& solver, int profileSegments);
+CaseAnalysis analyseCase(const Solution& solution, int profileSegments);
 
 } // namespace vorlan

@@ -21,7 +21,7 @@ std::string figure(double value, int significant)
 
 namespace {
 
-struct QuantityStyle {
+struct MeasureStyle {
     int significant;
     double noise; ///< values smaller than this in magnitude are what is left of a difference of equal values
     std::string_view unit;
@@ -30,7 +30,7 @@ struct QuantityStyle {
 // Temperatures and duties keep enough digits to show a balance to the hundredth; fouling factors,
 // shares and misses three, as the data behind them allow. The noise bounds lie far below any value
 // these quantities take in an exchanger and far above the rounding of single-precision results.
-constexpr std::array<QuantityStyle, 13> kStyles {{
+constexpr std::array<MeasureStyle, 13> kStyles {{
     {6, 1e-6, "°C"},
     {4, 1e-6, "K"},
     {6, 1e-6, "kW"},
@@ -46,22 +46,22 @@ constexpr std::array<QuantityStyle, 13> kStyles {{
     {5, 1e-12, ""},
 }};
 
-const QuantityStyle& styleOf(Quantity quantity) { return kStyles.at(static_cast<std::size_t>(quantity)); }
+const MeasureStyle& styleOf(Measure measure) { return kStyles.at(static_cast<std::size_t>(measure)); }
 
 } // namespace
 
-std::string figure(double value, Quantity quantity)
+std::string figure(double value, Measure measure)
 {
-    const QuantityStyle& style = styleOf(quantity);
+    const MeasureStyle& style = styleOf(measure);
     return figure(std::fabs(value) < style.noise ? 0.0 : value, style.significant);
 }
 
-std::string_view unitOf(Quantity quantity) { return styleOf(quantity).unit; }
+std::string_view unitOf(Measure measure) { return styleOf(measure).unit; }
 
-std::string withUnit(double value, Quantity quantity)
+std::string withUnit(double value, Measure measure)
 {
-    const std::string_view unit = unitOf(quantity);
-    return unit.empty() ? figure(value, quantity) : figure(value, quantity) + " " + std::string(unit);
+    const std::string_view unit = unitOf(measure);
+    return unit.empty() ? figure(value, measure) : figure(value, measure) + " " + std::string(unit);
 }
 
 } // namespace vorlan

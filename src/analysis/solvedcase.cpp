@@ -1,12 +1,11 @@
 #include "analysis/solvedcase.h"
 
 #include "calc/geometry.h"
-#include "correlations/words.h"
 #include "platform/calcerror.h"
 
 namespace vorlan {
 
-bool SolvedCase::counterCurrent() const { return record.controequi == word::Contro; }
+bool SolvedCase::counterCurrent() const { return record.configuration == Configuration::Countercurrent; }
 
 SolvedCase solvedCase(const ResultRecord& record, const CaseState& calculated)
 {

@@ -14,12 +14,37 @@ enum class Severity { Advice, Doubtful, Impossible };
 /** The severity's word in the batch output: "advice", "doubtful", "impossible". */
 std::string_view severityName(Severity severity);
 
+/** The warnings a solved case can raise, in the order they are listed. */
+enum class WarningKind {
+    Transition,
+    NearTransition,
+    GraetzJump,
+    TurbulentPrandtl,
+    LengthRatio,
+    ViscosityRatio,
+    CrossCheck,
+    GasDensity,
+    LiquidVelocityTube,
+    LiquidVelocityAnnulus,
+    GasVelocity,
+    GasPressureDrop,
+    LiquidPressureDrop,
+    TableRange,
+    CloseApproach,
+    TemperatureCross,
+    LaminarAnnulusFriction,
+    PressureDropBeyondPressure,
+    SpeedOfSound,
+};
+inline constexpr std::size_t kWarningKindCount = 19;
+
 /**
- * One warning a solved case can raise: its name (the key in the batch output), the condition in
+ * One warning a solved case can raise: its kind, its name (the key in the batch output), the condition in
  * words, its thresholds (low and high; a rule with one threshold leaves the other at 0), why it
  * matters, where the thresholds come from and its severity.
  */
 struct WarningRule {
+    WarningKind kind;
     std::string_view name;
     std::string_view condition;
     double low;
@@ -32,7 +57,7 @@ struct WarningRule {
 /** Every warning rule, in the order the warnings are listed. */
 std::span<const WarningRule> warningRules();
 
-/** The rule of that name; an unknown name is a programming error and throws std::out_of_range. */
-const WarningRule& warningRule(std::string_view name);
+/** The rule of a kind of warning. */
+const WarningRule& warningRule(WarningKind kind);
 
 } // namespace vorlan

@@ -10,9 +10,9 @@
 
 namespace vorlan {
 
-/** One warning: the rule's name and a short sentence with the number that raised it. */
+/** One warning: its kind and a short sentence with the number that raised it. */
 struct Warning {
-    std::string rule;
+    WarningKind kind;
     std::string text;
 };
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "calc/casesnapshot.h"
+#include "calc/caseinput.h"
 #include "calc/exchanger.h"
 #include "calc/flowmode.h"
 #include "calc/resultrecord.h"
@@ -22,8 +22,8 @@ namespace vorlan {
  */
 class Calculation {
 public:
-    /** Works on the case in snapshot; solved values are appended to writeBacks as they are written. */
-    Calculation(const CaseSnapshot& snapshot, FluidTables& fluids, const Materials& materials, CaseState& state,
+    /** Works on the case input; solved values are appended to writeBacks as they are written. */
+    Calculation(const CaseInput& input, FluidTables& fluids, const Materials& materials, CaseState& state,
         std::vector<WriteBack>& writeBacks);
 
     /** Reads the case and rejects what cannot be solved. */
@@ -52,11 +52,8 @@ public:
     static constexpr long kTemperaturePasses = 2'000'000; ///< all temperature iterations of the calculation
 
 private:
-    /** The number typed in a box, in double or single precision; a text that is none names the box in the detail. */
-    double doubleIn(Box box) const;
-    float singleIn(Box box) const;
     void readGeometry();
-    void checkPressure(const FluidTable& table, Box pressureBox, const char* message);
+    void checkPressure(const FluidTable& table, Quantity pressureQuantity, const char* message);
     void checkRange(double temperature, bool internalSide);
 
     /**
@@ -111,7 +108,7 @@ private:
     /** Appends solved values to the write-backs, in order. */
     void writeBacks(const std::vector<WriteBack>& values);
 
-    const CaseSnapshot& m_case;
+    const CaseInput& m_case;
     FluidTables& m_fluids;
     std::optional<FluidTables> m_readTables;
     std::string m_faultCause;
@@ -121,7 +118,7 @@ private:
 
     FlowMode m_flow = FlowMode::BothFlowsGiven;
     bool m_lengthGiven = true;
-    std::string m_controequi;
+    Configuration m_configuration = Configuration::Countercurrent;
     double intTin = 0, estTin = 0, intTout = 0, estTout = 0;
     double intHin = 0, estHin = 0, intHout = 0, estHout = 0;
     double tmi = 0, tme = 0;

@@ -24,34 +24,13 @@ constexpr std::uintmax_t kMaxCaseFileSize = 1024 * 1024;
 // very deep values would exhaust the stack when they are copied.
 constexpr int kMaxDepth = 8;
 
-struct BoxKey {
-    const char* section;
-    const char* key;
-    Box control;
-};
-
-// Every box of a case, in the order of the file.
-constexpr std::array<BoxKey, 19> kBoxes {{
-    {"internalPipe", "outsideDiameter", Box::Text1},
-    {"internalPipe", "thickness", Box::Text2},
-    {"internalPipe", "material", Box::Combo3},
-    {"internalPipe", "fluid", Box::Combo1},
-    {"internalPipe", "pressure", Box::Combo4},
-    {"internalPipe", "inletTemperature", Box::Text6},
-    {"internalPipe", "outletTemperature", Box::Text7},
-    {"internalPipe", "massFlow", Box::Text8},
-    {"externalPipe", "outsideDiameter", Box::Text4},
-    {"externalPipe", "thickness", Box::Text5},
-    {"externalPipe", "fluid", Box::Combo2},
-    {"externalPipe", "pressure", Box::Combo5},
-    {"externalPipe", "inletTemperature", Box::Text9},
-    {"externalPipe", "outletTemperature", Box::Text10},
-    {"externalPipe", "massFlow", Box::Text11},
-    {"exchanger", "length", Box::Text12},
-    {"exchanger", "capacity", Box::Text3},
-    {"options", "internalFouling", Box::Form2Text1},
-    {"options", "externalFouling", Box::Form2Text2},
-}};
+// Every quantity of a case, in the order of the file.
+constexpr std::array<Quantity, kQuantityCount> kFileOrder {Quantity::InternalOutsideDiameter,
+    Quantity::InternalThickness, Quantity::Material, Quantity::InternalFluid, Quantity::InternalPressure,
+    Quantity::InternalInletTemperature, Quantity::InternalOutletTemperature, Quantity::InternalMassFlow,
+    Quantity::ExternalOutsideDiameter, Quantity::ExternalThickness, Quantity::ExternalFluid, Quantity::ExternalPressure,
+    Quantity::ExternalInletTemperature, Quantity::ExternalOutletTemperature, Quantity::ExternalMassFlow,
+    Quantity::Length, Quantity::Capacity, Quantity::InternalFouling, Quantity::ExternalFouling};
 
 /** A choice between two words, stored as the first one's flag. */
 struct ChoiceKey {
@@ -84,7 +63,8 @@ bool isKnownKey(std::string_view section, std::string_view key)
 {
     if (section == kUserFluidSection)
         return std::ranges::find(kUserFluidKeys, key) != std::end(kUserFluidKeys);
-    return std::ranges::any_of(kBoxes, [&](const BoxKey& box) { return section == box.section && key == box.key; })
+    return std::ranges::any_of(kFileOrder,
+               [&](Quantity quantity) { return section == caseSectionOf(quantity) && key == caseFieldOf(quantity); })
         || std::ranges::any_of(
             kChoices, [&](const ChoiceKey& choice) { return section == choice.section && key == choice.key; });
 }
@@ -283,13 +263,6 @@ void checkVersion(const CaseReader& reader, const Json& document)
 
 } // namespace
 
-std::vector<std::string> CaseContents::selectedOptions() const
-{
-    return {internalOutletGiven ? "Option3" : "Option4",
-        externalOutletGiven && !internalOutletGiven ? "Option7" : "Option8", lengthGiven ? "Option5" : "Option6",
-        counterCurrent ? "Option1" : "Option2"};
-}
-
 CaseContents readCaseFile(const std::string& path)
 {
     std::string bytes;
@@ -309,9 +282,10 @@ CaseContents readCaseFile(const std::string& path)
     reader.checkNoUnknownKeys(check.unknownKeys());
 
     CaseContents contents;
-    for (const BoxKey& box : kBoxes) {
-        const bool option = std::string_view(box.section) == "options";
-        contents.texts[std::string(nameOf(box.control))] = reader.text(box.section, box.key, option ? "0" : nullptr);
+    for (const Quantity quantity : kFileOrder) {
+        const char* section = caseSectionOf(quantity);
+        const bool option = std::string_view(section) == "options";
+        contents.setText(quantity, reader.text(section, caseFieldOf(quantity), option ? "0" : nullptr));
     }
     for (const ChoiceKey& choice : kChoices) {
         const std::string word = reader.text(choice.section, choice.key);
@@ -327,20 +301,13 @@ CaseContents readCaseFile(const std::string& path)
     return contents;
 }
 
-std::string CaseContents::text(std::string_view control) const
-{
-    const auto it = texts.find(control);
-    return it == texts.end() ? std::string() : it->second;
-}
-
 void writeCaseFile(const std::string& path, const CaseContents& contents)
 {
     Json document = {{"format", kFormat}, {"version", kVersion}};
     for (const char* section : kSections)
         document[section] = Json::object();
-    for (const BoxKey& box : kBoxes) {
-        document[box.section][box.key] = contents.text(nameOf(box.control));
-    }
+    for (const Quantity quantity : kFileOrder)
+        document[caseSectionOf(quantity)][caseFieldOf(quantity)] = contents.text(quantity);
     for (const ChoiceKey& choice : kChoices)
         document[choice.section][choice.key] = contents.*choice.flag ? choice.first : choice.second;
     if (const auto& fluid = contents.userFluid) {
@@ -354,46 +321,6 @@ void writeCaseFile(const std::string& path, const CaseContents& contents)
     } catch (const CalcError& error) {
         throw CaseFileError(error.what());
     }
-}
-
-CaseContents caseFromSnapshot(const CaseSnapshot& snapshot)
-{
-    CaseContents contents;
-    for (const BoxKey& box : kBoxes)
-        contents.texts[std::string(nameOf(box.control))] = snapshot.text(box.control);
-    contents.internalOutletGiven = snapshot.isSelected(Option::Option3);
-    contents.externalOutletGiven = snapshot.isSelected(Option::Option7);
-    contents.lengthGiven = snapshot.isSelected(Option::Option5);
-    contents.counterCurrent = snapshot.isSelected(Option::Option1);
-    return contents;
-}
-
-CaseSnapshot snapshotOf(const CaseContents& contents)
-{
-    CaseSnapshot snapshot;
-    for (const auto& [control, text] : contents.texts)
-        snapshot.setText(control, text);
-    for (const std::string& option : contents.selectedOptions())
-        snapshot.setSelected(option);
-    return snapshot;
-}
-
-std::string caseKeyOf(Box control)
-{
-    for (const BoxKey& box : kBoxes) {
-        if (control == box.control)
-            return std::string(box.section) + "." + box.key;
-    }
-    throw std::invalid_argument("the box " + std::string(nameOf(control)) + " has no case-file key");
-}
-
-Box boxOfCaseKey(std::string_view key)
-{
-    for (const BoxKey& box : kBoxes) {
-        if (key == std::string(box.section) + "." + box.key)
-            return box.control;
-    }
-    throw std::invalid_argument("no box has the case-file key \"" + std::string(key) + "\"");
 }
 
 } // namespace vorlan

@@ -5,7 +5,6 @@
 #include "calc/calculation.h"
 #include "calc/geometry.h"
 #include "correlations/kernels.h"
-#include "correlations/words.h"
 #include "platform/calcerror.h"
 #include "platform/numbertext.h"
 #include "platform/quotedtext.h"
@@ -48,61 +47,59 @@ std::string listedPressures(const FluidTable& table)
 
 } // namespace
 
-Calculation::Calculation(const CaseSnapshot& snapshot, FluidTables& fluids, const Materials& materials,
-    CaseState& state, std::vector<WriteBack>& writeBacks)
-    : m_case(snapshot)
+Calculation::Calculation(const CaseInput& input, FluidTables& fluids, const Materials& materials, CaseState& state,
+    std::vector<WriteBack>& writeBacks)
+    : m_case(input)
     , m_fluids(fluids)
     , m_materials(materials)
     , m_state(state)
     , m_writeBacks(writeBacks)
 {
-    m_fluids.setPressures(snapshot.text(Box::Combo4), snapshot.text(Box::Combo5));
+    m_fluids.setPressures(input.internal.pressure.text(), input.external.pressure.text());
 }
 
 void Calculation::readCase()
 {
     readGeometry();
-    intTin = doubleIn(Box::Text6);
-    estTin = doubleIn(Box::Text9);
-    m_state.intSporc = doubleIn(Box::Form2Text1);
-    m_state.estSporc = doubleIn(Box::Form2Text2);
+    intTin = m_case.internal.inletTemperature.value();
+    estTin = m_case.external.inletTemperature.value();
+    m_state.intSporc = m_case.internal.fouling.value();
+    m_state.estSporc = m_case.external.fouling.value();
     if (m_state.intSporc < 0 || m_state.estSporc < 0)
         throw CalcError("a fouling factor is negative");
-    m_controequi = m_case.isSelected(Option::Option1) ? word::Contro : word::Equi;
-    m_materials.proptubo(m_case.text(Box::Combo3), m_state.wallK, m_state.wallRough);
+    m_configuration = m_case.configuration;
+    m_materials.proptubo(m_case.material, m_state.wallK, m_state.wallRough);
 
     tmi = intTin;
     tme = estTin;
-    m_fluids.dbpropint(m_case.text(Box::Combo1));
-    m_fluids.dbpropest(m_case.text(Box::Combo2));
+    m_fluids.dbpropint(m_case.internal.fluid);
+    m_fluids.dbpropest(m_case.external.fluid);
     intHin = m_fluids.propHint(intTin);
     estHin = m_fluids.propHest(estTin);
-    checkPressure(m_fluids.intSide.Tab, Box::Combo4, msg::InvalidPressureInternal);
-    checkPressure(m_fluids.estSide.Tab, Box::Combo5, msg::InvalidPressureExternal);
+    checkPressure(m_fluids.intSide.Tab, Quantity::InternalPressure, msg::InvalidPressureInternal);
+    checkPressure(m_fluids.estSide.Tab, Quantity::ExternalPressure, msg::InvalidPressureExternal);
     RiduciVettori(m_fluids);
 
-    if (m_case.isSelected(Option::Option3)) {
-        m_flow = FlowMode::InternalOutletGiven;
-        intTout = doubleIn(Box::Text7);
-        m_state.estPort = singleIn(Box::Text11);
+    m_flow = m_case.flow;
+    if (m_flow == FlowMode::InternalOutletGiven) {
+        intTout = m_case.internal.outletTemperature.value();
+        m_state.estPort = m_case.external.massFlow.value();
         if ((intTin > estTin && intTout > intTin) || (intTin < estTin && intTout < intTin))
             throw CalcError("the internal outlet temperature moves the wrong way", msg::InvalidTemperatures);
         checkRange(intTin, true);
         checkRange(intTout, true);
         checkRange(estTin, false);
-    } else if (m_case.isSelected(Option::Option7)) {
-        m_flow = FlowMode::ExternalOutletGiven;
-        m_state.intPort = singleIn(Box::Text8);
-        estTout = doubleIn(Box::Text10);
+    } else if (m_flow == FlowMode::ExternalOutletGiven) {
+        m_state.intPort = m_case.internal.massFlow.value();
+        estTout = m_case.external.outletTemperature.value();
         if ((intTin > estTin && estTout < estTin) || (intTin < estTin && estTout > estTin))
             throw CalcError("the external outlet temperature moves the wrong way", msg::InvalidTemperatures);
         checkRange(intTin, true);
         checkRange(estTin, false);
         checkRange(estTout, false);
     } else {
-        m_flow = FlowMode::BothFlowsGiven;
-        m_state.intPort = singleIn(Box::Text8);
-        m_state.estPort = singleIn(Box::Text11);
+        m_state.intPort = m_case.internal.massFlow.value();
+        m_state.estPort = m_case.external.massFlow.value();
         checkRange(intTin, true);
         checkRange(estTin, false);
     }
@@ -110,25 +107,25 @@ void Calculation::readCase()
     if (m_state.intPort < 0 || m_state.estPort < 0)
         throw CalcError("a mass flow is negative");
 
-    m_lengthGiven = m_case.isSelected(Option::Option5);
+    m_lengthGiven = m_case.lengthGiven;
     if (m_lengthGiven)
-        m_state.L = singleIn(Box::Text12);
+        m_state.L = m_case.length.value();
     else
-        q = singleIn(Box::Text3);
+        q = m_case.capacity.value();
     if (m_lengthGiven ? !(m_state.L > 0) : !(q > 0))
         throw CalcError(m_lengthGiven ? "the length is not positive" : "the capacity is not positive");
-    m_faultCause = likelyFaultCause(m_case.text(Box::Combo3), m_materials, m_state,
-        m_flow != FlowMode::InternalOutletGiven, m_flow != FlowMode::ExternalOutletGiven);
+    m_faultCause = likelyFaultCause(m_case.material, m_materials, m_state, m_flow != FlowMode::InternalOutletGiven,
+        m_flow != FlowMode::ExternalOutletGiven);
     m_readTables.emplace(m_fluids); // before the solution's lookups raise segment ends
 }
 
 void Calculation::readGeometry()
 {
     // Dimensions typed in mm, kept in m.
-    const float internalOutside = singleIn(Box::Text1);
-    const float internalWall = singleIn(Box::Text2);
-    const float externalWall = singleIn(Box::Text5);
-    const float externalOutside = singleIn(Box::Text4);
+    const float internalOutside = m_case.internalPipe.outsideDiameter.value();
+    const float internalWall = m_case.internalPipe.thickness.value();
+    const float externalWall = m_case.externalPipe.thickness.value();
+    const float externalOutside = m_case.externalPipe.outsideDiameter.value();
     pipeGeometry(internalOutside, internalWall, externalOutside, externalWall, m_state);
     const CaseState& s = m_state;
     // Walls of negative thickness or pipes that do not nest would give areas and diameters without
@@ -137,22 +134,23 @@ void Calculation::readGeometry()
         throw CalcError("the pipe dimensions do not describe two nested pipes");
 }
 
-void Calculation::checkPressure(const FluidTable& table, Box pressureBox, const char* message)
+void Calculation::checkPressure(const FluidTable& table, Quantity pressureQuantity, const char* message)
 {
-    const float pressure = singleIn(pressureBox);
+    const float pressure
+        = (pressureQuantity == Quantity::InternalPressure ? m_case.internal : m_case.external).pressure.value();
     bool listed = false;
     for (const float rowPressure : table.P)
         listed = listed || rowPressure == pressure;
     if (!listed)
-        throw CalcError(std::string(labelOf(pressureBox)) + ": " + numberToText(pressure)
+        throw CalcError(std::string(labelOf(pressureQuantity)) + ": " + numberToText(pressure)
                 + " bar is not a pressure of the fluid's table, which lists " + listedPressures(table) + " bar",
             message);
 }
 
 void Calculation::checkRange(double temperature, bool internalSide)
 {
-    if (controllatemp(m_fluids, temperature, pressureOf(internalSide), internalSide ? word::Int : word::Est)
-        == word::No) {
+    if (!controllatemp(
+            m_fluids, temperature, pressureOf(internalSide), internalSide ? Side::Internal : Side::External)) {
         const FluidTable& table = (internalSide ? m_fluids.intSide : m_fluids.estSide).Tab;
         const auto celsius = [](double t) { return roundedText(t, 3); };
         throw CalcError(std::string(internalSide ? "Internal fluid: " : "External fluid: ") + celsius(temperature)
@@ -161,22 +159,6 @@ void Calculation::checkRange(double temperature, bool internalSide)
             msg::TemperaturesOutOfRange);
     }
 }
-
-namespace {
-
-template <typename T> T numberIn(const CaseSnapshot& snapshot, Box box, T (*convert)(std::string_view))
-{
-    try {
-        return convert(snapshot.text(box));
-    } catch (const CalcError& error) {
-        throw CalcError(std::string(labelOf(box)) + ": " + error.what(), error.message());
-    }
-}
-
-} // namespace
-
-double Calculation::doubleIn(Box box) const { return numberIn(m_case, box, textToDouble); }
-float Calculation::singleIn(Box box) const { return numberIn(m_case, box, textToSingle); }
 
 float Calculation::pressureOf(bool internalSide) const
 {

@@ -61,8 +61,8 @@ void Calculation::checkConsistency(FluidTables tables) const
         for (const double moveEst : {-outletMove, outletMove})
             try {
                 const double moved = intTin > estTin
-                    ? DTML(intTin, intTout + moveInt, estTin, estTout + moveEst, m_controequi)
-                    : DTML(estTin, estTout + moveEst, intTin, intTout + moveInt, m_controequi);
+                    ? DTML(intTin, intTout + moveInt, estTin, estTout + moveEst, m_configuration)
+                    : DTML(estTin, estTout + moveEst, intTin, intTout + moveInt, m_configuration);
                 dTmlMove = std::max(dTmlMove, std::fabs(moved - dTml));
             } catch (const CalcError&) {
                 // a move that crosses the temperatures says nothing of the sensitivity

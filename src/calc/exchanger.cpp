@@ -10,30 +10,31 @@
 namespace vorlan {
 
 Exchanger::Exchanger(std::string dataFolder)
-    : fluids(dataFolder)
+    : m_fluids(dataFolder)
 {
     try {
-        materials.dbmateriale(dataFolder);
+        m_materials.dbmateriale(dataFolder);
     } catch (const CalcError& error) {
         // The program goes on without materials; a calculation then ends with "Invalid data".
-        materials = Materials {};
+        m_materials = Materials {};
         m_materialsError = error.what();
     }
 }
 
-CalcOutcome Exchanger::Command1_Click(const CaseSnapshot& snapshot)
+CalcOutcome Exchanger::calculate(const CaseInput& input)
 {
     clearUpperVectorState(); // the calling thread may be a window's, after Qt code
-    inizializza(state, fluids);
+    inizializza(m_state, m_fluids);
     CalcOutcome outcome;
     std::optional<Calculation> calculation;
     std::optional<RobustCase> read; // set once the case has been read: a later failure is the solution's
     try {
-        calculation.emplace(snapshot, fluids, materials, state, outcome.writeBacks);
+        calculation.emplace(input, m_fluids, m_materials, m_state, outcome.writeBacks);
         calculation->readCase();
         read = calculation->robustCase();
         calculation->solve();
-        outcome.record = calculation->results();
+        ResultRecord record = calculation->results();
+        outcome.solution = Solution {std::move(record), m_state, m_fluids};
     } catch (const CalcError& error) {
         outcome.message = error.message();
         outcome.detail = error.what();
@@ -51,20 +52,14 @@ CalcOutcome Exchanger::Command1_Click(const CaseSnapshot& snapshot)
         outcome.passes = calculation->passes();
     // A case whose reading already explains its failure (no material data, no annulus, a zero flow)
     // is the user's to mend, not the iterations'.
-    if (!outcome.record && read && calculation->faultCause().empty()) {
-        outcome.robust = robustAnswer(snapshot, *read, calculation->readTables());
-    } else if (outcome.record && read->lengthGiven) {
-        RobustAnswer answer = robustAnswer(snapshot, *read, calculation->readTables());
+    if (!outcome.solution && read && calculation->faultCause().empty()) {
+        outcome.robust = robustAnswer(input, *read, calculation->readTables());
+    } else if (outcome.solution && read->lengthGiven) {
+        RobustAnswer answer = robustAnswer(input, *read, calculation->readTables());
         if (answer.solution.roots.size() > 1)
             outcome.robust = std::move(answer);
     }
     return outcome;
-}
-
-void Exchanger::adopt(const RobustAnswer& answer)
-{
-    state = answer.state;
-    fluids = answer.tables;
 }
 
 } // namespace vorlan

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/casesnapshot.h"
-#include "calc/resultrecord.h"
+#include "calc/caseinput.h"
 #include "calc/robustanswer.h"
+#include "calc/solution.h"
 #include "properties/casestate.h"
 #include "properties/fluidtables.h"
 #include "properties/materials.h"
@@ -22,12 +22,12 @@ struct IterationPasses {
 
 /**
  * How a press of Calculate ended: the values written back, in the order they were written (also
- * those written before a failure, which stay in the window), then the result record or the
- * message to show.
+ * those written before a failure, which stay in the window), then the solution or the message to
+ * show.
  */
 struct CalcOutcome {
     std::vector<WriteBack> writeBacks;
-    std::optional<ResultRecord> record;
+    std::optional<Solution> solution;
     std::string message; ///< the message box text when there is no record
     std::string detail; ///< what exactly failed, for diagnostics
     IterationPasses passes; ///< for convergence studies; not shown
@@ -35,14 +35,16 @@ struct CalcOutcome {
      * When the calculation failed after reading the case (its iterations, their limits or the
      * consistency check), the robust solution of the same case; the message stays the calculation's.
      * For a solved length-given case whose physics has several consistent states, the robust solution
-     * listing them all (the record stays the calculation's).
+     * listing them all (the solution stays the calculation's).
      */
     std::optional<RobustAnswer> robust;
 };
 
 /**
- * The state the program keeps between events (both fluid tables, the material table, the case
- * variables) and the Calculate command, which reads a snapshot of the case and returns its outcome.
+ * The calculator: the pipe materials of the data folder and the working state its calculations
+ * share (both fluid tables as last loaded, the case variables), and the Calculate command, which
+ * takes a case and returns its outcome. A solved outcome carries its own copy of what it was
+ * solved on: nothing reads the calculator's state afterwards.
  */
 class Exchanger {
 public:
@@ -50,19 +52,18 @@ public:
     explicit Exchanger(std::string dataFolder);
 
     /** Runs one whole calculation of the case; every failure ends it with exactly one message. */
-    CalcOutcome Command1_Click(const CaseSnapshot& snapshot);
-
-    /** Takes the robust answer of the last Calculate as the exchanger's solved state, for its analysis. */
-    void adopt(const RobustAnswer& answer);
+    CalcOutcome calculate(const CaseInput& input);
+    /** The same, for the texts of a case as typed. */
+    CalcOutcome calculate(const CaseContents& contents) { return calculate(readCaseInput(contents)); }
 
     /** Why condmat.dat could not be read at construction (the material table is then empty); empty when it was. */
     const std::string& materialsError() const { return m_materialsError; }
-
-    FluidTables fluids;
-    Materials materials;
-    CaseState state;
+    const Materials& materials() const { return m_materials; }
 
 private:
+    FluidTables m_fluids;
+    Materials m_materials;
+    CaseState m_state;
     std::string m_materialsError;
 };
 

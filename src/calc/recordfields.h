@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/casesnapshot.h"
+#include "calc/caseinput.h"
 #include "calc/resultrecord.h"
 #include "properties/casestate.h"
 #include "properties/fluidside.h"
@@ -14,6 +14,6 @@ namespace vorlan {
 void recordHydraulics(const CaseState& s, const FluidSide& in, const FluidSide& es, ResultRecord& r);
 
 /** The record's pipes, material, fluids and pressures as the case's boxes hold them. */
-void recordInputs(const CaseSnapshot& snapshot, ResultRecord& r);
+void recordInputs(const CaseInput& input, ResultRecord& r);
 
 } // namespace vorlan

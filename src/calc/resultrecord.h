@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "correlations/configuration.h"
+
 namespace vorlan {
 
 /** The 28 results of a calculation that the results window shows, in its order. */
@@ -10,7 +12,7 @@ struct ResultRecord {
     float A = 0; ///< heat-transfer surface, outside of the internal pipe [m^2]
     float L = 0; ///< exchanger length [m]
     float U = 0; ///< overall heat-transfer coefficient [W/(m^2 K)]
-    std::string controequi; ///< "contro" or "equi"
+    Configuration configuration = Configuration::Countercurrent;
     float deti = 0; ///< internal pipe outside diameter as typed [mm]
     float spi = 0; ///< internal pipe wall thickness as typed [mm]
     float dete = 0; ///< external pipe outside diameter as typed [mm]

@@ -19,17 +19,17 @@ void recordHydraulics(const CaseState& s, const FluidSide& in, const FluidSide& 
     r.estDeltaP = toSingle(PerditaCarico(s.wallRough, s.dhe, s.L, r.Ree, es.Rho, r.estVel));
 }
 
-void recordInputs(const CaseSnapshot& snapshot, ResultRecord& r)
+void recordInputs(const CaseInput& input, ResultRecord& r)
 {
-    r.mat = snapshot.text(Box::Combo3);
-    r.intfluid = snapshot.text(Box::Combo1);
-    r.estfluid = snapshot.text(Box::Combo2);
-    r.estpress = textToSingle(snapshot.text(Box::Combo5));
-    r.intpress = textToSingle(snapshot.text(Box::Combo4));
-    r.spe = textToSingle(snapshot.text(Box::Text5));
-    r.dete = textToSingle(snapshot.text(Box::Text4));
-    r.spi = textToSingle(snapshot.text(Box::Text2));
-    r.deti = textToSingle(snapshot.text(Box::Text1));
+    r.mat = input.material;
+    r.intfluid = input.internal.fluid;
+    r.estfluid = input.external.fluid;
+    r.estpress = input.external.pressure.value();
+    r.intpress = input.internal.pressure.value();
+    r.spe = input.externalPipe.thickness.value();
+    r.dete = input.externalPipe.outsideDiameter.value();
+    r.spi = input.internalPipe.thickness.value();
+    r.deti = input.internalPipe.outsideDiameter.value();
 }
 
 ResultRecord Calculation::results()
@@ -47,7 +47,7 @@ ResultRecord Calculation::results()
     r.A = A;
     r.L = m_state.L;
     r.U = U;
-    r.controequi = m_controequi;
+    r.configuration = m_configuration;
     r.intTin = intTin;
     r.intTout = intTout;
     r.estTin = estTin;

@@ -4,7 +4,6 @@
 
 #include "calc/recordfields.h"
 #include "calc/solvedvalues.h"
-#include "correlations/words.h"
 #include "platform/calcerror.h"
 #include "platform/messages.h"
 #include "platform/numbertext.h"
@@ -67,28 +66,28 @@ std::string severalAnswers(const RobustSolution& solution)
     return text + ".";
 }
 
-RobustAnswer robustAnswer(const CaseSnapshot& snapshot, const RobustCase& c, FluidTables tables)
+RobustAnswer robustAnswer(const CaseInput& input, const RobustCase& c, FluidTables tables)
 {
-    RobustAnswer answer {{}, {}, {}, c.state, std::move(tables)};
+    RobustAnswer answer;
     try {
-        const SteadyTable internal(answer.tables.intSide.Tab);
-        const SteadyTable external(answer.tables.estSide.Tab);
+        const SteadyTable internal(tables.intSide.Tab);
+        const SteadyTable external(tables.estSide.Tab);
         answer.solution = solveRobustly(c, internal, external);
         if (answer.solution.roots.empty())
             return answer;
         const RobustRoot& root = answer.solution.roots.front();
-        CaseState& s = answer.state;
+        CaseState s = c.state;
         s.intPort = toSingle(root.intPort);
         s.estPort = toSingle(root.estPort);
         s.L = root.L;
         ResultRecord r;
         recordHydraulics(s, internal.bulk(root.tmi), external.bulk(root.tme), r);
-        recordInputs(snapshot, r);
+        recordInputs(input, r);
         r.q = toSingle(root.q);
         r.A = root.A;
         r.L = root.L;
         r.U = toSingle(root.U);
-        r.controequi = c.counterCurrent ? word::Contro : word::Equi;
+        r.configuration = c.counterCurrent ? Configuration::Countercurrent : Configuration::Cocurrent;
         r.intTin = c.intTin;
         r.intTout = root.intTout;
         r.estTin = c.estTin;
@@ -98,7 +97,7 @@ RobustAnswer robustAnswer(const CaseSnapshot& snapshot, const RobustCase& c, Flu
         r.intSporc = s.intSporc;
         r.estSporc = s.estSporc;
         answer.writeBacks = solvedValues(c, r);
-        answer.record = std::move(r);
+        answer.solved = Solution {std::move(r), s, tables};
     } catch (const std::exception& error) {
         answer.solution.roots.clear();
         answer.solution.reason = std::string("the robust solution could not be computed either: ") + error.what();

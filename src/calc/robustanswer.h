@@ -4,25 +4,23 @@
 #include <string>
 #include <vector>
 
-#include "calc/casesnapshot.h"
-#include "calc/resultrecord.h"
+#include "calc/caseinput.h"
 #include "calc/robustsolver.h"
+#include "calc/solution.h"
 #include "properties/fluidtables.h"
 
 namespace vorlan {
 
 /**
  * The robust solution of a case that Calculate refused for a reason of its iterations, ready to be
- * shown like a calculated one: the first root's write-backs and record, and the state and tables an
- * analysis of it reads.
+ * shown like a calculated one: the first root's write-backs and solution.
  */
 struct RobustAnswer {
     RobustSolution solution;
     std::vector<WriteBack>
-        writeBacks; ///< the first root's values for the boxes the mode solves, as Calculate writes them
-    std::optional<ResultRecord> record; ///< the first root's; none when there is no root
-    CaseState state; ///< the first root's flows and length in the case's geometry
-    FluidTables tables; ///< the tables it was solved on, cut to the selected pressures
+        writeBacks; ///< the first root's values for the quantities the mode solves, as Calculate writes them
+    /** The first root as a solved case, on the tables it was solved on; none when there is no root. */
+    std::optional<Solution> solved;
 };
 
 /**
@@ -41,6 +39,6 @@ std::string robustBanner(const RobustAnswer& answer, const std::string& refusal)
 std::string severalAnswers(const RobustSolution& solution);
 
 /** Solves the read case on tables as they were read (before any lookup of the solution). Never throws. */
-RobustAnswer robustAnswer(const CaseSnapshot& snapshot, const RobustCase& c, FluidTables tables);
+RobustAnswer robustAnswer(const CaseInput& input, const RobustCase& c, FluidTables tables);
 
 } // namespace vorlan

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "calc/casesnapshot.h"
+#include "calc/casecontents.h"
 #include "calc/flowmode.h"
 
 namespace vorlan {

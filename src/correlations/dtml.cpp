@@ -2,23 +2,20 @@
 
 #include <cmath>
 
-#include "correlations/words.h"
 #include "platform/calcerror.h"
 
 namespace vorlan {
 
-double DTML(double hotIn, double hotOut, double coldIn, double coldOut, const std::string& configuration)
+double DTML(double hotIn, double hotOut, double coldIn, double coldOut, Configuration configuration)
 {
     double dT1 = 0;
     double dT2 = 0;
-    if (configuration == word::Contro) {
+    if (configuration == Configuration::Countercurrent) {
         dT1 = checked(hotIn - coldOut);
         dT2 = checked(hotOut - coldIn);
-    } else if (configuration == word::Equi) {
+    } else {
         dT1 = checked(hotIn - coldIn);
         dT2 = checked(hotOut - coldOut);
-    } else {
-        return 0;
     }
     if (dT1 == dT2)
         return dT1;

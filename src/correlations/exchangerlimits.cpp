@@ -2,15 +2,14 @@
 
 #include <cmath>
 
-#include "correlations/words.h"
 #include "platform/calcerror.h"
 
 namespace vorlan {
 
 float Qmax(FluidTables& fluids, double te1, double te2, double ti1, double ti2, float mme, float mmi,
-    const std::string& contro_equi)
+    Configuration configuration)
 {
-    const bool counterCurrent = contro_equi == word::Contro;
+    const bool counterCurrent = configuration == Configuration::Countercurrent;
     const double ci = checked(mmi * fluids.intSide.Cp); // heat-capacity rates [kW/K]
     const double ce = checked(mme * fluids.estSide.Cp);
     double duty = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "correlations/configuration.h"
 
 #include "properties/casestate.h"
 #include "properties/fluidtables.h"
@@ -10,11 +10,11 @@ namespace vorlan {
 /**
  * Upper limit of the duty [kW]: the enthalpy change of the stream with the smaller heat-capacity
  * rate (mass flow times the current specific heat; equal rates count as the external stream)
- * between its inlet and the other stream's inlet ("contro") or outlet (any other word).
+ * between its inlet and the other stream's inlet (counter-current) or outlet (co-current).
  * Temperatures in degC (te external, ti internal; 1 inlet, 2 outlet), flows mme, mmi in kg/s.
  */
 float Qmax(FluidTables& fluids, double te1, double te2, double ti1, double ti2, float mme, float mmi,
-    const std::string& contro_equi);
+    Configuration configuration);
 
 /** Damping weight 1 / (NTU^3 + 2) of the outlet-temperature iteration, in single precision. */
 float dampingWeight(float ntu);

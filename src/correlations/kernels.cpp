@@ -1,6 +1,5 @@
 #include "correlations/kernels.h"
 
-#include "correlations/words.h"
 #include "platform/calcerror.h"
 #include "platform/numbertext.h"
 
@@ -53,17 +52,13 @@ void RiduciVettori(FluidTables& fluids)
     reduceToBlock(fluids.estSide.Tab, textToSingle(fluids.estPressure()));
 }
 
-std::string controllatemp(const FluidTables& fluids, double temp, float /*press*/, const std::string& int_est)
+bool controllatemp(const FluidTables& fluids, double temp, float /*press*/, Side side)
 {
-    const FluidSide* side = int_est == word::Int ? &fluids.intSide : int_est == word::Est ? &fluids.estSide : nullptr;
-    double tMin = 0;
-    double tMax = 0;
-    if (side != nullptr) {
-        tMin = element(side->Tab.T, 0);
-        tMax = element(side->Tab.T, side->Tab.lastRow());
-    }
+    const FluidTable& table = (side == Side::Internal ? fluids.intSide : fluids.estSide).Tab;
+    const double tMin = element(table.T, 0);
+    const double tMax = element(table.T, table.lastRow());
     const float t = toSingle(temp);
-    return toSingle(tMin) <= t && t < toSingle(tMax) ? word::Si : word::No;
+    return toSingle(tMin) <= t && t < toSingle(tMax);
 }
 
 } // namespace vorlan

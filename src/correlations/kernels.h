@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "correlations/configuration.h"
 
 #include "properties/casestate.h"
 #include "properties/fluidtables.h"
@@ -18,10 +18,9 @@ void inizializza(CaseState& state, FluidTables& fluids);
 void RiduciVettori(FluidTables& fluids);
 
 /**
- * "SI" when temp [degC] lies in [first, last) temperature of the side's table ("int" or "est"),
- * all three rounded to single precision; "NO" otherwise, also for any other side word.
- * press [bar] is not used.
+ * True when temp [degC] lies in [first, last) temperature of the side's table, all three rounded
+ * to single precision. press [bar] is not used.
  */
-std::string controllatemp(const FluidTables& fluids, double temp, float press, const std::string& int_est);
+bool controllatemp(const FluidTables& fluids, double temp, float press, Side side);
 
 } // namespace vorlan

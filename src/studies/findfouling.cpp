@@ -17,47 +17,44 @@ constexpr int kMaxTrials = 200;
 /** The case as the search calculates it: length given, both flows given, fouling split as asked. */
 class Trials {
 public:
-    Trials(Exchanger& exchanger, const CaseSnapshot& snapshot, double internalShare)
+    Trials(Exchanger& exchanger, const CaseContents& contents, double internalShare)
         : m_exchanger(exchanger)
-        , m_case(snapshot)
+        , m_case(contents)
         , m_share(internalShare)
     {
-        m_case.setSelected(Option::Option3, false);
-        m_case.setSelected(Option::Option4);
-        m_case.setSelected(Option::Option7, false);
-        m_case.setSelected(Option::Option8);
+        m_case.setFlowMode(FlowMode::BothFlowsGiven);
     }
 
-    /** Calculates at a total fouling; the record, or the message of the failure. */
+    /** Calculates at a total fouling; the solution, or the message of the failure. */
     CalcOutcome at(double total)
     {
-        m_case.setText(Box::Form2Text1, numberToText(total * m_share));
-        m_case.setText(Box::Form2Text2, numberToText(total * (1 - m_share)));
+        m_case.setText(Quantity::InternalFouling, numberToText(total * m_share));
+        m_case.setText(Quantity::ExternalFouling, numberToText(total * (1 - m_share)));
         ++count;
-        return m_exchanger.Command1_Click(m_case);
+        return m_exchanger.calculate(m_case);
     }
 
-    double internalFouling() const { return textToDouble(m_case.text(Box::Form2Text1)); }
-    double externalFouling() const { return textToDouble(m_case.text(Box::Form2Text2)); }
+    double internalFouling() const { return textToDouble(m_case.text(Quantity::InternalFouling)); }
+    double externalFouling() const { return textToDouble(m_case.text(Quantity::ExternalFouling)); }
 
     int count = 0;
 
 private:
     Exchanger& m_exchanger;
-    CaseSnapshot m_case;
+    CaseContents m_case;
     double m_share;
 };
 
 std::string failedAt(double total, const CalcOutcome& outcome)
 {
-    return "Calculate failed at a fouling of " + withUnit(total, Quantity::Fouling) + ": " + outcome.message;
+    return "Calculate failed at a fouling of " + withUnit(total, Measure::Fouling) + ": " + outcome.message;
 }
 
 } // namespace
 
-FoulingResult findFouling(Exchanger& exchanger, const CaseSnapshot& snapshot, const FoulingSearch& search)
+FoulingResult findFouling(Exchanger& exchanger, const CaseContents& contents, const FoulingSearch& search)
 {
-    if (!snapshot.isSelected(Option::Option5))
+    if (!contents.lengthGiven)
         return {{}, "Find fouling needs a running exchanger's length: select Length and type it."};
     if (!(search.internalShare >= 0 && search.internalShare <= 1))
         return {{}, "The internal share of the fouling must be between 0 and 1."};
@@ -65,23 +62,23 @@ FoulingResult findFouling(Exchanger& exchanger, const CaseSnapshot& snapshot, co
         return {{}, "The allowed difference of the measured duties must be a positive percentage."};
     double intTout = 0, estTout = 0;
     try {
-        intTout = textToDouble(snapshot.text(Box::Text7));
-        estTout = textToDouble(snapshot.text(Box::Text10));
+        intTout = textToDouble(contents.text(Quantity::InternalOutletTemperature));
+        estTout = textToDouble(contents.text(Quantity::ExternalOutletTemperature));
     } catch (const CalcError&) {
         return {{}, "Type both measured outlet temperatures, internal and external [°C], as numbers."};
     }
 
-    Trials trials(exchanger, snapshot, search.internalShare);
+    Trials trials(exchanger, contents, search.internalShare);
     const CalcOutcome clean = trials.at(0);
-    if (!clean.record)
+    if (!clean.solution)
         return {{}, failedAt(0, clean)};
-    const ResultRecord& r = *clean.record;
+    const ResultRecord& r = clean.solution->record;
 
     // The measured duty of each side from its enthalpies, on the tables the clean case loaded [kW].
     FoulingFound found;
     const double hot = r.intTin > r.estTin ? 1 : -1;
     try {
-        FluidTables& tables = exchanger.fluids;
+        FluidTables tables = clean.solution->tables;
         found.internalDuty = checked(hot * r.intPort * (tables.propHint(r.intTin) - tables.propHint(intTout)));
         found.externalDuty = checked(hot * r.estPort * (tables.propHest(estTout) - tables.propHest(r.estTin)));
     } catch (const CalcError& error) {
@@ -93,10 +90,10 @@ FoulingResult findFouling(Exchanger& exchanger, const CaseSnapshot& snapshot, co
     const double spread = std::fabs(found.internalDuty - found.externalDuty) / found.measuredDuty * 100;
     if (spread > search.tolerance)
         return {{},
-            "The measurements are inconsistent: the internal side gives " + withUnit(found.internalDuty, Quantity::Duty)
-                + " and the external side " + withUnit(found.externalDuty, Quantity::Duty) + ", "
-                + withUnit(spread, Quantity::Percent)
-                + " apart (allowed: " + withUnit(search.tolerance, Quantity::Percent) + ")."};
+            "The measurements are inconsistent: the internal side gives " + withUnit(found.internalDuty, Measure::Duty)
+                + " and the external side " + withUnit(found.externalDuty, Measure::Duty) + ", "
+                + withUnit(spread, Measure::Percent)
+                + " apart (allowed: " + withUnit(search.tolerance, Measure::Percent) + ")."};
     found.cleanU = r.U;
 
     const double target = found.measuredDuty;
@@ -104,17 +101,17 @@ FoulingResult findFouling(Exchanger& exchanger, const CaseSnapshot& snapshot, co
     double gLow = r.q - target;
     if (gLow < 0)
         return {{},
-            "The measured duty (" + withUnit(target, Quantity::Duty) + ") is above the clean exchanger's ("
-                + withUnit(r.q, Quantity::Duty) + "): no fouling matches."};
+            "The measured duty (" + withUnit(target, Measure::Duty) + ") is above the clean exchanger's ("
+                + withUnit(r.q, Measure::Duty) + "): no fouling matches."};
     CalcOutcome outcome = trials.at(high);
-    if (!outcome.record)
+    if (!outcome.solution)
         return {{}, failedAt(high, outcome)};
-    double gHigh = outcome.record->q - target;
+    double gHigh = outcome.solution->record.q - target;
     if (gHigh > 0)
         return {{},
-            "Even " + withUnit(kMaxFouling, Quantity::Fouling) + " of fouling leaves the duty at "
-                + withUnit(outcome.record->q, Quantity::Duty) + ", above the measured "
-                + withUnit(target, Quantity::Duty) + "."};
+            "Even " + withUnit(kMaxFouling, Measure::Fouling) + " of fouling leaves the duty at "
+                + withUnit(outcome.solution->record.q, Measure::Duty) + ", above the measured "
+                + withUnit(target, Measure::Duty) + "."};
 
     // Regula falsi on the duty, which falls as fouling rises; the Illinois step halves the weight
     // of an end that stays, so that the bracket closes from both sides.
@@ -125,9 +122,9 @@ FoulingResult findFouling(Exchanger& exchanger, const CaseSnapshot& snapshot, co
         if (!(total > low && total < high))
             total = (low + high) / 2;
         outcome = trials.at(total);
-        if (!outcome.record)
+        if (!outcome.solution)
             return {{}, failedAt(total, outcome)};
-        const double g = outcome.record->q - target;
+        const double g = outcome.solution->record.q - target;
         if (std::fabs(g) <= kDutyTolerance * target || high - low <= kFoulingResolution)
             break;
         if (g > 0) {
@@ -147,8 +144,8 @@ FoulingResult findFouling(Exchanger& exchanger, const CaseSnapshot& snapshot, co
     found.internal = trials.internalFouling();
     found.external = trials.externalFouling();
     found.total = found.internal + found.external;
-    found.matchedU = outcome.record->U;
-    found.calculatedDuty = outcome.record->q;
+    found.matchedU = outcome.solution->record.U;
+    found.calculatedDuty = outcome.solution->record.q;
     found.calculations = trials.count;
     return {found, {}};
 }

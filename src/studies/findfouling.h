@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "calc/casesnapshot.h"
+#include "calc/casecontents.h"
 #include "calc/exchanger.h"
 
 namespace vorlan {
@@ -42,6 +42,6 @@ struct FoulingResult {
  * [0, kMaxFouling] (regula falsi, Illinois variant) ends when the duty matches to 1e-5 of the
  * measured one or the bracket is 1e-8 (m² K)/W wide.
  */
-FoulingResult findFouling(Exchanger& exchanger, const CaseSnapshot& snapshot, const FoulingSearch& search);
+FoulingResult findFouling(Exchanger& exchanger, const CaseContents& contents, const FoulingSearch& search);
 
 } // namespace vorlan

@@ -9,27 +9,27 @@ namespace vorlan {
 const std::vector<StudyColumn>& studyColumns()
 {
     static const std::vector<StudyColumn> columns = {
-        {"Duty", Quantity::Duty, [](const ResultRecord& r) { return double(r.q); }},
-        {"Internal outlet", Quantity::Temperature, [](const ResultRecord& r) { return r.intTout; }},
-        {"External outlet", Quantity::Temperature, [](const ResultRecord& r) { return r.estTout; }},
-        {"Internal flow", Quantity::MassFlow, [](const ResultRecord& r) { return double(r.intPort); }},
-        {"External flow", Quantity::MassFlow, [](const ResultRecord& r) { return double(r.estPort); }},
-        {"Internal pressure drop", Quantity::PressureDrop, [](const ResultRecord& r) { return double(r.intDeltaP); }},
-        {"External pressure drop", Quantity::PressureDrop, [](const ResultRecord& r) { return double(r.estDeltaP); }},
-        {"Heat-transfer coefficient", Quantity::Coefficient, [](const ResultRecord& r) { return double(r.U); }},
-        {"Length", Quantity::Length, [](const ResultRecord& r) { return double(r.L); }},
+        {"Duty", Measure::Duty, [](const ResultRecord& r) { return double(r.q); }},
+        {"Internal outlet", Measure::Temperature, [](const ResultRecord& r) { return r.intTout; }},
+        {"External outlet", Measure::Temperature, [](const ResultRecord& r) { return r.estTout; }},
+        {"Internal flow", Measure::MassFlow, [](const ResultRecord& r) { return double(r.intPort); }},
+        {"External flow", Measure::MassFlow, [](const ResultRecord& r) { return double(r.estPort); }},
+        {"Internal pressure drop", Measure::PressureDrop, [](const ResultRecord& r) { return double(r.intDeltaP); }},
+        {"External pressure drop", Measure::PressureDrop, [](const ResultRecord& r) { return double(r.estDeltaP); }},
+        {"Heat-transfer coefficient", Measure::Coefficient, [](const ResultRecord& r) { return double(r.U); }},
+        {"Length", Measure::Length, [](const ResultRecord& r) { return double(r.L); }},
     };
     return columns;
 }
 
-std::string StudyColumn::heading() const { return words + " [" + std::string(unitOf(quantity)) + "]"; }
+std::string StudyColumn::heading() const { return words + " [" + std::string(unitOf(measure)) + "]"; }
 
-PointWarnings pointWarnings(const SweepPoint& point, const Exchanger& solver)
+PointWarnings pointWarnings(const SweepPoint& point)
 {
-    const ResultRecord* record = pointRecord(point);
-    if (record == nullptr)
+    const Solution* solution = pointSolution(point);
+    if (solution == nullptr)
         return {};
-    const std::vector<Warning> warnings = analyseCase(*record, solver, 0).warnings;
+    const std::vector<Warning> warnings = analyseCase(*solution, 0).warnings;
     const Warning* worst = mostSevere(warnings);
     return {static_cast<int>(warnings.size()), worst != nullptr && severityOf(*worst) == Severity::Impossible};
 }
@@ -58,7 +58,7 @@ std::string cell(const std::string& text)
 
 } // namespace
 
-std::string studyCsv(Box swept, const std::vector<StudyRow>& rows)
+std::string studyCsv(Quantity swept, const std::vector<StudyRow>& rows)
 {
     // The byte-order mark tells a spreadsheet the file is UTF-8, so that "°" and "²" read as such.
     std::string csv = kUtf8ByteOrderMark + cell(std::string(labelOf(swept)));
@@ -67,9 +67,9 @@ std::string studyCsv(Box swept, const std::vector<StudyRow>& rows)
     csv += ";Warnings;Message\n";
     for (const StudyRow& row : rows) {
         csv += cell(row.point.text);
-        const ResultRecord* record = pointRecord(row.point);
+        const Solution* solution = pointSolution(row.point);
         for (const StudyColumn& column : studyColumns())
-            csv += ';' + (record ? numberToText(static_cast<float>(column.value(*record))) : std::string());
+            csv += ';' + (solution ? numberToText(static_cast<float>(column.value(solution->record))) : std::string());
         csv += ';' + cell(warningsCell(row.warnings));
         csv += ';' + cell(pointMessage(row.point)) + '\n';
     }

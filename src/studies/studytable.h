@@ -12,7 +12,7 @@ namespace vorlan {
 /** A result column of a study's table: what it shows, in words and as a quantity, and its value in a record. */
 struct StudyColumn {
     std::string words;
-    Quantity quantity;
+    Measure measure;
     double (*value)(const ResultRecord& record);
 
     /** The words with the unit: "Duty [kW]". */
@@ -35,10 +35,10 @@ struct StudyRow {
 };
 
 /**
- * The warnings of a point's solved case, analysed on the exchanger that has just calculated it;
- * none when the analysis cannot be made, a count of -1 for a point that failed.
+ * The warnings of a point's solved case; none when the analysis cannot be made, a count of -1 for
+ * a point that failed.
  */
-PointWarnings pointWarnings(const SweepPoint& point, const Exchanger& solver);
+PointWarnings pointWarnings(const SweepPoint& point);
 
 /** The warnings' cell: "2", "3, physically impossible", empty for a failed point. */
 std::string warningsCell(const PointWarnings& warnings);
@@ -48,6 +48,6 @@ std::string warningsCell(const PointWarnings& warnings);
  * swept text, every column (decimal comma, 7 significant digits), the warnings and the message of a failed point; ';'
  * separates the cells, as spreadsheets with a decimal comma expect.
  */
-std::string studyCsv(Box swept, const std::vector<StudyRow>& rows);
+std::string studyCsv(Quantity swept, const std::vector<StudyRow>& rows);
 
 } // namespace vorlan

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
 #include "calc/casefile.h"
@@ -9,44 +10,46 @@
 
 namespace vorlan {
 
-const std::vector<Box>& sweepableBoxes()
+const std::vector<Quantity>& sweepableQuantities()
 {
-    static const std::vector<Box> boxes = {Box::Text12, Box::Text3, Box::Text8, Box::Text7, Box::Text11, Box::Text10,
-        Box::Text6, Box::Text9, Box::Form2Text1, Box::Form2Text2, Box::Text1, Box::Text2, Box::Text4, Box::Text5};
-    return boxes;
+    static const std::vector<Quantity> quantities = {Quantity::Length, Quantity::Capacity, Quantity::InternalMassFlow,
+        Quantity::InternalOutletTemperature, Quantity::ExternalMassFlow, Quantity::ExternalOutletTemperature,
+        Quantity::InternalInletTemperature, Quantity::ExternalInletTemperature, Quantity::InternalFouling,
+        Quantity::ExternalFouling, Quantity::InternalOutsideDiameter, Quantity::InternalThickness,
+        Quantity::ExternalOutsideDiameter, Quantity::ExternalThickness};
+    return quantities;
 }
 
-bool modeReads(const CaseSnapshot& snapshot, Box box)
+bool modeReads(const CaseContents& contents, Quantity quantity)
 {
-    // The flow mode tests Option3 first, then Option7; the size mode tests Option5.
-    const bool internalOutlet = snapshot.isSelected(Option::Option3);
-    const bool externalOutlet = !internalOutlet && snapshot.isSelected(Option::Option7);
-    const bool length = snapshot.isSelected(Option::Option5);
-    switch (box) {
-    case Box::Text7:
+    const bool internalOutlet = contents.flowMode() == FlowMode::InternalOutletGiven;
+    const bool externalOutlet = contents.flowMode() == FlowMode::ExternalOutletGiven;
+    const bool length = contents.lengthGiven;
+    switch (quantity) {
+    case Quantity::InternalOutletTemperature:
         return internalOutlet;
-    case Box::Text8:
+    case Quantity::InternalMassFlow:
         return !internalOutlet;
-    case Box::Text10:
+    case Quantity::ExternalOutletTemperature:
         return externalOutlet;
-    case Box::Text11:
+    case Quantity::ExternalMassFlow:
         return !externalOutlet;
-    case Box::Text12:
+    case Quantity::Length:
         return length;
-    case Box::Text3:
+    case Quantity::Capacity:
         return !length;
     default:
         return true;
     }
 }
 
-std::string sweepProblem(const SweepRange& range, const CaseSnapshot& snapshot)
+std::string sweepProblem(const SweepRange& range, const CaseContents& contents)
 {
-    const std::vector<Box>& boxes = sweepableBoxes();
-    const std::string label(labelOf(range.box));
-    if (std::find(boxes.begin(), boxes.end(), range.box) == boxes.end())
+    const std::vector<Quantity>& quantities = sweepableQuantities();
+    const std::string label(labelOf(range.quantity));
+    if (std::find(quantities.begin(), quantities.end(), range.quantity) == quantities.end())
         return label + " cannot be swept: it is not a number of the case.";
-    if (!modeReads(snapshot, range.box))
+    if (!modeReads(contents, range.quantity))
         return label + " is calculated, not read, in this case's mode: sweep a given input.";
     if (range.points < kMinSweepPoints || range.points > kMaxSweepPoints)
         return "A sweep has " + std::to_string(kMinSweepPoints) + " to " + std::to_string(kMaxSweepPoints)
@@ -70,28 +73,35 @@ double readNumber(std::string_view text)
     return value;
 }
 
+constexpr char kSweepForm[] = "A sweep is written KEY=FROM:TO:N.";
+
+/** The case-file keys of the quantities a sweep can vary, "exchanger.length, exchanger.capacity, ...". */
+std::string sweepableKeys()
+{
+    std::string keys;
+    for (const Quantity quantity : sweepableQuantities())
+        keys += (keys.empty() ? "" : ", ") + caseKeyOf(quantity);
+    return keys;
+}
+
 } // namespace
 
 SweepRange parseSweep(std::string_view text, bool logarithmic)
 {
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos)
-        throw std::invalid_argument("A sweep is written KEY=FROM:TO:N.");
+        throw std::invalid_argument(kSweepForm);
     SweepRange range;
-    try {
-        range.box = boxOfCaseKey(text.substr(0, equals));
-    } catch (const std::invalid_argument&) {
-        std::string keys;
-        for (const Box box : sweepableBoxes())
-            keys += (keys.empty() ? "" : ", ") + caseKeyOf(box);
-        throw std::invalid_argument(
-            "\"" + std::string(text.substr(0, equals)) + "\" is not a key of a case that can be swept: " + keys + ".");
-    }
+    const std::optional<Quantity> quantity = quantityWithKey(text.substr(0, equals));
+    if (!quantity)
+        throw std::invalid_argument("\"" + std::string(text.substr(0, equals))
+            + "\" is not a key of a case that can be swept: " + sweepableKeys() + ".");
+    range.quantity = *quantity;
     const std::string_view rest = text.substr(equals + 1);
     const std::size_t first = rest.find(':');
     const std::size_t second = first == std::string_view::npos ? first : rest.find(':', first + 1);
     if (second == std::string_view::npos)
-        throw std::invalid_argument("A sweep is written KEY=FROM:TO:N.");
+        throw std::invalid_argument(kSweepForm);
     range.from = readNumber(rest.substr(0, first));
     range.to = readNumber(rest.substr(first + 1, second - first - 1));
     const double points = readNumber(rest.substr(second + 1));
@@ -124,33 +134,31 @@ std::vector<std::string> sweepTexts(const SweepRange& range)
     return texts;
 }
 
-SweepPoint calculatePoint(Exchanger& exchanger, CaseSnapshot snapshot, Box box, std::string text)
+SweepPoint calculatePoint(Exchanger& exchanger, CaseContents contents, Quantity quantity, std::string text)
 {
     SweepPoint point;
     point.value = textToDouble(text);
-    snapshot.setText(box, text);
+    contents.setText(quantity, text);
     point.text = std::move(text);
-    point.outcome = exchanger.Command1_Click(snapshot);
-    if (isRobust(point))
-        exchanger.adopt(*point.outcome.robust); // its analysis reads the exchanger
+    point.outcome = exchanger.calculate(contents);
     return point;
 }
 
 bool isRobust(const SweepPoint& point)
 {
-    return !point.outcome.record && point.outcome.robust && point.outcome.robust->record;
+    return !point.outcome.solution && point.outcome.robust && point.outcome.robust->solved;
 }
 
-const ResultRecord* pointRecord(const SweepPoint& point)
+const Solution* pointSolution(const SweepPoint& point)
 {
-    if (point.outcome.record)
-        return &*point.outcome.record;
-    return isRobust(point) ? &*point.outcome.robust->record : nullptr;
+    if (point.outcome.solution)
+        return &*point.outcome.solution;
+    return isRobust(point) ? &*point.outcome.robust->solved : nullptr;
 }
 
 std::string pointMessage(const SweepPoint& point)
 {
-    if (point.outcome.record)
+    if (point.outcome.solution)
         return {};
     if (isRobust(point))
         return robustBanner(*point.outcome.robust, point.outcome.message);

@@ -51,10 +51,10 @@ void AnalysisViews::addMenu(QMenuBar* menuBar)
     menuBar->insertMenu(menus.isEmpty() ? nullptr : menus.back(), menu);
 }
 
-void AnalysisViews::calculated(const ResultRecord& record, const Exchanger& solver, QWidget* resultsWindow)
+void AnalysisViews::calculated(const Solution& solution, QWidget* resultsWindow)
 {
     try {
-        m_latest = analyseCase(record, solver, kProfileSegments);
+        m_latest = analyseCase(solution, kProfileSegments);
     } catch (const std::exception&) {
         m_latest.reset(); // out of memory: no analysis rather than a stale one
     }

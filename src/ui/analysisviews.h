@@ -33,10 +33,10 @@ public:
     void addMenu(QMenuBar* menuBar);
 
     /**
-     * After a successful Calculate: analyses its record on the exchanger that solved it, refreshes
-     * the windows and offers both entries on the results window's context menu. Never throws.
+     * After a successful Calculate: analyses its solution, refreshes the windows and offers both
+     * entries on the results window's context menu. Never throws.
      */
-    void calculated(const ResultRecord& record, const Exchanger& solver, QWidget* resultsWindow);
+    void calculated(const Solution& solution, QWidget* resultsWindow);
 
     /** The analysis of the last solved case, or null before the first. */
     const CaseAnalysis* latest() const;

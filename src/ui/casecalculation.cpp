@@ -67,14 +67,14 @@ void CaseCalculation::calculateWithWaitCursor()
 
 void CaseCalculation::calculate()
 {
-    const CalcOutcome outcome = m_core.Command1_Click(m_editor.snapshot());
+    const CalcOutcome outcome = m_core.calculate(m_editor.contents());
     m_editor.applyWriteBacks(outcome.writeBacks);
     afterCalculation(outcome); // creates the results window when there are results for it
-    if (!outcome.record) {
+    if (!outcome.solution) {
         refused(outcome);
         return;
     }
-    showSolved(*outcome.record, outcome.robust ? fromStd(severalAnswers(outcome.robust->solution)) : QString());
+    showSolved(*outcome.solution, outcome.robust ? fromStd(severalAnswers(outcome.robust->solution)) : QString());
 }
 
 void CaseCalculation::afterCalculation(const CalcOutcome& outcome)
@@ -83,7 +83,7 @@ void CaseCalculation::afterCalculation(const CalcOutcome& outcome)
         QApplication::restoreOverrideCursor();
         m_waitCursor = false;
     }
-    if (!outcome.record) {
+    if (!outcome.solution) {
         m_session.calculated(std::nullopt);
         m_editor.refreshMarks();
         return;
@@ -104,7 +104,7 @@ void CaseCalculation::refused(const CalcOutcome& outcome)
     if (outcome.robust)
         reason += QStringLiteral("\n\n") + fromStd(robustSummary(*outcome.robust));
     Message box {QMessageBox::Warning, msg::Title, fromStd(outcome.message), reason, nullptr};
-    if (outcome.robust && outcome.robust->record) {
+    if (outcome.robust && outcome.robust->solved) {
         box.actionText = msg::ShowRobust;
         box.action = [this, answer = *outcome.robust, refusal = outcome.message] { showRobust(answer, refusal); };
     }
@@ -113,24 +113,23 @@ void CaseCalculation::refused(const CalcOutcome& outcome)
 
 void CaseCalculation::showRobust(const RobustAnswer& answer, const std::string& refusal)
 {
-    m_core.adopt(answer);
     m_editor.applyWriteBacks(answer.writeBacks);
     CalcOutcome solved;
     solved.writeBacks = answer.writeBacks;
-    solved.record = answer.record;
+    solved.solution = answer.solved;
     afterCalculation(solved);
     const QString banner = fromStd(robustBanner(answer, refusal));
-    showSolved(*answer.record, banner);
+    showSolved(*answer.solved, banner);
 }
 
-void CaseCalculation::showSolved(const ResultRecord& record, const QString& banner)
+void CaseCalculation::showSolved(const Solution& solution, const QString& banner)
 {
-    m_lastResults = record;
+    m_lastResults = solution.record;
     m_lastBanner = banner;
-    m_results->Risultati(record);
+    m_results->Risultati(solution.record);
     m_results->show();
     m_results->raise();
-    m_analysis->calculated(record, m_core, m_results);
+    m_analysis->calculated(solution, m_results);
     m_results->setBanner(banner);
     if (const CaseAnalysis* analysis = m_analysis->latest()) // none when the analysis ran out of memory
         m_results->showWarnings(analysis->warnings, m_analysis->detailsAction());
@@ -152,7 +151,7 @@ void CaseCalculation::showStudy()
     const bool created = !m_study;
     if (created)
         m_study = new StudyWindow(
-            m_dataFolder, [this] { return m_editor.snapshot(); },
+            m_dataFolder, [this] { return m_editor.contents(); },
             messagesOver(m_showMessage, [this] { return m_study.data(); }));
     bringUp(m_study, created);
 }
@@ -172,7 +171,7 @@ void CaseCalculation::showFindFouling()
     const bool created = !m_fouling;
     if (created)
         m_fouling = new FoulingDialog(
-            m_dataFolder, [this] { return m_editor.snapshot(); },
+            m_dataFolder, [this] { return m_editor.contents(); },
             messagesOver(m_showMessage, [this] { return m_fouling.data(); }));
     if (created)
         m_fouling->takeOutletsFromCase(); // later, the measurements typed stay

@@ -64,7 +64,7 @@ private:
     /** Writes the robust answer into the boxes and shows it as the solved case, under a banner. */
     void showRobust(const RobustAnswer& answer, const std::string& refusal);
     /** The results window and the analysis of a solved record, under the banner (none when empty). */
-    void showSolved(const ResultRecord& record, const QString& banner);
+    void showSolved(const Solution& solution, const QString& banner);
 
     Exchanger& m_core;
     CaseEditor& m_editor;

@@ -14,6 +14,7 @@
 #include "properties/fluidlist.h"
 #include "properties/pressurelist.h"
 #include "ui/boxlook.h"
+#include "ui/boxnames.h"
 #include "ui/casesession.h"
 #include "ui/combotext.h"
 #include "ui/keyfilter.h"
@@ -36,11 +37,11 @@ void setComboText(QComboBox* combo, const QString& text)
 
 } // namespace
 
-CaseEditor::CaseEditor(QMainWindow* window, Ui::Form1& ui, Exchanger& core, const CaseSession& session,
+CaseEditor::CaseEditor(QMainWindow* window, Ui::Form1& ui, const Exchanger& core, const CaseSession& session,
     const std::string& dataFolder, MessageHandler showMessage)
     : m_window(window)
     , m_ui(ui)
-    , m_core(core)
+    , m_tables(dataFolder)
     , m_session(session)
     , m_showMessage(std::move(showMessage))
 {
@@ -54,7 +55,7 @@ CaseEditor::CaseEditor(QMainWindow* window, Ui::Form1& ui, Exchanger& core, cons
     runOnPickOnly(m_ui.Combo2, [this] { pickFluid(false); });
     for (QComboBox* combo : {m_ui.Combo1, m_ui.Combo2, m_ui.Combo3, m_ui.Combo4, m_ui.Combo5})
         showTextStart(combo);
-    fillLists(dataFolder);
+    fillLists(core, dataFolder);
     connectMarks();
 }
 
@@ -63,7 +64,7 @@ CaseEditor::~CaseEditor()
     delete m_options; // it has no owner: it goes with the main window
 }
 
-void CaseEditor::fillLists(const std::string& dataFolder)
+void CaseEditor::fillLists(const Exchanger& core, const std::string& dataFolder)
 {
     for (int i = 1; i <= 12; ++i)
         m_window->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i))->clear();
@@ -72,10 +73,10 @@ void CaseEditor::fillLists(const std::string& dataFolder)
 
     setComboText(m_ui.Combo3, "");
     // Without materials the program still starts; a calculation then reports "Invalid data".
-    if (!m_core.materialsError().empty())
+    if (!core.materialsError().empty())
         m_showMessage(
             QMessageBox::Warning, msg::Title, QString(msg::MaterialsUnreadable) + fromStd(dataFolder) + "/condmat.dat");
-    for (const std::string& name : m_core.materials.names())
+    for (const std::string& name : core.materials().names())
         m_ui.Combo3->addItem(fromStd(name));
     widenListToEntries(m_ui.Combo3);
     setComboText(m_ui.Combo3, "");
@@ -169,15 +170,15 @@ void CaseEditor::fillPressureList(bool internalSide)
         return;
     try {
         if (internalSide)
-            m_core.fluids.dbpropint(fluid);
+            m_tables.dbpropint(fluid);
         else
-            m_core.fluids.dbpropest(fluid);
+            m_tables.dbpropest(fluid);
     } catch (const CalcError& error) {
         // The detail names the file and why it cannot be read (or why the name names none).
         m_showMessage(QMessageBox::Warning, msg::Title, QString(msg::FluidFileUnreadable) + fromStd(error.what()));
         return;
     }
-    const FluidTable& table = internalSide ? m_core.fluids.intSide.Tab : m_core.fluids.estSide.Tab;
+    const FluidTable& table = internalSide ? m_tables.intSide.Tab : m_tables.estSide.Tab;
     for (const std::string& entry : pressureList(table))
         pressureBox->addItem(fromStd(entry));
 }
@@ -201,19 +202,20 @@ void CaseEditor::restore(const CaseContents& contents)
     (contents.externalOutletGiven ? m_ui.Option7 : m_ui.Option8)->setChecked(true);
     (contents.lengthGiven ? m_ui.Option5 : m_ui.Option6)->setChecked(true);
 
-    const auto saved = [&contents](const char* control) { return fromStd(contents.texts.at(control)); };
-    setComboText(m_ui.Combo3, saved("Combo3"));
+    const auto saved = [&contents](Quantity quantity) { return fromStd(contents.text(quantity)); };
+    setComboText(m_ui.Combo3, saved(Quantity::Material));
     for (const bool internalSide : {true, false}) {
         QComboBox* fluidBox = internalSide ? m_ui.Combo1 : m_ui.Combo2;
-        setComboText(fluidBox, saved(internalSide ? "Combo1" : "Combo2"));
+        setComboText(fluidBox, saved(internalSide ? Quantity::InternalFluid : Quantity::ExternalFluid));
         if (!fluidBox->currentText().isEmpty())
             fillPressureList(internalSide);
-        setComboText(internalSide ? m_ui.Combo4 : m_ui.Combo5, saved(internalSide ? "Combo4" : "Combo5"));
+        setComboText(internalSide ? m_ui.Combo4 : m_ui.Combo5,
+            saved(internalSide ? Quantity::InternalPressure : Quantity::ExternalPressure));
     }
-    for (const auto& [control, text] : contents.texts) {
-        const Box box = boxNamed(control);
-        if (!isComboBox(box))
-            lineEdit(box)->setText(fromStd(text));
+    for (std::size_t i = 0; i < kQuantityCount; ++i) {
+        const auto quantity = static_cast<Quantity>(i);
+        if (!isPicked(quantity))
+            lineEdit(quantity)->setText(saved(quantity));
     }
 }
 
@@ -223,11 +225,11 @@ OptionsDialog* CaseEditor::ensureOptions()
         m_options = new OptionsDialog(
             userFluidPath(), [this] { return userFluidPicked(); },
             messagesOver(m_showMessage, [this] { return m_options.data(); }));
-        for (const Box box : {Box::Form2Text1, Box::Form2Text2}) {
-            QLineEdit* fouling = m_options->box(box == Box::Form2Text1 ? "Text1" : "Text2");
-            m_marked.texts[std::string(nameOf(box))] = fouling->text().toStdString(); // its own factors
+        for (const Quantity quantity : {Quantity::InternalFouling, Quantity::ExternalFouling}) {
+            QLineEdit* fouling = m_options->box(quantity == Quantity::InternalFouling ? "Text1" : "Text2");
+            m_marked.setText(quantity, fouling->text().toStdString()); // its own factors
             connect(fouling, &QLineEdit::textChanged, this,
-                [this, box](const QString& text) { boxEdited(box, nullptr, text); });
+                [this, quantity](const QString& text) { boxEdited(quantity, nullptr, text); });
         }
     }
     return m_options;
@@ -235,7 +237,7 @@ OptionsDialog* CaseEditor::ensureOptions()
 
 OptionsDialog* CaseEditor::optionsDialog() const { return m_options; }
 
-std::string CaseEditor::userFluidPath() const { return m_core.fluids.fluidPath(std::string(kUserDefinedFluid)); }
+std::string CaseEditor::userFluidPath() const { return m_tables.fluidPath(std::string(kUserDefinedFluid)); }
 
 bool CaseEditor::userFluidPicked() const
 {
@@ -259,47 +261,51 @@ template <typename Widget> Widget* CaseEditor::control(std::string_view name) co
     return widget;
 }
 
-QLineEdit* CaseEditor::lineEdit(Box box)
+bool CaseEditor::isFouling(Quantity quantity)
 {
-    if (box == Box::Form2Text1 || box == Box::Form2Text2)
-        return ensureOptions()->box(box == Box::Form2Text1 ? "Text1" : "Text2");
-    return control<QLineEdit>(nameOf(box));
+    return quantity == Quantity::InternalFouling || quantity == Quantity::ExternalFouling;
 }
 
-CaseSnapshot CaseEditor::snapshot()
+QLineEdit* CaseEditor::lineEdit(Quantity quantity)
 {
-    CaseSnapshot snapshot;
-    for (std::size_t i = 0; i < kBoxCount; ++i) {
-        const auto box = static_cast<Box>(i);
-        const QString text = isComboBox(box) ? control<QComboBox>(nameOf(box))->currentText() : lineEdit(box)->text();
-        snapshot.setText(box, text.toStdString());
-    }
-    for (std::size_t i = 0; i < kOptionCount; ++i) {
-        const auto option = static_cast<Option>(i);
-        snapshot.setSelected(option, control<QRadioButton>(nameOf(option))->isChecked());
-    }
-    return snapshot;
+    if (isFouling(quantity))
+        return ensureOptions()->box(quantity == Quantity::InternalFouling ? "Text1" : "Text2");
+    return control<QLineEdit>(boxNameOf(quantity));
 }
 
-CaseContents CaseEditor::contents() { return caseFromSnapshot(snapshot()); }
+CaseContents CaseEditor::contents()
+{
+    CaseContents contents;
+    for (std::size_t i = 0; i < kQuantityCount; ++i) {
+        const auto quantity = static_cast<Quantity>(i);
+        const QString text
+            = isPicked(quantity) ? control<QComboBox>(boxNameOf(quantity))->currentText() : lineEdit(quantity)->text();
+        contents.setText(quantity, text.toStdString());
+    }
+    contents.internalOutletGiven = m_ui.Option3->isChecked();
+    contents.externalOutletGiven = m_ui.Option7->isChecked();
+    contents.lengthGiven = m_ui.Option5->isChecked();
+    contents.counterCurrent = m_ui.Option1->isChecked();
+    return contents;
+}
 
 void CaseEditor::applyWriteBacks(const std::vector<WriteBack>& writeBacks)
 {
     for (const WriteBack& writeBack : writeBacks)
-        lineEdit(writeBack.box)->setText(fromStd(writeBack.text));
+        lineEdit(writeBack.quantity)->setText(fromStd(writeBack.text));
 }
 
 void CaseEditor::connectMarks()
 {
-    for (std::size_t i = 0; i < kBoxCount; ++i) {
-        const auto box = static_cast<Box>(i);
-        if (isComboBox(box))
-            connect(control<QComboBox>(nameOf(box)), &QComboBox::editTextChanged, this,
-                [this, box](const QString& text) { boxEdited(box, nullptr, text); });
-        else if (box != Box::Form2Text1 && box != Box::Form2Text2) // connected with their dialog
-            connect(control<QLineEdit>(nameOf(box)), &QLineEdit::textChanged, this,
-                [this, box, edited = control<QLineEdit>(nameOf(box))](
-                    const QString& text) { boxEdited(box, edited, text); });
+    for (std::size_t i = 0; i < kQuantityCount; ++i) {
+        const auto quantity = static_cast<Quantity>(i);
+        if (isPicked(quantity))
+            connect(control<QComboBox>(boxNameOf(quantity)), &QComboBox::editTextChanged, this,
+                [this, quantity](const QString& text) { boxEdited(quantity, nullptr, text); });
+        else if (!isFouling(quantity)) // connected with their dialog
+            connect(control<QLineEdit>(boxNameOf(quantity)), &QLineEdit::textChanged, this,
+                [this, quantity, edited = control<QLineEdit>(boxNameOf(quantity))](
+                    const QString& text) { boxEdited(quantity, edited, text); });
     }
     // A choice locks and empties boxes: the whole case is marked again.
     for (QRadioButton* option : m_window->findChildren<QRadioButton*>())
@@ -315,10 +321,10 @@ void CaseEditor::refreshMarks()
     markTitle();
 }
 
-void CaseEditor::boxEdited(Box box, QLineEdit* edited, const QString& text)
+void CaseEditor::boxEdited(Quantity quantity, QLineEdit* edited, const QString& text)
 {
     ensureOptions(); // a dialog closed with its close box comes back, with its own fouling factors
-    m_marked.texts[std::string(nameOf(box))] = text.toStdString();
+    m_marked.setText(quantity, text.toStdString());
     const bool calculated = m_session.isCalculated(m_marked);
     if (calculated != m_calculated) { // every locked value belongs to the case, or no longer does
         m_calculated = calculated;

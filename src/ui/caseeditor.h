@@ -32,14 +32,13 @@ class CaseEditor : public QObject {
     Q_OBJECT
 
 public:
-    /** Fills the lists from core's tables and connects the boxes; messages go to showMessage. */
-    CaseEditor(QMainWindow* window, Ui::Form1& ui, Exchanger& core, const CaseSession& session,
+    /** Fills the lists from core's materials and the data folder's fluids and connects the boxes; messages go to
+     * showMessage. */
+    CaseEditor(QMainWindow* window, Ui::Form1& ui, const Exchanger& core, const CaseSession& session,
         const std::string& dataFolder, MessageHandler showMessage);
     ~CaseEditor() override;
 
-    /** The texts of the case's boxes and the selected options, as Calculate reads them. */
-    CaseSnapshot snapshot();
-    /** The case as the windows hold it, fouling factors included. */
+    /** The case as the windows hold it, fouling factors included, as Calculate reads it. */
     CaseContents contents();
     /** Empties every box and selects the start-up options. */
     void clear();
@@ -57,15 +56,16 @@ public:
     void refreshMarks();
 
 private:
-    /** The box of the window or of the Options dialog that shows the named box of a case. */
-    QLineEdit* lineEdit(Box box);
+    static bool isFouling(Quantity quantity);
+    /** The text box of the window or of the Options dialog that the quantity is typed into. */
+    QLineEdit* lineEdit(Quantity quantity);
     /** The named widget of the window; a missing one is a programming error (std::logic_error). */
     template <typename Widget> Widget* control(std::string_view name) const;
     /** The Options dialog, made anew (hidden) when it does not exist: the case reads its fouling factors. */
     OptionsDialog* ensureOptions();
     bool userFluidPicked() const;
 
-    void fillLists(const std::string& dataFolder);
+    void fillLists(const Exchanger& core, const std::string& dataFolder);
     void connectModeRules();
     void pickFluid(bool internalSide);
     void fillPressureList(bool internalSide);
@@ -76,7 +76,7 @@ private:
      * mark and the title; every stale mark only when the edit makes the case the calculated one or
      * another one.
      */
-    void boxEdited(Box box, QLineEdit* edited, const QString& text);
+    void boxEdited(Quantity quantity, QLineEdit* edited, const QString& text);
     /** The boxes that a choice locks to show a calculated value. */
     std::array<QLineEdit*, 6> lockableBoxes() const;
     void markStale(QLineEdit* box) const;
@@ -84,7 +84,7 @@ private:
 
     QMainWindow* m_window;
     Ui::Form1& m_ui;
-    Exchanger& m_core;
+    FluidTables m_tables; // reads a picked fluid's table for its pressure list
     const CaseSession& m_session;
     MessageHandler m_showMessage;
     QPointer<OptionsDialog> m_options; // created, hidden, when the case is first read

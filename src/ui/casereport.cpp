@@ -25,12 +25,12 @@ QString row(const QString& caption, const QString& unit, const QString& internal
 QString caseReportHtml(const CaseContents& contents, const std::optional<ResultRecord>& results,
     const CaseAnalysis* analysis, const QString& banner)
 {
-    const auto typed = [&contents](const char* control) { return escaped(contents.text(control)); };
+    const auto typed = [&contents](Quantity quantity) { return escaped(contents.text(quantity)); };
     // A derived value is calculated only beside the results of this very case; without them it
     // was calculated for an earlier state of the case, as the main window's stale marks say.
     bool stalePrinted = false;
-    const auto marked = [&](const char* control, bool isGiven) {
-        const QString text = typed(control);
+    const auto marked = [&](Quantity quantity, bool isGiven) {
+        const QString text = typed(quantity);
         if (isGiven)
             return text + " (given)";
         if (results)
@@ -44,19 +44,21 @@ QString caseReportHtml(const CaseContents& contents, const std::optional<ResultR
     QString html = "<h2>Vorlan - double-pipe heat exchanger</h2><h3>Case</h3>"
                    "<table cellspacing='0' cellpadding='3' border='1'>"
                    "<tr><th></th><th></th><th>INTERNAL PIPE</th><th>EXTERNAL PIPE</th></tr>";
-    html += row("Outside diameter", "mm", typed("Text1"), typed("Text4"));
-    html += row("Thickness", "mm", typed("Text2"), typed("Text5"));
-    html += row("Material", "", typed("Combo3"));
-    html += row("Fluid", "", typed("Combo1"), typed("Combo2"));
-    html += row("Pressure", "bar", typed("Combo4"), typed("Combo5"));
-    html += row("Inlet temp.", "°C", typed("Text6"), typed("Text9"));
-    html += row("Outlet temp.", "°C", marked("Text7", contents.internalOutletGiven),
-        marked("Text10", contents.externalOutletGiven));
-    html += row("Mass flow", "kg/s", marked("Text8", !contents.internalOutletGiven),
-        marked("Text11", !contents.externalOutletGiven));
-    html += row("Fouling factor", "(m^2 K)/W", typed("Form2.Text1"), typed("Form2.Text2"));
-    html += row("Lenght", "m", marked("Text12", contents.lengthGiven));
-    html += row("Capacity", "kW", marked("Text3", !contents.lengthGiven));
+    html += row(
+        "Outside diameter", "mm", typed(Quantity::InternalOutsideDiameter), typed(Quantity::ExternalOutsideDiameter));
+    html += row("Thickness", "mm", typed(Quantity::InternalThickness), typed(Quantity::ExternalThickness));
+    html += row("Material", "", typed(Quantity::Material));
+    html += row("Fluid", "", typed(Quantity::InternalFluid), typed(Quantity::ExternalFluid));
+    html += row("Pressure", "bar", typed(Quantity::InternalPressure), typed(Quantity::ExternalPressure));
+    html += row(
+        "Inlet temp.", "°C", typed(Quantity::InternalInletTemperature), typed(Quantity::ExternalInletTemperature));
+    html += row("Outlet temp.", "°C", marked(Quantity::InternalOutletTemperature, contents.internalOutletGiven),
+        marked(Quantity::ExternalOutletTemperature, contents.externalOutletGiven));
+    html += row("Mass flow", "kg/s", marked(Quantity::InternalMassFlow, !contents.internalOutletGiven),
+        marked(Quantity::ExternalMassFlow, !contents.externalOutletGiven));
+    html += row("Fouling factor", "(m^2 K)/W", typed(Quantity::InternalFouling), typed(Quantity::ExternalFouling));
+    html += row("Lenght", "m", marked(Quantity::Length, contents.lengthGiven));
+    html += row("Capacity", "kW", marked(Quantity::Capacity, !contents.lengthGiven));
     html += row("Configuration", "", contents.counterCurrent ? "Countercurrent" : "Equicurrent");
     html += "</table>";
 

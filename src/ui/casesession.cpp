@@ -4,7 +4,8 @@ namespace vorlan {
 
 bool sameCase(const CaseContents& a, const CaseContents& b)
 {
-    return a.texts == b.texts && a.selectedOptions() == b.selectedOptions();
+    return a.texts == b.texts && a.flowMode() == b.flowMode() && a.lengthGiven == b.lengthGiven
+        && a.counterCurrent == b.counterCurrent;
 }
 
 void CaseSession::reset(const CaseContents& current)

@@ -23,7 +23,8 @@ QString described(const UserFluid& fluid)
 
 std::optional<UserFluid> userFluidToSave(const CaseContents& contents, const std::string& path)
 {
-    if (contents.text("Combo1") != kUserDefinedFluid && contents.text("Combo2") != kUserDefinedFluid)
+    if (contents.text(Quantity::InternalFluid) != kUserDefinedFluid
+        && contents.text(Quantity::ExternalFluid) != kUserDefinedFluid)
         return std::nullopt;
     try {
         return readUserFluid(path);

@@ -34,7 +34,7 @@ QLineEdit* numberBox(const char* name, const QString& text, QWidget* parent)
 
 } // namespace
 
-FoulingDialog::FoulingDialog(const std::string& dataFolder, std::function<CaseSnapshot()> currentCase,
+FoulingDialog::FoulingDialog(const std::string& dataFolder, std::function<CaseContents()> currentCase,
     MessageHandler showMessage, QWidget* parent)
     : QDialog(parent)
     , m_exchanger(dataFolder)
@@ -82,9 +82,9 @@ FoulingDialog::FoulingDialog(const std::string& dataFolder, std::function<CaseSn
 
 void FoulingDialog::takeOutletsFromCase()
 {
-    const CaseSnapshot snapshot = m_currentCase();
-    m_internalOutlet->setText(fromStd(snapshot.text(Box::Text7)));
-    m_externalOutlet->setText(fromStd(snapshot.text(Box::Text10)));
+    const CaseContents contents = m_currentCase();
+    m_internalOutlet->setText(fromStd(contents.text(Quantity::InternalOutletTemperature)));
+    m_externalOutlet->setText(fromStd(contents.text(Quantity::ExternalOutletTemperature)));
 }
 
 void FoulingDialog::find()
@@ -96,12 +96,14 @@ void FoulingDialog::find()
         || !readNumberBox(m_share, "The share inside", m_showMessage, search.internalShare)
         || !readNumberBox(m_tolerance, "The largest difference", m_showMessage, search.tolerance))
         return;
-    CaseSnapshot snapshot = m_currentCase();
-    snapshot.setText(Box::Text7, m_internalOutlet->text().trimmed().replace('.', ',').toStdString());
-    snapshot.setText(Box::Text10, m_externalOutlet->text().trimmed().replace('.', ',').toStdString());
+    CaseContents contents = m_currentCase();
+    contents.setText(
+        Quantity::InternalOutletTemperature, m_internalOutlet->text().trimmed().replace('.', ',').toStdString());
+    contents.setText(
+        Quantity::ExternalOutletTemperature, m_externalOutlet->text().trimmed().replace('.', ',').toStdString());
     {
         const WaitCursor wait;
-        m_result = findFouling(m_exchanger, snapshot, search);
+        m_result = findFouling(m_exchanger, contents, search);
     }
     showAnswer(*m_result);
 }
@@ -113,13 +115,13 @@ void FoulingDialog::showAnswer(const FoulingResult& result)
         return;
     }
     const FoulingFound& f = *result.found;
-    m_answer->setText(fromStd("Fouling found: " + withUnit(f.total, Quantity::Fouling) + ", "
-        + figure(f.internal, Quantity::Fouling) + " inside and " + figure(f.external, Quantity::Fouling)
-        + " outside.\nU: " + withUnit(f.matchedU, Quantity::Coefficient) + " with it, "
-        + withUnit(f.cleanU, Quantity::Coefficient) + " clean.\nMeasured duty: "
-        + withUnit(f.measuredDuty, Quantity::Duty) + " (internal side " + figure(f.internalDuty, Quantity::Duty)
-        + ", external side " + figure(f.externalDuty, Quantity::Duty) + ");\ncalculated: "
-        + withUnit(f.calculatedDuty, Quantity::Duty) + ", after " + std::to_string(f.calculations) + " calculations."));
+    m_answer->setText(fromStd("Fouling found: " + withUnit(f.total, Measure::Fouling) + ", "
+        + figure(f.internal, Measure::Fouling) + " inside and " + figure(f.external, Measure::Fouling)
+        + " outside.\nU: " + withUnit(f.matchedU, Measure::Coefficient) + " with it, "
+        + withUnit(f.cleanU, Measure::Coefficient) + " clean.\nMeasured duty: "
+        + withUnit(f.measuredDuty, Measure::Duty) + " (internal side " + figure(f.internalDuty, Measure::Duty)
+        + ", external side " + figure(f.externalDuty, Measure::Duty) + ");\ncalculated: "
+        + withUnit(f.calculatedDuty, Measure::Duty) + ", after " + std::to_string(f.calculations) + " calculations."));
 }
 
 } // namespace vorlan

@@ -24,7 +24,7 @@ class FoulingDialog : public QDialog {
     Q_OBJECT
 
 public:
-    FoulingDialog(const std::string& dataFolder, std::function<CaseSnapshot()> currentCase, MessageHandler showMessage,
+    FoulingDialog(const std::string& dataFolder, std::function<CaseContents()> currentCase, MessageHandler showMessage,
         QWidget* parent = nullptr);
 
     /** Fills the measured outlets from the case's outlet boxes, for a start when the dialog first opens. */
@@ -38,7 +38,7 @@ private:
     void showAnswer(const FoulingResult& result);
 
     Exchanger m_exchanger;
-    std::function<CaseSnapshot()> m_currentCase;
+    std::function<CaseContents()> m_currentCase;
     MessageHandler m_showMessage;
     std::optional<FoulingResult> m_result;
     QLineEdit* m_internalOutlet;

@@ -65,7 +65,6 @@ HairpinDialog* MainWindow::hairpinDialog() const { return m_calculation->hairpin
 FoulingDialog* MainWindow::foulingDialog() const { return m_calculation->foulingDialog(); }
 
 CaseContents MainWindow::caseContents() const { return m_editor->contents(); }
-CaseSnapshot MainWindow::snapshot() const { return m_editor->snapshot(); }
 bool MainWindow::openCase(const QString& path) { return m_files->openCase(path); }
 bool MainWindow::saveCase(const QString& path) { return m_files->saveCase(path); }
 int MainWindow::printReport(QPagedPaintDevice* device) const { return m_calculation->printReport(device); }

@@ -60,8 +60,6 @@ public:
 
     /** The case as the window holds it, fouling factors included. */
     CaseContents caseContents() const;
-    /** The texts of the case's boxes and the selected options, as Calculate reads them. */
-    CaseSnapshot snapshot() const;
     /** Restores a saved case without calculating; false (window unchanged) when the file cannot be read. */
     bool openCase(const QString& path);
     /** Saves the case; false when the file cannot be written (an existing file is kept). */

@@ -1,6 +1,5 @@
 #include "ui/resultdisplay.h"
 
-#include "correlations/words.h"
 #include "platform/numbertext.h"
 
 namespace vorlan {
@@ -35,7 +34,7 @@ std::vector<std::pair<std::string, std::string>> resultTexts(const ResultRecord&
         {"Text24", roundedText(r.A, 3)},
         {"Text25", roundedText(r.L, 3)},
         {"Text26", roundedText(r.U, 0)},
-        {"Text27", r.controequi == word::Contro ? "Contercurrent" : "Equicurrent"},
+        {"Text27", r.configuration == Configuration::Countercurrent ? "Contercurrent" : "Equicurrent"},
     };
 }
 

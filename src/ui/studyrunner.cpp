@@ -20,9 +20,9 @@ StudyRunner::StudyRunner(const std::string& dataFolder, QObject* parent)
     connect(&m_slices, &QTimer::timeout, this, &StudyRunner::calculateSlice);
 }
 
-void StudyRunner::start(const CaseSnapshot& snapshot, const SweepRange& range)
+void StudyRunner::start(const CaseContents& contents, const SweepRange& range)
 {
-    m_snapshot = snapshot;
+    m_case = contents;
     m_range = range;
     m_texts = sweepTexts(range);
     m_rows.clear();
@@ -45,8 +45,8 @@ void StudyRunner::calculateSlice()
     const int first = static_cast<int>(m_rows.size());
     while (m_rows.size() < m_texts.size() && slice.elapsed() < kSliceMilliseconds) {
         StudyRow row;
-        row.point = calculatePoint(m_exchanger, m_snapshot, m_range.box, m_texts[m_rows.size()]);
-        row.warnings = pointWarnings(row.point, m_exchanger);
+        row.point = calculatePoint(m_exchanger, m_case, m_range.quantity, m_texts[m_rows.size()]);
+        row.warnings = pointWarnings(row.point);
         m_rows.push_back(std::move(row));
     }
     emit rowsAdded(first);

@@ -25,7 +25,7 @@ public:
     explicit StudyRunner(const std::string& dataFolder, QObject* parent = nullptr);
 
     /** Drops the previous rows and starts on the range, which sweepProblem has accepted for the case. */
-    void start(const CaseSnapshot& snapshot, const SweepRange& range);
+    void start(const CaseContents& contents, const SweepRange& range);
     void cancel();
     bool isRunning() const { return m_slices.isActive(); }
 
@@ -43,7 +43,7 @@ private:
     void calculateSlice();
 
     Exchanger m_exchanger;
-    CaseSnapshot m_snapshot;
+    CaseContents m_case;
     SweepRange m_range;
     std::vector<std::string> m_texts;
     std::vector<StudyRow> m_rows;

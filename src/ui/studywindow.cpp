@@ -57,7 +57,7 @@ QLabel* labelFor(const QString& text, QWidget* control)
 
 } // namespace
 
-StudyWindow::StudyWindow(const std::string& dataFolder, std::function<CaseSnapshot()> currentCase,
+StudyWindow::StudyWindow(const std::string& dataFolder, std::function<CaseContents()> currentCase,
     MessageHandler showMessage, QWidget* parent)
     : QWidget(parent)
     , m_currentCase(std::move(currentCase))
@@ -92,8 +92,8 @@ StudyWindow::StudyWindow(const std::string& dataFolder, std::function<CaseSnapsh
     m_table->setObjectName("studyTable");
     m_plot->setObjectName("studyPlot");
 
-    for (const Box box : sweepableBoxes())
-        m_box->addItem(fromStd(labelOf(box)));
+    for (const Quantity quantity : sweepableQuantities())
+        m_box->addItem(fromStd(labelOf(quantity)));
     m_box->setCurrentIndex(0); // the length, first of the list
     for (QLineEdit* end : {m_from, m_to})
         end->installEventFilter(new NumericKeyFilter(true, end)); // the main window's keys, '-' included
@@ -108,7 +108,7 @@ StudyWindow::StudyWindow(const std::string& dataFolder, std::function<CaseSnapsh
     m_progress->setTextVisible(true);
     m_progress->setValue(0);
 
-    QStringList headings {fromStd(labelOf(sweepableBoxes().front()))};
+    QStringList headings {fromStd(labelOf(sweepableQuantities().front()))};
     for (const StudyColumn& column : studyColumns())
         headings << fromStd(column.heading());
     headings << "Warnings"
@@ -165,23 +165,23 @@ void StudyWindow::run()
     if (isRunning())
         return;
     SweepRange range;
-    range.box = sweepableBoxes().at(static_cast<std::size_t>(m_box->currentIndex()));
+    range.quantity = sweepableQuantities().at(static_cast<std::size_t>(m_box->currentIndex()));
     if (!readNumberBox(m_from, "From", m_showMessage, range.from)
         || !readNumberBox(m_to, "To", m_showMessage, range.to))
         return;
     m_points->interpretText(); // a number still being typed counts
     range.points = m_points->value();
     range.logarithmic = m_logarithmic->isChecked();
-    const CaseSnapshot snapshot = m_currentCase();
-    if (const std::string problem = sweepProblem(range, snapshot); !problem.empty()) {
+    const CaseContents contents = m_currentCase();
+    if (const std::string problem = sweepProblem(range, contents); !problem.empty()) {
         m_showMessage(QMessageBox::Warning, msg::Title, fromStd(problem));
         return;
     }
     m_table->setRowCount(0);
-    m_table->setHorizontalHeaderItem(0, new QTableWidgetItem(fromStd(labelOf(range.box))));
+    m_table->setHorizontalHeaderItem(0, new QTableWidgetItem(fromStd(labelOf(range.quantity))));
     m_progress->setRange(0, range.points);
     m_progress->setValue(0);
-    m_runner.start(snapshot, range);
+    m_runner.start(contents, range);
     showRunning(true);
     replot(); // an empty plot
 }
@@ -206,11 +206,12 @@ void StudyWindow::showRows(int first)
     const Qt::Alignment number = Qt::AlignRight;
     for (int r = first; r < static_cast<int>(all.size()); ++r) {
         const StudyRow& row = all[static_cast<std::size_t>(r)];
-        const ResultRecord* record = pointRecord(row.point);
+        const Solution* solution = pointSolution(row.point);
         m_table->setItem(r, 0, cellItem(fromStd(row.point.text), number));
         int c = 1;
         for (const StudyColumn& column : studyColumns()) {
-            const QString value = record ? fromStd(figure(column.value(*record), column.quantity)) : QString();
+            const QString value
+                = solution ? fromStd(figure(column.value(solution->record), column.measure)) : QString();
             m_table->setItem(r, c++, cellItem(value, number));
         }
         m_table->setItem(r, c++, cellItem(fromStd(warningsCell(row.warnings)), number));
@@ -233,12 +234,12 @@ void StudyWindow::replot()
         series.push_back({fromStd(column->heading()), {}});
     for (const StudyRow& row : rows()) {
         x.push_back(row.point.value);
-        const ResultRecord* record = pointRecord(row.point);
+        const Solution* solution = pointSolution(row.point);
         for (std::size_t s = 0; s < plotted.size(); ++s)
-            series[s].values.push_back(record ? plotted[s]->value(*record) : NAN); // a failed point: a gap
+            series[s].values.push_back(solution ? plotted[s]->value(solution->record) : NAN); // a failed point: a gap
     }
     const SweepRange& range = m_runner.range();
-    m_plot->setData(fromStd(labelOf(range.box)), std::move(x), std::move(series), range.logarithmic);
+    m_plot->setData(fromStd(labelOf(range.quantity)), std::move(x), std::move(series), range.logarithmic);
     m_replotted.start();
 }
 
@@ -256,7 +257,7 @@ void StudyWindow::exportFromDialog()
 
 bool StudyWindow::exportCsv(const QString& path)
 {
-    const std::string csv = studyCsv(m_runner.range().box, rows());
+    const std::string csv = studyCsv(m_runner.range().quantity, rows());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)
         || file.write(csv.data(), static_cast<qint64>(csv.size())) != qint64(csv.size()) || !file.commit()) {

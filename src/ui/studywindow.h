@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/casesnapshot.h"
+#include "calc/casecontents.h"
 #include "studies/studytable.h"
 #include "ui/messagehandler.h"
 #include "ui/studyrunner.h"
@@ -37,7 +37,7 @@ public:
      * dataFolder holds the fluid tables and condmat.dat; currentCase gives the main window's case;
      * messages go to showMessage.
      */
-    StudyWindow(const std::string& dataFolder, std::function<CaseSnapshot()> currentCase, MessageHandler showMessage,
+    StudyWindow(const std::string& dataFolder, std::function<CaseContents()> currentCase, MessageHandler showMessage,
         QWidget* parent = nullptr);
 
     /** Checks the range on the current case and starts it; a refused range is shown as a message. */
@@ -60,7 +60,7 @@ private:
     void showRunning(bool running);
     void exportFromDialog();
 
-    std::function<CaseSnapshot()> m_currentCase;
+    std::function<CaseContents()> m_currentCase;
     MessageHandler m_showMessage;
     StudyRunner m_runner;
     QString m_exportPath;

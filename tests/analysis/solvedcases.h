@@ -12,12 +12,9 @@
 
 namespace vorlan::test {
 
-/** Changes to the water case: (box, text). */
-using Changes = std::vector<std::pair<std::string, std::string>>;
-
 /** A case calculated on a data folder, ready to be analysed. */
 struct SolvedTestCase {
-    CaseSnapshot form;
+    CaseContents form;
     std::unique_ptr<Exchanger> exchanger;
     CalcOutcome outcome;
 
@@ -26,20 +23,16 @@ struct SolvedTestCase {
         const std::string& dataFolder = QuestaDirectory() + "/data")
     {
         describeWaterCase(form, mode);
-        form.setSelected("Option1", counterCurrent);
-        form.setSelected("Option2", !counterCurrent);
+        form.counterCurrent = counterCurrent;
         for (const auto& [box, text] : changes)
             form.setText(box, text);
         exchanger = std::make_unique<Exchanger>(dataFolder);
-        outcome = exchanger->Command1_Click(form);
+        outcome = exchanger->calculate(form);
         form.apply(outcome.writeBacks); // as the window shows the case after Calculate
     }
 
     /** The analysis of the solved case, profile in the given segments. */
-    CaseAnalysis analyse(int segments = kProfileSegments) const
-    {
-        return analyseCase(*outcome.record, *exchanger, segments);
-    }
+    CaseAnalysis analyse(int segments = kProfileSegments) const { return analyseCase(*outcome.solution, segments); }
 };
 
 } // namespace vorlan::test

@@ -22,7 +22,7 @@ namespace {
 
 using test::Mode;
 
-void describeCase(CaseSnapshot& form, Mode mode, const char* fluid = "Water")
+void describeCase(CaseContents& form, Mode mode, const char* fluid = "Water")
 {
     test::describeWaterCase(form, mode, fluid);
 }
@@ -58,7 +58,7 @@ protected:
     /** Calculates the case in form and writes the solved values back into it, as the window would. */
     CalcOutcome run()
     {
-        CalcOutcome outcome = exchanger->Command1_Click(form);
+        CalcOutcome outcome = exchanger->calculate(form);
         form.apply(outcome.writeBacks);
         return outcome;
     }
@@ -88,7 +88,7 @@ protected:
     }
 
     std::string dataFolder;
-    CaseSnapshot form;
+    CaseContents form;
     std::unique_ptr<Exchanger> exchanger;
 };
 
@@ -99,32 +99,32 @@ TEST_P(SixModes, SolutionKeepsTheEnergyBalance)
     const auto [mode, fluid] = GetParam();
     describeCase(form, mode, fluid);
     const CalcOutcome outcome = run();
-    ASSERT_TRUE(outcome.record) << outcome.message << ": " << outcome.detail;
-    const ResultRecord& r = *outcome.record;
+    ASSERT_TRUE(outcome.solution) << outcome.message << ": " << outcome.detail;
+    const ResultRecord& r = outcome.solution->record;
     expectPhysicalSolution(r, fluid);
 
     // What was written back is the solved value rounded, the given boxes stay as typed.
     const bool length = mode == Mode::L1 || mode == Mode::L2 || mode == Mode::L3;
     if (length) {
-        EXPECT_EQ(form.text("Text3"), shown(r.q, 3));
-        EXPECT_EQ(form.text("Text12"), "10");
+        EXPECT_EQ(form.text(Quantity::Capacity), shown(r.q, 3));
+        EXPECT_EQ(form.text(Quantity::Length), "10");
         EXPECT_EQ(r.L, 10.0f);
     } else {
-        EXPECT_EQ(form.text("Text12"), shown(r.L, 3));
-        EXPECT_EQ(form.text("Text3"), "40");
+        EXPECT_EQ(form.text(Quantity::Length), shown(r.L, 3));
+        EXPECT_EQ(form.text(Quantity::Capacity), "40");
         EXPECT_EQ(r.q, 40.0f);
     }
     if (mode == Mode::L1 || mode == Mode::C1) {
-        EXPECT_EQ(form.text("Text7"), "60");
-        EXPECT_EQ(form.text("Text8"), shown(r.intPort, 4));
-        EXPECT_EQ(form.text("Text10"), shown(r.estTout, 4));
+        EXPECT_EQ(form.text(Quantity::InternalOutletTemperature), "60");
+        EXPECT_EQ(form.text(Quantity::InternalMassFlow), shown(r.intPort, 4));
+        EXPECT_EQ(form.text(Quantity::ExternalOutletTemperature), shown(r.estTout, 4));
     } else if (mode == Mode::L2 || mode == Mode::C2) {
-        EXPECT_EQ(form.text("Text10"), "40");
-        EXPECT_EQ(form.text("Text11"), shown(r.estPort, 4));
-        EXPECT_EQ(form.text("Text7"), shown(r.intTout, 4));
+        EXPECT_EQ(form.text(Quantity::ExternalOutletTemperature), "40");
+        EXPECT_EQ(form.text(Quantity::ExternalMassFlow), shown(r.estPort, 4));
+        EXPECT_EQ(form.text(Quantity::InternalOutletTemperature), shown(r.intTout, 4));
     } else {
-        EXPECT_EQ(form.text("Text7"), shown(r.intTout, 4));
-        EXPECT_EQ(form.text("Text10"), shown(r.estTout, 4));
+        EXPECT_EQ(form.text(Quantity::InternalOutletTemperature), shown(r.intTout, 4));
+        EXPECT_EQ(form.text(Quantity::ExternalOutletTemperature), shown(r.estTout, 4));
     }
 
     // The record carries the inputs as typed, in millimetres, and Reynolds numbers that agree with
@@ -133,7 +133,7 @@ TEST_P(SixModes, SolutionKeepsTheEnergyBalance)
     EXPECT_EQ(r.spi, 2.0f);
     EXPECT_EQ(r.dete, 50.0f);
     EXPECT_EQ(r.spe, 3.0f);
-    EXPECT_EQ(r.controequi, "contro");
+    EXPECT_EQ(r.configuration, Configuration::Countercurrent);
     EXPECT_EQ(r.intfluid, fluid);
     EXPECT_GT(r.Rei, 0);
     EXPECT_GT(r.intDeltaP, 0);
@@ -154,86 +154,87 @@ INSTANTIATE_TEST_SUITE_P(WaterAndGlycol, SixModes,
 TEST_F(Calculate, ChecksComeInTheirOrder)
 {
     describeCase(form, Mode::L1);
-    form.setText("Text7", "90"); // invalid temperatures too
-    form.setText("Combo4", "3");
+    form.setText(Quantity::InternalOutletTemperature, "90"); // invalid temperatures too
+    form.setText(Quantity::InternalPressure, "3");
     EXPECT_EQ(messageOf(), msg::InvalidPressureInternal);
-    form.setText("Combo4", "1");
-    form.setText("Combo5", "1,5");
+    form.setText(Quantity::InternalPressure, "1");
+    form.setText(Quantity::ExternalPressure, "1,5");
     EXPECT_EQ(messageOf(), msg::InvalidPressureExternal);
-    form.setText("Combo5", "1");
+    form.setText(Quantity::ExternalPressure, "1");
     EXPECT_EQ(messageOf(), msg::InvalidTemperatures);
 }
 
 TEST_F(Calculate, DirectionChecksBothWays)
 {
     describeCase(form, Mode::L1);
-    form.setText("Text7", "90"); // the hot internal fluid would warm up
+    form.setText(Quantity::InternalOutletTemperature, "90"); // the hot internal fluid would warm up
     EXPECT_EQ(messageOf(), msg::InvalidTemperatures);
-    form.setText("Text7", "10"); // below the cold inlet: not this check's business
+    form.setText(Quantity::InternalOutletTemperature, "10"); // below the cold inlet: not this check's business
     EXPECT_NE(messageOf(), msg::InvalidTemperatures);
 
     describeCase(form, Mode::L2);
-    form.setText("Text10", "10"); // the cold external fluid would cool down
+    form.setText(Quantity::ExternalOutletTemperature, "10"); // the cold external fluid would cool down
     EXPECT_EQ(messageOf(), msg::InvalidTemperatures);
-    form.setText("Text6", "20");
-    form.setText("Text9", "80");
-    form.setText("Text10", "90"); // external hot now: it would warm up
+    form.setText(Quantity::InternalInletTemperature, "20");
+    form.setText(Quantity::ExternalInletTemperature, "80");
+    form.setText(Quantity::ExternalOutletTemperature, "90"); // external hot now: it would warm up
     EXPECT_EQ(messageOf(), msg::InvalidTemperatures);
-    form.setText("Text10", "50");
-    EXPECT_TRUE(run().record);
+    form.setText(Quantity::ExternalOutletTemperature, "50");
+    EXPECT_TRUE(run().solution);
 }
 
 TEST_F(Calculate, EqualInletTemperatures)
 {
     describeCase(form, Mode::L1);
-    form.setText("Text6", "50");
-    form.setText("Text9", "50");
-    form.setText("Text7", "60"); // the internal fluid counts as the cold one: no direction check
+    form.setText(Quantity::InternalInletTemperature, "50");
+    form.setText(Quantity::ExternalInletTemperature, "50");
+    form.setText(
+        Quantity::InternalOutletTemperature, "60"); // the internal fluid counts as the cold one: no direction check
     EXPECT_NE(messageOf(), msg::InvalidTemperatures);
 
     describeCase(form, Mode::L3); // both flows given: no heat can flow
-    form.setText("Text6", "50");
-    form.setText("Text9", "50");
+    form.setText(Quantity::InternalInletTemperature, "50");
+    form.setText(Quantity::ExternalInletTemperature, "50");
     EXPECT_EQ(messageOf(), msg::InvalidTemperatures);
 }
 
 TEST_F(Calculate, UnusableInputsAreInvalidData)
 {
-    const std::pair<const char*, const char*> rows[] = {
-        {"Text11", ""}, // the given external mass flow is empty
-        {"Text4", "29"}, // zero annulus: the external inside diameter equals 25 mm
-        {"Text2", "13"}, // the wall is thicker than the radius
-        {"Combo3", ""}, // no material: zero wall conductivity
-        {"Combo1", ""}, // no fluid file
-        {"Combo1", "water"},
-        {"Text12", "0"},
-        {"Form2.Text1", "-0,001"},
-        {"Text11", "-1"},
+    const std::pair<Quantity, const char*> rows[] = {
+        {Quantity::ExternalMassFlow, ""}, // the given external mass flow is empty
+        {Quantity::ExternalOutsideDiameter, "29"}, // zero annulus: the external inside diameter equals 25 mm
+        {Quantity::InternalThickness, "13"}, // the wall is thicker than the radius
+        {Quantity::Material, ""}, // no material: zero wall conductivity
+        {Quantity::InternalFluid, ""}, // no fluid file
+        {Quantity::InternalFluid, "water"},
+        {Quantity::Length, "0"},
+        {Quantity::InternalFouling, "-0,001"},
+        {Quantity::ExternalMassFlow, "-1"},
     };
     for (const auto& [box, text] : rows) {
         describeCase(form, Mode::L1);
-        form.setText("Text5", "2");
+        form.setText(Quantity::ExternalThickness, "2");
         form.setText(box, text);
-        EXPECT_EQ(messageOf(), msg::InvalidData) << box << " = \"" << text << "\"";
+        EXPECT_EQ(messageOf(), msg::InvalidData) << caseKeyOf(box) << " = \"" << text << "\"";
     }
 }
 
 TEST_F(Calculate, PressureMustEqualAListedOneInSinglePrecision)
 {
     describeCase(form, Mode::L1);
-    form.setText("Combo4", "1,0001");
+    form.setText(Quantity::InternalPressure, "1,0001");
     EXPECT_EQ(messageOf(), msg::InvalidPressureInternal);
-    form.setText("Combo4", "1,00000001"); // the same single as 1
-    EXPECT_TRUE(run().record);
-    form.setText("Combo4", "2"); // a listed block of water
-    EXPECT_TRUE(run().record);
+    form.setText(Quantity::InternalPressure, "1,00000001"); // the same single as 1
+    EXPECT_TRUE(run().solution);
+    form.setText(Quantity::InternalPressure, "2"); // a listed block of water
+    EXPECT_TRUE(run().solution);
 }
 
 TEST_F(Calculate, VeryLongExchangerExceedsTheNtuLimit)
 {
     for (const Mode mode : {Mode::L1, Mode::L2, Mode::L3}) {
         describeCase(form, mode);
-        form.setText("Text12", "500"); // short enough for the entry-length correlations
+        form.setText(Quantity::Length, "500"); // short enough for the entry-length correlations
         EXPECT_EQ(messageOf(), msg::NtuTooHigh) << static_cast<int>(mode);
     }
 }
@@ -242,11 +243,11 @@ TEST_F(Calculate, LongExchangerWithBothFlowsStillExchangesHeat)
 {
     // NTU about 10: the first relaxed difference is already within the tolerance of zero.
     describeCase(form, Mode::L3);
-    form.setText("Text12", "150");
+    form.setText(Quantity::Length, "150");
     const CalcOutcome outcome = run();
-    ASSERT_TRUE(outcome.record) << outcome.message;
-    expectPhysicalSolution(*outcome.record, "Water");
-    EXPECT_GT(outcome.record->estTout, 70); // close approach of a long counter-current exchanger
+    ASSERT_TRUE(outcome.solution) << outcome.message;
+    expectPhysicalSolution(outcome.solution->record, "Water");
+    EXPECT_GT(outcome.solution->record.estTout, 70); // close approach of a long counter-current exchanger
 }
 
 TEST_F(Calculate, RepeatedCalculationsGiveTheSameResult)
@@ -255,8 +256,8 @@ TEST_F(Calculate, RepeatedCalculationsGiveTheSameResult)
     const CalcOutcome first = run();
     describeCase(form, Mode::C3);
     const CalcOutcome second = run();
-    ASSERT_TRUE(first.record && second.record);
-    EXPECT_EQ(first.record->L, second.record->L); // each calculation reloads its tables
+    ASSERT_TRUE(first.solution && second.solution);
+    EXPECT_EQ(first.solution->record.L, second.solution->record.L); // each calculation reloads its tables
 }
 
 /** Constant-property fluids in a data folder of their own, for limits that must be hit exactly. */
@@ -277,34 +278,35 @@ protected:
 TEST_F(CalculateFlatFluids, CapacityEqualToTheMaximumDutyIsRefused)
 {
     describeCase(form, Mode::C3, "Flat");
-    form.setText("Text8", "1");
-    form.setText("Text11", "2");
+    form.setText(Quantity::InternalMassFlow, "1");
+    form.setText(Quantity::ExternalMassFlow, "2");
     // The internal stream is the smaller (4 < 8 kW/K): at most 1 * 4 * (80 - 20) = 240 kW.
-    form.setText("Text3", "240");
+    form.setText(Quantity::Capacity, "240");
     EXPECT_EQ(messageOf(), msg::CapacityTooHigh);
-    form.setText("Text3", "239,9");
-    EXPECT_TRUE(run().record);
-    form.setText("Text3", "1000");
+    form.setText(Quantity::Capacity, "239,9");
+    EXPECT_TRUE(run().solution);
+    form.setText(Quantity::Capacity, "1000");
     EXPECT_EQ(messageOf(), msg::CapacityTooHigh);
 }
 
 TEST_F(CalculateFlatFluids, SolvedExternalOutletIsRangeCheckedOnlyWithTheInternalFluidHot)
 {
     describeCase(form, Mode::L1, "Flat");
-    form.setText("Combo2", "Narrow");
-    form.setText("Text6", "95");
-    form.setText("Text7", "60");
-    form.setText("Text9", "25");
-    form.setText("Text11", "0,05"); // a small external flow heats far above 50 degC
-    form.setText("Text12", "100");
+    form.setText(Quantity::ExternalFluid, "Narrow");
+    form.setText(Quantity::InternalInletTemperature, "95");
+    form.setText(Quantity::InternalOutletTemperature, "60");
+    form.setText(Quantity::ExternalInletTemperature, "25");
+    form.setText(Quantity::ExternalMassFlow, "0,05"); // a small external flow heats far above 50 degC
+    form.setText(Quantity::Length, "100");
     EXPECT_EQ(messageOf(), msg::TemperaturesOutOfRange);
 
-    form.setText("Text6", "5");
-    form.setText("Text7", "15");
-    form.setText("Text9", "45"); // external hot now: its outlet falls below 20 degC unchecked
+    form.setText(Quantity::InternalInletTemperature, "5");
+    form.setText(Quantity::InternalOutletTemperature, "15");
+    form.setText(
+        Quantity::ExternalInletTemperature, "45"); // external hot now: its outlet falls below 20 degC unchecked
     const CalcOutcome outcome = run();
-    ASSERT_TRUE(outcome.record) << outcome.message;
-    EXPECT_LT(outcome.record->estTout, 20);
+    ASSERT_TRUE(outcome.solution) << outcome.message;
+    EXPECT_LT(outcome.solution->record.estTout, 20);
 }
 
 TEST_F(CalculateFlatFluids, RowsOutOfOrderAreNamedInsteadOfATemperatureOutsideTheTable)
@@ -312,8 +314,8 @@ TEST_F(CalculateFlatFluids, RowsOutOfOrderAreNamedInsteadOfATemperatureOutsideTh
     const std::string path = own.write(
         "Reversed.dat", "100,1,1000,4,0.6,0.001,400\r\n60,1,1000,4,0.6,0.001,240\r\n20,1,1000,4,0.6,0.001,80\r\n");
     describeCase(form, Mode::L1, "Flat");
-    form.setText("Combo1", "Reversed");
-    form.setText("Text6", "80");
+    form.setText(Quantity::InternalFluid, "Reversed");
+    form.setText(Quantity::InternalInletTemperature, "80");
     const CalcOutcome outcome = run();
     EXPECT_EQ(outcome.message, msg::InvalidData);
     EXPECT_EQ(outcome.detail,

@@ -37,21 +37,25 @@ TEST(CaseFile, ReadsTheBoxesAndChoices)
 {
     test::TempFolder folder;
     const CaseContents contents = readCaseFile(folder.write("a.vorlan", kValidCase));
-    EXPECT_EQ(contents.texts.at("Text1"), "25");
-    EXPECT_EQ(contents.texts.at("Combo3"), "Copper");
-    EXPECT_EQ(contents.texts.at("Text11"), "0,5");
-    EXPECT_EQ(contents.texts.at("Text8"), "");
-    EXPECT_EQ(contents.texts.at("Form2.Text1"), "0,0002");
-    EXPECT_EQ(contents.selectedOptions(), (std::vector<std::string> {"Option3", "Option8", "Option5", "Option1"}));
+    EXPECT_EQ(contents.text(Quantity::InternalOutsideDiameter), "25");
+    EXPECT_EQ(contents.text(Quantity::Material), "Copper");
+    EXPECT_EQ(contents.text(Quantity::ExternalMassFlow), "0,5");
+    EXPECT_EQ(contents.text(Quantity::InternalMassFlow), "");
+    EXPECT_EQ(contents.text(Quantity::InternalFouling), "0,0002");
+    EXPECT_EQ(contents.flowMode(), FlowMode::InternalOutletGiven);
+    EXPECT_TRUE(contents.lengthGiven && contents.counterCurrent);
 }
 
 TEST(CaseFile, WriteThenReadGivesTheSameCase)
 {
     test::TempFolder folder;
     CaseContents original;
-    original.texts
-        = {{"Text1", "33,7"}, {"Text6", "-12,5"}, {"Combo1", "Ethylene Glycol 30%"}, {"Combo3", "Copper-nickel 90/10"},
-            {"Text12", ""}, {"Form2.Text2", "0,0001"}, {"Combo2", "Kältemittel \"neu\" °"}};
+    const std::pair<Quantity, const char*> typed[] {{Quantity::InternalOutsideDiameter, "33,7"},
+        {Quantity::InternalInletTemperature, "-12,5"}, {Quantity::InternalFluid, "Ethylene Glycol 30%"},
+        {Quantity::Material, "Copper-nickel 90/10"}, {Quantity::Length, ""}, {Quantity::ExternalFouling, "0,0001"},
+        {Quantity::ExternalFluid, "Kältemittel \"neu\" °"}};
+    for (const auto& [quantity, text] : typed)
+        original.setText(quantity, text);
     original.internalOutletGiven = false;
     original.externalOutletGiven = true;
     original.lengthGiven = false;
@@ -59,10 +63,9 @@ TEST(CaseFile, WriteThenReadGivesTheSameCase)
     const std::string path = folder.path() + "/case.vorlan";
     writeCaseFile(path, original);
     const CaseContents read = readCaseFile(path);
-    for (const auto& [control, text] : original.texts)
-        EXPECT_EQ(read.texts.at(control), text) << control;
-    EXPECT_EQ(read.texts.at("Text2"), ""); // boxes not given are written empty
-    EXPECT_EQ(read.selectedOptions(), (std::vector<std::string> {"Option4", "Option7", "Option6", "Option2"}));
+    EXPECT_EQ(read.texts, original.texts); // quantities not given are written empty
+    EXPECT_EQ(read.flowMode(), FlowMode::ExternalOutletGiven);
+    EXPECT_FALSE(read.lengthGiven || read.counterCurrent);
 }
 
 TEST(CaseFile, FoulingFactorsDefaultToZero)
@@ -72,8 +75,8 @@ TEST(CaseFile, FoulingFactorsDefaultToZero)
     text.erase(text.find(",\n  \"options\""), std::string::npos);
     text += "}";
     const CaseContents contents = readCaseFile(folder.write("a.vorlan", text));
-    EXPECT_EQ(contents.texts.at("Form2.Text1"), "0");
-    EXPECT_EQ(contents.texts.at("Form2.Text2"), "0");
+    EXPECT_EQ(contents.text(Quantity::InternalFouling), "0");
+    EXPECT_EQ(contents.text(Quantity::ExternalFouling), "0");
 }
 
 TEST(CaseFile, RefusesWhatIsNotAValidCaseNamingTheKey)
@@ -270,25 +273,16 @@ TEST(CaseFile, UserFluidIsKeptWithTheCase)
     EXPECT_EQ(readCaseFile(folder.write("good.vorlan", withUserFluid("1000", "1000"))).userFluid->density, 1000.0f);
 }
 
-TEST(CaseFile, KeysOfTheWrittenBackBoxes)
+TEST(CaseFile, EveryQuantityHasItsOwnKey)
 {
-    EXPECT_EQ(caseKeyOf(Box::Text3), "exchanger.capacity");
-    EXPECT_EQ(caseKeyOf(Box::Text8), "internalPipe.massFlow");
-    EXPECT_EQ(caseKeyOf(Box::Text10), "externalPipe.outletTemperature");
-    EXPECT_EQ(caseKeyOf(Box::Form2Text2), "options.externalFouling");
-}
-
-TEST(CaseSnapshot, UnknownControlNamesFailLoudly)
-{
-    CaseSnapshot snapshot;
-    snapshot.setText("Form2.Text1", "0,0001");
-    EXPECT_EQ(snapshot.text(Box::Form2Text1), "0,0001");
-    EXPECT_THROW(snapshot.setText("Text13", "1"), std::invalid_argument);
-    EXPECT_THROW(snapshot.text("combo1"), std::invalid_argument); // names are case-sensitive
-    EXPECT_THROW(snapshot.isSelected("Option9"), std::invalid_argument);
-    EXPECT_THROW(snapshot.setSelected("Text1"), std::invalid_argument);
-    for (std::size_t i = 0; i < kBoxCount; ++i)
-        EXPECT_EQ(boxNamed(nameOf(static_cast<Box>(i))), static_cast<Box>(i));
+    EXPECT_EQ(caseKeyOf(Quantity::Capacity), "exchanger.capacity");
+    EXPECT_EQ(caseKeyOf(Quantity::InternalMassFlow), "internalPipe.massFlow");
+    EXPECT_EQ(caseKeyOf(Quantity::ExternalOutletTemperature), "externalPipe.outletTemperature");
+    EXPECT_EQ(caseKeyOf(Quantity::ExternalFouling), "options.externalFouling");
+    for (std::size_t i = 0; i < kQuantityCount; ++i)
+        EXPECT_EQ(quantityWithKey(caseKeyOf(static_cast<Quantity>(i))), static_cast<Quantity>(i));
+    for (const char* other : {"Text12", "exchanger.Length", "exchanger", "exchanger.length.", ""})
+        EXPECT_FALSE(quantityWithKey(other)) << other; // keys are whole and case-sensitive
 }
 
 } // namespace

@@ -67,17 +67,16 @@ protected:
 TEST_P(ConstantProperties, DutyEqualsEffectivenessTimesLargestDuty)
 {
     const Row& row = GetParam();
-    CaseSnapshot form;
+    CaseContents form;
     test::describeWaterCase(form, row.mode, "User defined");
-    form.setSelected(Option::Option1, row.counterCurrent);
-    form.setSelected(Option::Option2, !row.counterCurrent);
-    form.setText(Box::Text12, row.length);
-    form.setText(Box::Text8, row.internalFlow);
-    form.setText(Box::Text11, row.externalFlow);
+    form.counterCurrent = row.counterCurrent;
+    form.setText(Quantity::Length, row.length);
+    form.setText(Quantity::InternalMassFlow, row.internalFlow);
+    form.setText(Quantity::ExternalMassFlow, row.externalFlow);
     Exchanger exchanger(folder.path());
-    const CalcOutcome outcome = exchanger.Command1_Click(form);
-    ASSERT_TRUE(outcome.record) << outcome.message << ": " << outcome.detail;
-    const ResultRecord& r = *outcome.record;
+    const CalcOutcome outcome = exchanger.calculate(form);
+    ASSERT_TRUE(outcome.solution) << outcome.message << ": " << outcome.detail;
+    const ResultRecord& r = outcome.solution->record;
 
     const double ci = r.intPort * kCp;
     const double ce = r.estPort * kCp;

@@ -33,17 +33,17 @@ protected:
     {
         // An unreadable condmat.dat leaves the exchanger without materials, as at start-up.
         Exchanger exchanger(dataFolder);
-        return exchanger.Command1_Click(form);
+        return exchanger.calculate(form);
     }
 
     test::TempFolder folder;
-    CaseSnapshot form;
+    CaseContents form;
 };
 
 TEST_F(FileFaults, MissingDataFolder)
 {
     EXPECT_EQ(calculate(folder.path() + "/no such folder").message, msg::InvalidData);
-    EXPECT_TRUE(calculate(folder.path()).record);
+    EXPECT_TRUE(calculate(folder.path()).solution);
 }
 
 TEST_F(FileFaults, DamagedFluidTables)
@@ -61,7 +61,7 @@ TEST_F(FileFaults, DamagedFluidTables)
         folder.write("Water.dat", bytes);
         EXPECT_EQ(calculate(folder.path()).message, msg::InvalidData) << damage;
         restore("Water.dat");
-        EXPECT_TRUE(calculate(folder.path()).record) << "after " << damage;
+        EXPECT_TRUE(calculate(folder.path()).solution) << "after " << damage;
     }
 }
 
@@ -72,7 +72,7 @@ TEST_F(FileFaults, MissingOrDamagedMaterials)
     folder.write("condmat.dat", "\"Copper\",abc,1.5E-06\r\n");
     EXPECT_EQ(calculate(folder.path()).message, msg::InvalidData);
     restore("condmat.dat");
-    EXPECT_TRUE(calculate(folder.path()).record);
+    EXPECT_TRUE(calculate(folder.path()).solution);
 }
 
 } // namespace

@@ -25,8 +25,8 @@ TEST(PhysicsLoad, RandomCasesBalanceTheirEnergy)
     int judged = 0;
     for (int i = 0; i < 300; ++i) {
         const test::RandomCase c = cases.next();
-        const CalcOutcome outcome = exchanger.Command1_Click(c.snapshot);
-        if (!outcome.record) {
+        const CalcOutcome outcome = exchanger.calculate(c.snapshot);
+        if (!outcome.solution) {
             EXPECT_TRUE(test::kCalculationMessages.contains(outcome.message))
                 << "case " << i << ": " << outcome.message;
             continue;
@@ -53,22 +53,22 @@ TEST(PhysicsLoad, RobustSolutionsBalanceAndAgreeWithCalculate)
     int compared = 0, answered = 0;
     for (int i = 0; i < 300; ++i) {
         const test::RandomCase c = cases.next();
-        const CalcOutcome outcome = exchanger.Command1_Click(c.snapshot);
-        if (!outcome.record) {
-            if (!outcome.robust || !outcome.robust->record)
+        const CalcOutcome outcome = exchanger.calculate(c.snapshot);
+        if (!outcome.solution) {
+            if (!outcome.robust || !outcome.robust->solved)
                 continue;
             ++answered;
-            FluidTables tables = outcome.robust->tables;
-            const ResultRecord& r = *outcome.robust->record;
+            FluidTables tables = outcome.robust->solved->tables;
+            const ResultRecord& r = outcome.robust->solved->record;
             const double internal = r.intPort * std::fabs(tables.propHint(r.intTin) - tables.propHint(r.intTout));
             const double external = r.estPort * std::fabs(tables.propHest(r.estTout) - tables.propHest(r.estTin));
             EXPECT_NEAR(internal / r.q, 1, 1e-4) << "case " << i;
             EXPECT_NEAR(external / r.q, 1, 1e-4) << "case " << i;
             continue;
         }
-        const ResultRecord& a = *outcome.record;
-        const RobustAnswer robust = test::robustOf(c.snapshot, dataFolder, exchanger.materials);
-        if (test::outsideTables(a, robust.tables))
+        const ResultRecord& a = outcome.solution->record;
+        const RobustAnswer robust = test::robustOf(c.snapshot, dataFolder, exchanger.materials());
+        if (test::outsideTables(a, outcome.solution->tables))
             continue; // Calculate extrapolates beyond a table; the robust solver does not
         ASSERT_FALSE(robust.solution.roots.empty()) << "case " << i << ": " << robust.solution.reason;
         // Calculate's iteration finds the largest duty, the first root.

@@ -156,36 +156,39 @@ TEST(RobustSolver, LongTurbulentExchangerKeepsItsCoefficient)
         double length, U;
     } rows[] = {{"194", 99.063, 1010.8}, {"196", 104.612, 1010.4}, {"210", 175.101, 1008.0}};
     for (const auto& row : rows) {
-        CaseSnapshot form;
-        const std::pair<Box, const char*> texts[] = {{Box::Text1, "42,16"}, {Box::Text2, "3,56"},
-            {Box::Combo3, "Carbon steel"}, {Box::Combo1, "Water"}, {Box::Combo4, "1"}, {Box::Text6, "80"},
-            {Box::Text8, "0,8"}, {Box::Text4, "60,33"}, {Box::Text5, "3,91"}, {Box::Combo2, "Water"},
-            {Box::Combo5, "1"}, {Box::Text9, "15"}, {Box::Text11, "1,2"}, {Box::Text3, row.capacity},
-            {Box::Form2Text1, "0,00018"}, {Box::Form2Text2, "0,00035"}};
+        CaseContents form;
+        const std::pair<Quantity, const char*> texts[]
+            = {{Quantity::InternalOutsideDiameter, "42,16"}, {Quantity::InternalThickness, "3,56"},
+                {Quantity::Material, "Carbon steel"}, {Quantity::InternalFluid, "Water"},
+                {Quantity::InternalPressure, "1"}, {Quantity::InternalInletTemperature, "80"},
+                {Quantity::InternalMassFlow, "0,8"}, {Quantity::ExternalOutsideDiameter, "60,33"},
+                {Quantity::ExternalThickness, "3,91"}, {Quantity::ExternalFluid, "Water"},
+                {Quantity::ExternalPressure, "1"}, {Quantity::ExternalInletTemperature, "15"},
+                {Quantity::ExternalMassFlow, "1,2"}, {Quantity::Capacity, row.capacity},
+                {Quantity::InternalFouling, "0,00018"}, {Quantity::ExternalFouling, "0,00035"}};
         for (const auto& [box, text] : texts)
             form.setText(box, text);
-        for (const Option option : {Option::Option1, Option::Option4, Option::Option8, Option::Option6})
-            form.setSelected(option);
-        const CalcOutcome outcome = exchanger.Command1_Click(form);
-        ASSERT_TRUE(outcome.record) << outcome.detail;
-        EXPECT_NEAR(outcome.record->L, row.length, 0.001) << row.capacity << " kW";
-        EXPECT_NEAR(outcome.record->U, row.U, 0.1) << row.capacity << " kW";
+        form.setFlowMode(FlowMode::BothFlowsGiven);
+        form.lengthGiven = false;
+        const CalcOutcome outcome = exchanger.calculate(form);
+        ASSERT_TRUE(outcome.solution) << outcome.detail;
+        EXPECT_NEAR(outcome.solution->record.L, row.length, 0.001) << row.capacity << " kW";
+        EXPECT_NEAR(outcome.solution->record.U, row.U, 0.1) << row.capacity << " kW";
 
         // Five times as long, the specified iteration refuses (NTU above 20); the robust solution
         // carries more heat than the shorter exchanger, and balances both streams.
-        form.setSelected(Option::Option6, false);
-        form.setSelected(Option::Option5);
-        form.setText(Box::Text12, numberToText(5 * outcome.record->L));
-        const CalcOutcome longer = exchanger.Command1_Click(form);
-        ASSERT_FALSE(longer.record);
+        form.lengthGiven = true;
+        form.setText(Quantity::Length, numberToText(5 * outcome.solution->record.L));
+        const CalcOutcome longer = exchanger.calculate(form);
+        ASSERT_FALSE(longer.solution);
         EXPECT_EQ(longer.message, msg::NtuTooHigh);
-        ASSERT_TRUE(longer.robust && longer.robust->record) << longer.robust->solution.reason;
-        const ResultRecord& r = *longer.robust->record;
-        EXPECT_GT(r.q, outcome.record->q);
+        ASSERT_TRUE(longer.robust && longer.robust->solved) << longer.robust->solution.reason;
+        const ResultRecord& r = longer.robust->solved->record;
+        EXPECT_GT(r.q, outcome.solution->record.q);
         const double cold = 1.2 * 4.18 * (r.estTout - 15), hot = 0.8 * 4.19 * (80 - r.intTout);
         EXPECT_NEAR(cold / r.q, 1, 0.01);
         EXPECT_NEAR(hot / r.q, 1, 0.01);
-        EXPECT_EQ(longer.robust->writeBacks.front().box, Box::Text3);
+        EXPECT_EQ(longer.robust->writeBacks.front().quantity, Quantity::Capacity);
     }
 }
 
@@ -195,26 +198,29 @@ TEST(ConsistencyCheck, RefusesASolutionItsStreamsDoNotCarry)
     // 2.287 kg/s in the annulus of 83.31 x 2.697 mm, 30.52 m counter-current, fouling 0 and
     // 0.0006272: the iterations end at a duty that the annulus stream does not carry.
     Exchanger exchanger(QuestaDirectory() + "/data");
-    CaseSnapshot form;
-    const std::pair<Box, const char*> texts[]
-        = {{Box::Text1, "37,15"}, {Box::Text2, "2,468"}, {Box::Combo3, "Brass"}, {Box::Combo1, "R134a s.h. vapor"},
-            {Box::Combo4, "5"}, {Box::Text6, "25,66"}, {Box::Text7, "24,06"}, {Box::Text4, "83,31"},
-            {Box::Text5, "2,697"}, {Box::Combo2, "R404A liquid"}, {Box::Combo5, "15"}, {Box::Text9, "21,1"},
-            {Box::Text11, "2,287"}, {Box::Text12, "30,52"}, {Box::Form2Text1, "0"}, {Box::Form2Text2, "0,0006272"}};
+    CaseContents form;
+    const std::pair<Quantity, const char*> texts[] = {{Quantity::InternalOutsideDiameter, "37,15"},
+        {Quantity::InternalThickness, "2,468"}, {Quantity::Material, "Brass"},
+        {Quantity::InternalFluid, "R134a s.h. vapor"}, {Quantity::InternalPressure, "5"},
+        {Quantity::InternalInletTemperature, "25,66"}, {Quantity::InternalOutletTemperature, "24,06"},
+        {Quantity::ExternalOutsideDiameter, "83,31"}, {Quantity::ExternalThickness, "2,697"},
+        {Quantity::ExternalFluid, "R404A liquid"}, {Quantity::ExternalPressure, "15"},
+        {Quantity::ExternalInletTemperature, "21,1"}, {Quantity::ExternalMassFlow, "2,287"},
+        {Quantity::Length, "30,52"}, {Quantity::InternalFouling, "0"}, {Quantity::ExternalFouling, "0,0006272"}};
     for (const auto& [box, text] : texts)
         form.setText(box, text);
-    for (const Option option : {Option::Option1, Option::Option3, Option::Option8, Option::Option5})
-        form.setSelected(option);
-    const CalcOutcome outcome = exchanger.Command1_Click(form);
-    ASSERT_FALSE(outcome.record);
+    form.setFlowMode(FlowMode::InternalOutletGiven);
+    form.lengthGiven = true;
+    const CalcOutcome outcome = exchanger.calculate(form);
+    ASSERT_FALSE(outcome.solution);
     EXPECT_EQ(outcome.message, msg::NotConverged);
     EXPECT_NE(outcome.detail.find("external stream"), std::string::npos) << outcome.detail;
     EXPECT_TRUE(outcome.writeBacks.empty());
 
     // The robust answer balances both streams on the same tables.
-    ASSERT_TRUE(outcome.robust && outcome.robust->record) << outcome.robust->solution.reason;
-    FluidTables tables = outcome.robust->tables;
-    const ResultRecord& r = *outcome.robust->record;
+    ASSERT_TRUE(outcome.robust && outcome.robust->solved) << outcome.robust->solution.reason;
+    FluidTables tables = outcome.robust->solved->tables;
+    const ResultRecord& r = outcome.robust->solved->record;
     const double internal = r.intPort * (tables.propHint(r.intTin) - tables.propHint(r.intTout));
     const double external = r.estPort * (tables.propHest(r.estTout) - tables.propHest(r.estTin));
     EXPECT_NEAR(internal / r.q, 1, 1e-4);

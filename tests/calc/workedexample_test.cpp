@@ -44,16 +44,16 @@ TEST_P(WorkedExample, MatchesTheHandCalculation)
 {
     const Expected& e = GetParam();
     CaseContents contents = readCaseFile(VORLAN_EXAMPLE_CASE);
-    contents.texts["Text8"] = "0,3";
-    contents.texts["Text10"] = "26";
-    contents.texts["Text3"] = "20";
+    contents.setText(Quantity::InternalMassFlow, "0,3");
+    contents.setText(Quantity::ExternalOutletTemperature, "26");
+    contents.setText(Quantity::Capacity, "20");
     contents.lengthGiven = e.lengthGiven;
     contents.internalOutletGiven = e.internalOutletGiven;
     contents.externalOutletGiven = e.externalOutletGiven;
     Exchanger exchanger(QuestaDirectory() + "/data");
-    const CalcOutcome outcome = exchanger.Command1_Click(snapshotOf(contents));
-    ASSERT_TRUE(outcome.record) << outcome.message << ": " << outcome.detail;
-    const ResultRecord& r = *outcome.record;
+    const CalcOutcome outcome = exchanger.calculate(contents);
+    ASSERT_TRUE(outcome.solution) << outcome.message << ": " << outcome.detail;
+    const ResultRecord& r = outcome.solution->record;
 
     // The length-given modes end within the iterations' tolerances (0.001 K, 0.01 W/(m^2 K)) of
     // the exact solution; the capacity-given ones only iterate on U.
@@ -85,19 +85,23 @@ INSTANTIATE_TEST_SUITE_P(SixModes, WorkedExample, ::testing::ValuesIn(kModes),
 // with these values.
 TEST(HighNtu, AirHeatingCarbonDioxideConverges)
 {
-    CaseSnapshot form;
-    for (const auto& [box, text] : std::vector<std::pair<Box, const char*>> {{Box::Text1, "33,4"}, {Box::Text2, "2,76"},
-             {Box::Combo3, "Carbon steel"}, {Box::Combo1, "Air"}, {Box::Combo4, "1"}, {Box::Text6, "181,9"},
-             {Box::Text8, "0,0066"}, {Box::Text4, "43,4"}, {Box::Text5, "2,3"}, {Box::Combo2, "CO2 s.h. vapor"},
-             {Box::Combo5, "20"}, {Box::Text9, "129,8"}, {Box::Text10, "151,2"}, {Box::Text12, "16,3"},
-             {Box::Form2Text1, "0"}, {Box::Form2Text2, "0"}})
+    CaseContents form;
+    for (const auto& [box, text] : std::vector<std::pair<Quantity, const char*>> {
+             {Quantity::InternalOutsideDiameter, "33,4"}, {Quantity::InternalThickness, "2,76"},
+             {Quantity::Material, "Carbon steel"}, {Quantity::InternalFluid, "Air"}, {Quantity::InternalPressure, "1"},
+             {Quantity::InternalInletTemperature, "181,9"}, {Quantity::InternalMassFlow, "0,0066"},
+             {Quantity::ExternalOutsideDiameter, "43,4"}, {Quantity::ExternalThickness, "2,3"},
+             {Quantity::ExternalFluid, "CO2 s.h. vapor"}, {Quantity::ExternalPressure, "20"},
+             {Quantity::ExternalInletTemperature, "129,8"}, {Quantity::ExternalOutletTemperature, "151,2"},
+             {Quantity::Length, "16,3"}, {Quantity::InternalFouling, "0"}, {Quantity::ExternalFouling, "0"}})
         form.setText(box, text);
-    for (const Option option : {Option::Option1, Option::Option4, Option::Option7, Option::Option5})
-        form.setSelected(option);
+    form.setFlowMode(FlowMode::ExternalOutletGiven);
+    form.lengthGiven = true;
     Exchanger exchanger(QuestaDirectory() + "/data");
-    const CalcOutcome outcome = exchanger.Command1_Click(form);
-    ASSERT_TRUE(outcome.record) << outcome.message << ": " << outcome.detail;
-    const std::vector<WriteBack> expected {{Box::Text3, "0,35"}, {Box::Text11, "0,0163"}, {Box::Text7, "129,8737"}};
+    const CalcOutcome outcome = exchanger.calculate(form);
+    ASSERT_TRUE(outcome.solution) << outcome.message << ": " << outcome.detail;
+    const std::vector<WriteBack> expected {{Quantity::Capacity, "0,35"}, {Quantity::ExternalMassFlow, "0,0163"},
+        {Quantity::InternalOutletTemperature, "129,8737"}};
     EXPECT_EQ(outcome.writeBacks, expected);
 }
 

@@ -80,14 +80,12 @@ TEST_F(Kernels, ControllatempIsHalfOpenOnTheTablesRange)
 {
     fluids.dbpropint("Steps");
     fluids.dbpropest("Three blocks");
-    EXPECT_EQ(controllatemp(fluids, 0, 1, "int"), "SI");
-    EXPECT_EQ(controllatemp(fluids, 99.99, 1, "int"), "SI");
-    EXPECT_EQ(controllatemp(fluids, 100, 1, "int"), "NO");
-    EXPECT_EQ(controllatemp(fluids, 99.9999999, 1, "int"), "NO"); // rounds to 100 in single precision
-    EXPECT_EQ(controllatemp(fluids, -0.001, 1, "int"), "NO");
-    EXPECT_EQ(controllatemp(fluids, 29, 1, "est"), "SI"); // the whole untrimmed table: 0 to 30
-    EXPECT_EQ(controllatemp(fluids, 50, 1, "Int"), "NO"); // unknown side word: range 0 to 0
-    EXPECT_EQ(controllatemp(fluids, 0, 1, ""), "NO");
+    EXPECT_EQ(controllatemp(fluids, 0, 1, Side::Internal), true);
+    EXPECT_EQ(controllatemp(fluids, 99.99, 1, Side::Internal), true);
+    EXPECT_EQ(controllatemp(fluids, 100, 1, Side::Internal), false);
+    EXPECT_EQ(controllatemp(fluids, 99.9999999, 1, Side::Internal), false); // rounds to 100 in single precision
+    EXPECT_EQ(controllatemp(fluids, -0.001, 1, Side::Internal), false);
+    EXPECT_EQ(controllatemp(fluids, 29, 1, Side::External), true); // the whole untrimmed table: 0 to 30
 }
 
 TEST_F(Kernels, QmaxTakesTheSmallerStreamToTheLimitingTemperature)
@@ -96,19 +94,18 @@ TEST_F(Kernels, QmaxTakesTheSmallerStreamToTheLimitingTemperature)
     fluids.dbpropest("Steps");
     fluids.intSide.Cp = 4;
     fluids.estSide.Cp = 2;
-    // Internal stream smaller (1 * 4 < 3 * 2), heated from 20 towards the external 80 (contro)
-    // or the external outlet 50 (equi); enthalpy is 4 T.
-    EXPECT_NEAR(Qmax(fluids, 80, 50, 20, 0, 3, 1, "contro"), 1 * 4 * (80 - 20), 1e-3);
-    EXPECT_NEAR(Qmax(fluids, 80, 50, 20, 0, 3, 1, "equi"), 1 * 4 * (50 - 20), 1e-3);
-    EXPECT_NEAR(Qmax(fluids, 80, 50, 20, 0, 3, 1, "other"), 1 * 4 * (50 - 20), 1e-3);
+    // Internal stream smaller (1 * 4 < 3 * 2), heated from 20 towards the external 80 (counter-current)
+    // or the external outlet 50 (co-current); enthalpy is 4 T.
+    EXPECT_NEAR(Qmax(fluids, 80, 50, 20, 0, 3, 1, Configuration::Countercurrent), 1 * 4 * (80 - 20), 1e-3);
+    EXPECT_NEAR(Qmax(fluids, 80, 50, 20, 0, 3, 1, Configuration::Cocurrent), 1 * 4 * (50 - 20), 1e-3);
     // Internal stream hot: the sign still gives a positive duty.
-    EXPECT_NEAR(Qmax(fluids, 20, 0, 80, 0, 3, 1, "contro"), 1 * 4 * (80 - 20), 1e-3);
+    EXPECT_NEAR(Qmax(fluids, 20, 0, 80, 0, 3, 1, Configuration::Countercurrent), 1 * 4 * (80 - 20), 1e-3);
 
     // External stream smaller (1 * 2 < 1 * 4), cooled from 80 towards the internal 20 or its outlet 40.
-    EXPECT_NEAR(Qmax(fluids, 80, 0, 20, 40, 1, 1, "contro"), 1 * 4 * (80 - 20), 1e-3);
-    EXPECT_NEAR(Qmax(fluids, 80, 0, 20, 40, 1, 1, "equi"), 1 * 4 * (80 - 40), 1e-3);
+    EXPECT_NEAR(Qmax(fluids, 80, 0, 20, 40, 1, 1, Configuration::Countercurrent), 1 * 4 * (80 - 20), 1e-3);
+    EXPECT_NEAR(Qmax(fluids, 80, 0, 20, 40, 1, 1, Configuration::Cocurrent), 1 * 4 * (80 - 40), 1e-3);
     // Equal rates go to the external stream: its flow of 2 sets the result.
-    EXPECT_NEAR(Qmax(fluids, 80, 0, 20, 40, 2, 1, "equi"), 2 * 4 * (80 - 40), 1e-3);
+    EXPECT_NEAR(Qmax(fluids, 80, 0, 20, 40, 2, 1, Configuration::Cocurrent), 2 * 4 * (80 - 40), 1e-3);
 }
 
 TEST_F(Kernels, XxttWeightAndTheNtuLimit)
@@ -136,14 +133,13 @@ TEST_F(Kernels, XxttWeightAndTheNtuLimit)
 
 TEST(Dtml, LogMeanOfTheEndDifferences)
 {
-    EXPECT_NEAR(DTML(80, 40, 30, 50, "contro"), 20 / std::log(3.0), 1e-12); // dT1 = 30, dT2 = 10
-    EXPECT_NEAR(DTML(80, 40, 30, 50, "contro"), 18.2048, 1e-4);
-    EXPECT_NEAR(DTML(80, 40, 10, 30, "equi"), (70 - 10) / std::log(7.0), 1e-12);
-    EXPECT_EQ(DTML(80, 50, 20, 50, "contro"), 30); // balanced: no logarithm
-    EXPECT_EQ(DTML(80, 50, 20, 50, "Contro"), 0); // unknown word
-    EXPECT_LT(DTML(20, 30, 80, 50, "contro"), 0); // both differences negative
-    EXPECT_THROW(DTML(80, 40, 50, 70, "contro"), CalcError); // opposite signs
-    EXPECT_THROW(DTML(80, 40, 40, 70, "contro"), CalcError); // one end difference zero
+    EXPECT_NEAR(DTML(80, 40, 30, 50, Configuration::Countercurrent), 20 / std::log(3.0), 1e-12); // dT1 = 30, dT2 = 10
+    EXPECT_NEAR(DTML(80, 40, 30, 50, Configuration::Countercurrent), 18.2048, 1e-4);
+    EXPECT_NEAR(DTML(80, 40, 10, 30, Configuration::Cocurrent), (70 - 10) / std::log(7.0), 1e-12);
+    EXPECT_EQ(DTML(80, 50, 20, 50, Configuration::Countercurrent), 30); // balanced: no logarithm
+    EXPECT_LT(DTML(20, 30, 80, 50, Configuration::Countercurrent), 0); // both differences negative
+    EXPECT_THROW(DTML(80, 40, 50, 70, Configuration::Countercurrent), CalcError); // opposite signs
+    EXPECT_THROW(DTML(80, 40, 40, 70, Configuration::Countercurrent), CalcError); // one end difference zero
 }
 
 TEST_F(Kernels, InizializzaClearsTheCaseButKeepsTablesAndPi)

@@ -18,55 +18,58 @@ using vorlan::test::Mode;
 
 const std::string kDataFolder = QuestaDirectory() + "/data";
 
-CaseSnapshot waterCase(Mode mode)
+CaseContents waterCase(Mode mode)
 {
-    CaseSnapshot form;
+    CaseContents form;
     vorlan::test::describeWaterCase(form, mode);
     return form;
 }
 
 TEST(Sweep, TextsStepEvenlyOrByAConstantRatioAndEndOnTheRange)
 {
-    EXPECT_EQ(sweepTexts({Box::Text12, 2, 40, 5, false}), (std::vector<std::string> {"2", "11,5", "21", "30,5", "40"}));
+    EXPECT_EQ(
+        sweepTexts({Quantity::Length, 2, 40, 5, false}), (std::vector<std::string> {"2", "11,5", "21", "30,5", "40"}));
     // 1000^(1/3) is 9.999999999999998 in double: the typed text has 15 significant digits.
-    EXPECT_EQ(sweepTexts({Box::Text12, 1, 1000, 4, true}), (std::vector<std::string> {"1", "10", "100", "1000"}));
-    EXPECT_EQ(sweepTexts({Box::Text9, -0.5, -8, 3, true}), (std::vector<std::string> {"-0,5", "-2", "-8"}));
-    EXPECT_EQ(sweepTexts({Box::Text12, 0.1, 0.3, 3, false}).back(), "0,3");
+    EXPECT_EQ(sweepTexts({Quantity::Length, 1, 1000, 4, true}), (std::vector<std::string> {"1", "10", "100", "1000"}));
+    EXPECT_EQ(sweepTexts({Quantity::ExternalInletTemperature, -0.5, -8, 3, true}),
+        (std::vector<std::string> {"-0,5", "-2", "-8"}));
+    EXPECT_EQ(sweepTexts({Quantity::Length, 0.1, 0.3, 3, false}).back(), "0,3");
     // Each text has the digits its step needs, no more: a hundredth of the step.
     const std::pair<SweepRange, std::vector<std::string>> resolved[] = {
-        {{Box::Text12, 2, 40, 200, false}, {"2", "2,191", "2,382"}},
-        {{Box::Form2Text1, 1e-5, 1e-3, 20, true}, {"1E-05", "1,274E-05", "1,624E-05"}},
-        {{Box::Text6, 20, 80, 7, false}, {"20", "30", "40"}},
+        {{Quantity::Length, 2, 40, 200, false}, {"2", "2,191", "2,382"}},
+        {{Quantity::InternalFouling, 1e-5, 1e-3, 20, true}, {"1E-05", "1,274E-05", "1,624E-05"}},
+        {{Quantity::InternalInletTemperature, 20, 80, 7, false}, {"20", "30", "40"}},
     };
     for (const auto& [range, first] : resolved) {
         const std::vector<std::string> texts = sweepTexts(range);
-        EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + 3), first) << nameOf(range.box);
+        EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + 3), first) << caseKeyOf(range.quantity);
     }
 }
 
 TEST(Sweep, RangesThatCannotRunAreRefusedWithTheirReason)
 {
-    const CaseSnapshot l1 = waterCase(Mode::L1); // internal outlet and length given
-    EXPECT_EQ(sweepProblem({Box::Text12, 5, 15, 3, false}, l1), "");
-    EXPECT_EQ(sweepProblem({Box::Text7, 50, 70, 3, false}, l1), "");
+    const CaseContents l1 = waterCase(Mode::L1); // internal outlet and length given
+    EXPECT_EQ(sweepProblem({Quantity::Length, 5, 15, 3, false}, l1), "");
+    EXPECT_EQ(sweepProblem({Quantity::InternalOutletTemperature, 50, 70, 3, false}, l1), "");
     const std::pair<SweepRange, const char*> refused[] = {
-        {{Box::Text12, 5, 15, 1, false}, "2 to 1000 points"},
-        {{Box::Text12, 5, 15, 1001, false}, "2 to 1000 points"},
-        {{Box::Text12, 5, 5, 3, false}, "same value"},
-        {{Box::Text6, -1, 1, 3, true}, "through zero"},
-        {{Box::Text6, 0, 1, 3, true}, "through zero"},
-        {{Box::Combo1, 1, 2, 3, false}, "cannot be swept"},
-        {{Box::Text8, 1, 2, 3, false}, "calculated, not read"}, // L1 solves the internal flow
-        {{Box::Text3, 1, 2, 3, false}, "calculated, not read"},
+        {{Quantity::Length, 5, 15, 1, false}, "2 to 1000 points"},
+        {{Quantity::Length, 5, 15, 1001, false}, "2 to 1000 points"},
+        {{Quantity::Length, 5, 5, 3, false}, "same value"},
+        {{Quantity::InternalInletTemperature, -1, 1, 3, true}, "through zero"},
+        {{Quantity::InternalInletTemperature, 0, 1, 3, true}, "through zero"},
+        {{Quantity::InternalFluid, 1, 2, 3, false}, "cannot be swept"},
+        {{Quantity::InternalMassFlow, 1, 2, 3, false}, "calculated, not read"}, // L1 solves the internal flow
+        {{Quantity::Capacity, 1, 2, 3, false}, "calculated, not read"},
     };
     for (const auto& [range, reason] : refused)
-        EXPECT_NE(sweepProblem(range, l1).find(reason), std::string::npos) << nameOf(range.box) << ": " << reason;
-    EXPECT_EQ(sweepProblem({Box::Text8, 0.1, 1, 3, false}, waterCase(Mode::L3)), "");
+        EXPECT_NE(sweepProblem(range, l1).find(reason), std::string::npos)
+            << caseKeyOf(range.quantity) << ": " << reason;
+    EXPECT_EQ(sweepProblem({Quantity::InternalMassFlow, 0.1, 1, 3, false}, waterCase(Mode::L3)), "");
     // Ends so small that their product is zero in double are still a range of one sign.
-    EXPECT_EQ(sweepProblem({Box::Form2Text1, 1e-200, 1e-150, 3, true}, l1), "");
+    EXPECT_EQ(sweepProblem({Quantity::InternalFouling, 1e-200, 1e-150, 3, true}, l1), "");
     EXPECT_NE(
         sweepProblem(parseSweep("exchanger.length=1:2:2000000000", false), l1).find("2 to 1000"), std::string::npos);
-    EXPECT_EQ(sweepProblem({Box::Text3, 10, 50, 3, false}, waterCase(Mode::C1)), "");
+    EXPECT_EQ(sweepProblem({Quantity::Capacity, 10, 50, 3, false}, waterCase(Mode::C1)), "");
 }
 
 TEST(StudyTable, WarningsCellFlagsAnImpossibleResult)
@@ -80,28 +83,28 @@ TEST(StudyTable, WarningsCellFlagsAnImpossibleResult)
 TEST(Sweep, RangesAreReadWithPointOrComma)
 {
     const SweepRange range = parseSweep("options.internalFouling=0.0001:0,001:10", true);
-    EXPECT_EQ(range.box, Box::Form2Text1);
+    EXPECT_EQ(range.quantity, Quantity::InternalFouling);
     EXPECT_EQ(range.from, 0.0001);
     EXPECT_EQ(range.to, 0.001);
     EXPECT_EQ(range.points, 10);
     EXPECT_TRUE(range.logarithmic);
-    for (const char* bad : {"exchanger.length", "exchanger.length=1:2", "Text12=1:2:3", "exchanger.length=a:2:3",
-             "exchanger.length=1::3", "exchanger.length=1:2:2.5"})
+    for (const char* bad : {"exchanger.length", "exchanger.length=1:2", "Text12=1:2:3", "Foo=1:2:3",
+             "exchanger.length=a:2:3", "exchanger.length=1::3", "exchanger.length=1:2:2.5"})
         EXPECT_THROW(parseSweep(bad, false), std::invalid_argument) << bad;
 }
 
 TEST(Sweep, APointIsTheCalculateOfTheCaseWithTheTextTyped)
 {
     Exchanger sweeping(kDataFolder), typing(kDataFolder);
-    CaseSnapshot typed = waterCase(Mode::L1);
-    const SweepPoint point = calculatePoint(sweeping, typed, Box::Text12, "12,5");
-    typed.setText(Box::Text12, "12,5");
-    const CalcOutcome expected = typing.Command1_Click(typed);
+    CaseContents typed = waterCase(Mode::L1);
+    const SweepPoint point = calculatePoint(sweeping, typed, Quantity::Length, "12,5");
+    typed.setText(Quantity::Length, "12,5");
+    const CalcOutcome expected = typing.calculate(typed);
     EXPECT_EQ(point.value, 12.5);
     EXPECT_EQ(point.outcome.writeBacks, expected.writeBacks);
-    ASSERT_TRUE(point.outcome.record && expected.record);
-    EXPECT_EQ(point.outcome.record->L, 12.5f);
-    EXPECT_EQ(point.outcome.record->q, expected.record->q);
+    ASSERT_TRUE(point.outcome.solution && expected.solution);
+    EXPECT_EQ(point.outcome.solution->record.L, 12.5f);
+    EXPECT_EQ(point.outcome.solution->record.q, expected.solution->record.q);
 }
 
 TEST(Sweep, PointsCalculateRefusesShowTheirRobustSolution)
@@ -110,19 +113,19 @@ TEST(Sweep, PointsCalculateRefusesShowTheirRobustSolution)
     // solution answers, and the duty never falls as the exchanger grows (a longer exchanger of the
     // same flows carries at least as much heat).
     Exchanger exchanger(kDataFolder);
-    const CaseSnapshot l3 = waterCase(Mode::L3);
+    const CaseContents l3 = waterCase(Mode::L3);
     double previous = 0;
     int robust = 0;
-    for (const std::string& text : sweepTexts({Box::Text12, 5, 2000, 12, true})) {
-        const SweepPoint point = calculatePoint(exchanger, l3, Box::Text12, text);
-        const ResultRecord* record = pointRecord(point);
-        ASSERT_NE(record, nullptr) << text << " m: " << pointMessage(point);
-        EXPECT_GE(record->q, previous * (1 - 1e-6)) << text << " m";
-        previous = record->q;
+    for (const std::string& text : sweepTexts({Quantity::Length, 5, 2000, 12, true})) {
+        const SweepPoint point = calculatePoint(exchanger, l3, Quantity::Length, text);
+        const Solution* solution = pointSolution(point);
+        ASSERT_NE(solution, nullptr) << text << " m: " << pointMessage(point);
+        EXPECT_GE(solution->record.q, previous * (1 - 1e-6)) << text << " m";
+        previous = solution->record.q;
         if (isRobust(point)) {
             ++robust;
             EXPECT_EQ(pointMessage(point), "Robust solution (Calculate: " + point.outcome.message + ")");
-            EXPECT_GE(pointWarnings(point, exchanger).count, 0); // analysed on the robust state
+            EXPECT_GE(pointWarnings(point).count, 0); // analysed on the robust solution
         }
     }
     EXPECT_GT(robust, 0);
@@ -176,19 +179,19 @@ TEST(Hairpins, LayoutByHand)
 
 /** The L3 water case with a fouling, and the same case carrying the outlets it gives as "measured". */
 struct RunningExchanger {
-    CaseSnapshot measured = waterCase(Mode::L3);
+    CaseContents measured = waterCase(Mode::L3);
     float fouledU = 0;
 
     RunningExchanger(const char* internalFouling, const char* externalFouling)
     {
         Exchanger exchanger(kDataFolder);
-        measured.setText(Box::Form2Text1, internalFouling);
-        measured.setText(Box::Form2Text2, externalFouling);
-        const CalcOutcome outcome = exchanger.Command1_Click(measured);
-        fouledU = outcome.record ? outcome.record->U : 0;
+        measured.setText(Quantity::InternalFouling, internalFouling);
+        measured.setText(Quantity::ExternalFouling, externalFouling);
+        const CalcOutcome outcome = exchanger.calculate(measured);
+        fouledU = outcome.solution ? outcome.solution->record.U : 0;
         measured.apply(outcome.writeBacks);
-        measured.setText(Box::Form2Text1, "0");
-        measured.setText(Box::Form2Text2, "0");
+        measured.setText(Quantity::InternalFouling, "0");
+        measured.setText(Quantity::ExternalFouling, "0");
     }
 };
 
@@ -214,22 +217,21 @@ TEST(FindFouling, SaysWhyNoFoulingMatches)
 {
     Exchanger exchanger(kDataFolder);
     const RunningExchanger running("0", "0");
-    CaseSnapshot better = running.measured; // a longer exchanger's outlets, more than this one can do clean
-    better.setText(Box::Text12, "30");
+    CaseContents better = running.measured; // a longer exchanger's outlets, more than this one can do clean
+    better.setText(Quantity::Length, "30");
     Exchanger longer(kDataFolder);
-    better.apply(longer.Command1_Click(better).writeBacks);
-    better.setText(Box::Text12, "10");
+    better.apply(longer.calculate(better).writeBacks);
+    better.setText(Quantity::Length, "10");
     EXPECT_NE(findFouling(exchanger, better, {}).message.find("above the clean exchanger"), std::string::npos);
 
-    CaseSnapshot off = running.measured;
-    off.setText(Box::Text10, "21");
+    CaseContents off = running.measured;
+    off.setText(Quantity::ExternalOutletTemperature, "21");
     EXPECT_NE(findFouling(exchanger, off, {}).message.find("inconsistent"), std::string::npos);
-    off.setText(Box::Text10, "");
+    off.setText(Quantity::ExternalOutletTemperature, "");
     EXPECT_NE(findFouling(exchanger, off, {}).message.find("measured outlet"), std::string::npos);
 
-    CaseSnapshot capacity = running.measured;
-    capacity.setSelected(Option::Option5, false);
-    capacity.setSelected(Option::Option6);
+    CaseContents capacity = running.measured;
+    capacity.lengthGiven = false;
     EXPECT_NE(findFouling(exchanger, capacity, {}).message.find("length"), std::string::npos);
 }
 

@@ -30,7 +30,7 @@ enum class Verdict { Balanced, Extrapolated, Violated };
  */
 inline Verdict checkPhysics(const RandomCase& c, const CalcOutcome& outcome, FluidTables& fresh, std::string& detail)
 {
-    const ResultRecord& r = *outcome.record;
+    const ResultRecord& r = outcome.solution->record;
     const auto block = [&](bool inner) { return inner ? c.inner : c.outer; };
     const auto enthalpy = [&](bool inner, double t) {
         fresh.setPressures(block(inner).pressure, block(inner).pressure);
@@ -63,7 +63,7 @@ inline Verdict checkPhysics(const RandomCase& c, const CalcOutcome& outcome, Flu
 
     const double hotIn = hotInside ? r.intTin : r.estTin, hotOut = hotInside ? r.intTout : r.estTout;
     const double coldIn = hotInside ? r.estTin : r.intTin, coldOut = hotInside ? r.estTout : r.intTout;
-    const bool counter = r.controequi == "contro";
+    const bool counter = r.configuration == Configuration::Countercurrent;
     const double end1 = counter ? hotIn - coldOut : hotIn - coldIn;
     const double end2 = counter ? hotOut - coldIn : hotOut - coldOut;
     const double logMean = std::fabs(end1 - end2) < 1e-9 ? end1 : (end1 - end2) / std::log(end1 / end2);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/casesnapshot.h"
+#include "calc/casecontents.h"
 #include "platform/numbertext.h"
 #include "properties/fluidtables.h"
 
@@ -48,7 +48,7 @@ inline std::vector<Block> shippedBlocks(const std::string& dataFolder)
 
 /** A random case of the kind an engineer types: both fluids, one of the six modes, both configurations. */
 struct RandomCase {
-    CaseSnapshot snapshot;
+    CaseContents snapshot;
     Block inner;
     Block outer;
 };
@@ -69,23 +69,27 @@ public:
         const double spread = std::fabs(innerInlet - outerInlet);
         const double sign = innerInlet > outerInlet ? 1 : -1;
         const double outside = uniform(10, 60);
-        const std::vector<std::pair<Box, std::string>> texts {{Box::Text1, text(outside)},
-            {Box::Text2, text(uniform(0.5, 3))}, {Box::Text4, text(outside * uniform(1.4, 2.5))},
-            {Box::Text5, text(uniform(1, 4))}, {Box::Combo3, pick(2) == 0 ? "Carbon steel" : "Copper"},
-            {Box::Combo1, c.inner.fluid}, {Box::Combo2, c.outer.fluid}, {Box::Combo4, c.inner.pressure},
-            {Box::Combo5, c.outer.pressure}, {Box::Text6, text(innerInlet)}, {Box::Text9, text(outerInlet)},
-            {Box::Text7, text(innerInlet - sign * uniform(0.1, 0.9) * spread)},
-            {Box::Text10, text(outerInlet + sign * uniform(0.1, 0.9) * spread)}, {Box::Text8, text(uniform(0.02, 2))},
-            {Box::Text11, text(uniform(0.02, 2))}, {Box::Text12, text(uniform(1, 40))},
-            {Box::Text3, text(uniform(1, 80))}, {Box::Form2Text1, pick(2) == 0 ? "0" : "0,0001"},
-            {Box::Form2Text2, pick(2) == 0 ? "0" : "0,0002"}};
+        const std::vector<std::pair<Quantity, std::string>> texts {{Quantity::InternalOutsideDiameter, text(outside)},
+            {Quantity::InternalThickness, text(uniform(0.5, 3))},
+            {Quantity::ExternalOutsideDiameter, text(outside * uniform(1.4, 2.5))},
+            {Quantity::ExternalThickness, text(uniform(1, 4))},
+            {Quantity::Material, pick(2) == 0 ? "Carbon steel" : "Copper"}, {Quantity::InternalFluid, c.inner.fluid},
+            {Quantity::ExternalFluid, c.outer.fluid}, {Quantity::InternalPressure, c.inner.pressure},
+            {Quantity::ExternalPressure, c.outer.pressure}, {Quantity::InternalInletTemperature, text(innerInlet)},
+            {Quantity::ExternalInletTemperature, text(outerInlet)},
+            {Quantity::InternalOutletTemperature, text(innerInlet - sign * uniform(0.1, 0.9) * spread)},
+            {Quantity::ExternalOutletTemperature, text(outerInlet + sign * uniform(0.1, 0.9) * spread)},
+            {Quantity::InternalMassFlow, text(uniform(0.02, 2))}, {Quantity::ExternalMassFlow, text(uniform(0.02, 2))},
+            {Quantity::Length, text(uniform(1, 40))}, {Quantity::Capacity, text(uniform(1, 80))},
+            {Quantity::InternalFouling, pick(2) == 0 ? "0" : "0,0001"},
+            {Quantity::ExternalFouling, pick(2) == 0 ? "0" : "0,0002"}};
         for (const auto& [box, value] : texts)
             c.snapshot.setText(box, value);
         const std::size_t flowMode = pick(3);
-        c.snapshot.setSelected(pick(2) == 0 ? Option::Option1 : Option::Option2);
-        c.snapshot.setSelected(flowMode == 0 ? Option::Option3 : Option::Option4);
-        c.snapshot.setSelected(flowMode == 1 ? Option::Option7 : Option::Option8);
-        c.snapshot.setSelected(pick(2) == 0 ? Option::Option5 : Option::Option6);
+        c.snapshot.counterCurrent = pick(2) == 0;
+        c.snapshot.internalOutletGiven = flowMode == 0;
+        c.snapshot.externalOutletGiven = flowMode == 1;
+        c.snapshot.lengthGiven = pick(2) == 0;
         return c;
     }
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "calc/casesnapshot.h"
+#include "calc/casecontents.h"
 
 namespace vorlan::test {
 
@@ -18,33 +18,36 @@ inline const char* modeName(Mode mode)
     return names[static_cast<int>(mode)];
 }
 
+/** Texts typed for quantities of a case. */
+using Changes = std::vector<std::pair<Quantity, std::string>>;
+
 /**
  * A water-in-water exchanger, 25x2 mm copper inside 50x3 mm, 10 m or 40 kW, internal fluid hot
  * from 80 to 60 degC, external from 20 to 40 degC, 0.5 kg/s on each side: the text of every box,
  * of which each mode reads its own.
  */
-inline std::vector<std::pair<std::string, std::string>> waterCase(const std::string& fluid = "Water")
+inline Changes waterCase(const std::string& fluid = "Water")
 {
     return {
-        {"Text1", "25"},
-        {"Text2", "2"},
-        {"Text4", "50"},
-        {"Text5", "3"},
-        {"Combo3", "Copper"},
-        {"Combo1", fluid},
-        {"Combo2", fluid},
-        {"Combo4", "1"},
-        {"Combo5", "1"},
-        {"Text6", "80"},
-        {"Text9", "20"},
-        {"Form2.Text1", "0"},
-        {"Form2.Text2", "0"},
-        {"Text12", "10"},
-        {"Text3", "40"},
-        {"Text7", "60"},
-        {"Text10", "40"},
-        {"Text8", "0,5"},
-        {"Text11", "0,5"},
+        {Quantity::InternalOutsideDiameter, "25"},
+        {Quantity::InternalThickness, "2"},
+        {Quantity::ExternalOutsideDiameter, "50"},
+        {Quantity::ExternalThickness, "3"},
+        {Quantity::Material, "Copper"},
+        {Quantity::InternalFluid, fluid},
+        {Quantity::ExternalFluid, fluid},
+        {Quantity::InternalPressure, "1"},
+        {Quantity::ExternalPressure, "1"},
+        {Quantity::InternalInletTemperature, "80"},
+        {Quantity::ExternalInletTemperature, "20"},
+        {Quantity::InternalFouling, "0"},
+        {Quantity::ExternalFouling, "0"},
+        {Quantity::Length, "10"},
+        {Quantity::Capacity, "40"},
+        {Quantity::InternalOutletTemperature, "60"},
+        {Quantity::ExternalOutletTemperature, "40"},
+        {Quantity::InternalMassFlow, "0,5"},
+        {Quantity::ExternalMassFlow, "0,5"},
     };
 }
 
@@ -52,36 +55,29 @@ inline std::vector<std::pair<std::string, std::string>> waterCase(const std::str
  * Changes to the water case that make it an R134a liquid at 10 bar cooled from 35 to 15 degC by
  * Ethylene Glycol 30 % warmed from 5 to 10 degC, 10 kW: two different tables to read.
  */
-inline std::vector<std::pair<std::string, std::string>> refrigerantChanges()
+inline Changes refrigerantChanges()
 {
     return {
-        {"Combo1", "R134a liquid"},
-        {"Combo4", "10"},
-        {"Text6", "35"},
-        {"Text7", "15"},
-        {"Combo2", "Ethylene Glycol 30%"},
-        {"Text9", "5"},
-        {"Text10", "10"},
-        {"Text3", "10"},
+        {Quantity::InternalFluid, "R134a liquid"},
+        {Quantity::InternalPressure, "10"},
+        {Quantity::InternalInletTemperature, "35"},
+        {Quantity::InternalOutletTemperature, "15"},
+        {Quantity::ExternalFluid, "Ethylene Glycol 30%"},
+        {Quantity::ExternalInletTemperature, "5"},
+        {Quantity::ExternalOutletTemperature, "10"},
+        {Quantity::Capacity, "10"},
     };
 }
 
-/** Puts the water case into a form, counter-current, with the option buttons of the mode. */
-inline void describeWaterCase(CaseSnapshot& form, Mode mode, const std::string& fluid = "Water")
+/** Puts the water case into a form, counter-current, with the choices of the mode. */
+inline void describeWaterCase(CaseContents& form, Mode mode, const std::string& fluid = "Water")
 {
     for (const auto& [box, text] : waterCase(fluid))
         form.setText(box, text);
-    const bool internalOutlet = mode == Mode::L1 || mode == Mode::C1;
-    const bool externalOutlet = mode == Mode::L2 || mode == Mode::C2;
-    const bool length = mode == Mode::L1 || mode == Mode::L2 || mode == Mode::L3;
-    form.setSelected("Option1");
-    form.setSelected("Option2", false);
-    form.setSelected("Option3", internalOutlet);
-    form.setSelected("Option4", !internalOutlet);
-    form.setSelected("Option7", externalOutlet);
-    form.setSelected("Option8", !externalOutlet);
-    form.setSelected("Option5", length);
-    form.setSelected("Option6", !length);
+    form.internalOutletGiven = mode == Mode::L1 || mode == Mode::C1;
+    form.externalOutletGiven = mode == Mode::L2 || mode == Mode::C2;
+    form.lengthGiven = mode == Mode::L1 || mode == Mode::L2 || mode == Mode::L3;
+    form.counterCurrent = true;
 }
 
 } // namespace vorlan::test

@@ -86,21 +86,21 @@ private slots:
         f().describeCase();
         QTest::mouseClick(f().w<QRadioButton>("Option4"), Qt::LeftButton);
         f().type("Text8", "0,3");
-        CaseSnapshot fouled = f().window->snapshot();
-        fouled.setText(Box::Form2Text1, "0,0001");
-        fouled.setText(Box::Form2Text2, "0,0002");
+        CaseContents fouled = f().window->caseContents();
+        fouled.setText(Quantity::InternalFouling, "0,0001");
+        fouled.setText(Quantity::ExternalFouling, "0,0002");
         Exchanger core(f().folder.path());
-        const CalcOutcome outcome = core.Command1_Click(fouled);
-        QVERIFY(outcome.record);
+        const CalcOutcome outcome = core.calculate(fouled);
+        QVERIFY(outcome.solution);
         fouled.apply(outcome.writeBacks);
 
         open("mnuFindFouling");
         FoulingDialog* dialog = f().window->foulingDialog();
         QVERIFY(dialog != nullptr && dialog->isVisible());
-        test::WindowFixture::type(
-            in<QLineEdit>(dialog, "measuredInternalOutlet"), QString::fromStdString(fouled.text(Box::Text7)));
-        test::WindowFixture::type(
-            in<QLineEdit>(dialog, "measuredExternalOutlet"), QString::fromStdString(fouled.text(Box::Text10)));
+        test::WindowFixture::type(in<QLineEdit>(dialog, "measuredInternalOutlet"),
+            QString::fromStdString(fouled.text(Quantity::InternalOutletTemperature)));
+        test::WindowFixture::type(in<QLineEdit>(dialog, "measuredExternalOutlet"),
+            QString::fromStdString(fouled.text(Quantity::ExternalOutletTemperature)));
         test::WindowFixture::type(in<QLineEdit>(dialog, "internalShare"), "0,3333333333");
         QTest::mouseClick(in<QPushButton>(dialog, "findButton"), Qt::LeftButton);
         QVERIFY(dialog->lastResult() && dialog->lastResult()->found);
@@ -108,8 +108,8 @@ private slots:
         QVERIFY(in<QLabel>(dialog, "foulingAnswer")->text().startsWith("Fouling found: 0,0003 (m² K)/W"));
         QCOMPARE(f().w("Text7")->text(), QString()); // the main window's boxes stay as they were
         open("mnuFindFouling"); // opened again: the measurements typed stay
-        QCOMPARE(
-            in<QLineEdit>(dialog, "measuredInternalOutlet")->text(), QString::fromStdString(fouled.text(Box::Text7)));
+        QCOMPARE(in<QLineEdit>(dialog, "measuredInternalOutlet")->text(),
+            QString::fromStdString(fouled.text(Quantity::InternalOutletTemperature)));
 
         // An external outlet below its inlet: the sides' duties disagree, and the dialog says so.
         test::WindowFixture::type(in<QLineEdit>(dialog, "measuredExternalOutlet"), "14");

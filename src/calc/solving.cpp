@@ -7,7 +7,6 @@
 #include "correlations/dtml.h"
 #include "correlations/exchangerlimits.h"
 #include "correlations/heattransfer.h"
-#include "correlations/words.h"
 #include "platform/calcerror.h"
 #include "platform/numbertext.h"
 #include "platform/passcounter.h"
@@ -75,7 +74,8 @@ void Calculation::solve()
 
 RobustCase Calculation::robustCase() const
 {
-    return {m_flow, m_lengthGiven, m_controequi == word::Contro, m_state, intTin, estTin, intTout, estTout, q};
+    return {m_flow, m_lengthGiven, m_configuration == Configuration::Countercurrent, m_state, intTin, estTin, intTout,
+        estTout, q};
 }
 
 Calculation::Stream Calculation::internalStream()
@@ -261,8 +261,8 @@ void Calculation::checkSolution() const
 
 double Calculation::logMeanDifference() const
 {
-    return intTin > estTin ? DTML(intTin, intTout, estTin, estTout, m_controequi)
-                           : DTML(estTin, estTout, intTin, intTout, m_controequi);
+    return intTin > estTin ? DTML(intTin, intTout, estTin, estTout, m_configuration)
+                           : DTML(estTin, estTout, intTin, intTout, m_configuration);
 }
 
 float Calculation::dutyFromCoefficient() const { return checked(checked(checked(U * A) * dTml) / 1000); }
@@ -288,7 +288,7 @@ float Calculation::damping()
 void Calculation::checkCapacity()
 {
     const float limit
-        = Qmax(m_fluids, estTin, estTout, intTin, intTout, m_state.estPort, m_state.intPort, m_controequi);
+        = Qmax(m_fluids, estTin, estTout, intTin, intTout, m_state.estPort, m_state.intPort, m_configuration);
     if (q >= limit)
         throw CalcError(
             "the capacity reaches the largest duty of " + numberToText(limit) + " kW", msg::CapacityTooHigh);

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace vorlan {
+
+/** How the two streams run along the exchanger. */
+enum class Configuration {
+    Countercurrent, ///< the streams enter at opposite ends
+    Cocurrent, ///< both streams enter at the same end
+};
+
+/** Which of the two fluids: the one in the internal pipe or the one in the annulus. */
+enum class Side { Internal, External };
+
+} // namespace vorlan
