@@ -1,5 +1,7 @@
 #include "properties/fluidblocks.h"
 
+#include <cmath>
+
 namespace vorlan {
 
 namespace {
@@ -18,7 +20,10 @@ std::vector<FluidBlock> fluidBlocks(const FluidTable& table)
     for (std::size_t i = 1; i <= table.P.size(); ++i) {
         if (i < table.P.size() && table.P[i] == table.P[first])
             continue;
-        const double step = i - first > 1 ? table.T[first + 1] - table.T[first] : 0;
+        double step = i - first > 1 ? table.T[first + 1] - table.T[first] : 0;
+        for (std::size_t row = first + 1; row < i; ++row)
+            if (std::abs(table.T[row] - table.T[row - 1] - step) > 1e-9 * std::abs(step))
+                step = 0;
         blocks.push_back({table.P[first], table.T[first], table.T[i - 1], step, i - first});
         first = i;
     }

@@ -14,7 +14,7 @@ struct FluidBlock {
     float pressure = 0; ///< [bar]
     double first = 0; ///< temperature of the first row [degC]
     double last = 0; ///< temperature of the last row [degC], the block's exclusive upper limit
-    double step = 0; ///< temperature step between the first two rows [K]; 0 for a single row
+    double step = 0; ///< temperature step between the rows [K]; 0 for a single row or uneven steps
     std::size_t rows = 0;
 };
 

@@ -228,9 +228,13 @@ bool titleNames(std::string_view title, std::string_view fluid, std::string_view
     return startsWith(base) || startsWith(group);
 }
 
-/** The text up to the end of its first sentence (". " before a capital letter). */
+/** The text up to the end of its first sentence (". " before a capital letter), without an aside between dashes. */
 std::string firstSentence(std::string_view text)
 {
+    constexpr std::string_view dash = " — ";
+    if (const std::size_t open = text.find(dash); open != std::string_view::npos)
+        if (const std::size_t close = text.find(dash, open + 1); close != std::string_view::npos)
+            return firstSentence(std::string(text.substr(0, open)) + std::string(text.substr(close + dash.size() - 1)));
     for (std::size_t at = text.find(". "); at != std::string_view::npos; at = text.find(". ", at + 1))
         if (at + 2 < text.size() && std::isupper(static_cast<unsigned char>(text[at + 2])))
             return std::string(text.substr(0, at + 1));
