@@ -14,6 +14,7 @@
 #include "ui/casereport.h"
 #include "ui/caseuserfluid.h"
 #include "ui/combotext.h"
+#include "ui/fluidinfomenu.h"
 #include "ui/formfont.h"
 #include "ui/foulingdialog.h"
 #include "ui/hairpindialog.h"
@@ -152,6 +153,8 @@ void MainWindow::startUp()
     }
     completeNames(m_ui->Combo1, fluids, [this] { pickFluid(true); });
     completeNames(m_ui->Combo2, fluids, [this] { pickFluid(false); });
+    offerFluidInformation(m_ui->Combo1, m_ui->Combo4, m_dataFolder);
+    offerFluidInformation(m_ui->Combo2, m_ui->Combo5, m_dataFolder);
     setComboText(m_ui->Combo4, "");
     setComboText(m_ui->Combo5, "");
 }
