@@ -152,6 +152,14 @@ int main(int argc, char* argv[])
     QFont font("Liberation Sans");
     font.setPointSize(10);
     document.setDefaultFont(font);
+    QPdfWriter writer(QString::fromLocal8Bit(argv[3]));
+    writer.setTitle("Using Vorlan");
+    writer.setCreator("Vorlan");
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+    writer.setResolution(96); // the pictures keep the size they have on screen
+
+    const int pageWidth = int(writer.pageLayout().paintRectPixels(writer.resolution()).width());
     // Pictures are given relative to the guide's source; they are added after the text, which
     // setMarkdown() would otherwise clear with them.
     document.setMarkdown(markdown);
@@ -163,15 +171,10 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "vorlan-guide: cannot read the picture %s\n", qPrintable(match.captured(1)));
             return 1;
         }
-        document.addResource(QTextDocument::ImageResource, QUrl(match.captured(1)), image);
+        // A picture wider than the page is shrunk to its width.
+        document.addResource(QTextDocument::ImageResource, QUrl(match.captured(1)),
+            image.width() > pageWidth ? image.scaledToWidth(pageWidth, Qt::SmoothTransformation) : image);
     }
-
-    QPdfWriter writer(QString::fromLocal8Bit(argv[3]));
-    writer.setTitle("Using Vorlan");
-    writer.setCreator("Vorlan");
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
-    writer.setResolution(96); // the pictures keep the size they have on screen
 
     // Paint page by page: printing through QTextDocument::print would drop the pictures, which
     // live in this document's resources only.

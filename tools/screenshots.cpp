@@ -94,6 +94,7 @@ int main(int argc, char* argv[])
     window.showStudy();
     vorlan::FluidInfoWindow fluidInformation;
     fluidInformation.showFluid(programFolder + "/data", "Toluene", "1");
+    fluidInformation.resize(920, 620); // narrower than on screen, to stay legible on the guide's page
     fluidInformation.show();
     vorlan::StudyWindow* study = window.studyWindow();
     if (!startLengthSweep(study))

@@ -41,13 +41,12 @@ std::vector<double> ticks(const Axis& axis)
     return values;
 }
 
-/** sparse: how many times fewer ticks than tickStep gives. */
-Axis roundAxis(double low, double high, double sparse = 1)
+Axis roundAxis(double low, double high)
 {
     const double room = std::max(0.04 * (high - low), std::max(std::abs(high), 1e-30) * 0.01);
     low -= room;
     high += room;
-    const double step = tickStep(sparse * (high - low));
+    const double step = tickStep(high - low);
     return {std::floor(low / step) * step, std::ceil(high / step) * step, step};
 }
 
@@ -59,18 +58,17 @@ void paintPanel(QPainter& painter, const QRectF& area, const Panel& panel, const
         [&](const PropertyPoint& a, const PropertyPoint& b) { return value(a) < value(b); });
     const Axis y = roundAxis(value(*lowest), value(*highest));
     const QRectF plot(
-        area.left() + 4.2 * line, area.top() + 1.4 * line, area.width() - 5 * line, area.height() - 3.6 * line);
-    // Fewer temperature ticks until their numbers leave room between them.
-    Axis x = roundAxis(points.front().t, points.back().t);
-    for (double sparse = 2; sparse <= 16; sparse *= 2) {
-        double widest = 0;
-        for (const double t : ticks(x))
-            widest = std::max(
-                widest, QFontMetricsF(painter.font()).horizontalAdvance(QString::fromStdString(figure(t, 4))));
-        if (double(ticks(x).size()) * (widest + line) <= plot.width() + widest)
-            break;
-        x = roundAxis(points.front().t, points.back().t, sparse);
-    }
+        area.left() + 4.2 * line, area.top() + 1.4 * line, area.width() - 5 * line, area.height() - 4.1 * line);
+    const Axis x = roundAxis(points.front().t, points.back().t);
+    const std::vector<double> xTicks = ticks(x);
+    // Every tick's number while they leave room between them, else every second, fourth...
+    double widest = 0;
+    for (const double t : xTicks)
+        widest
+            = std::max(widest, QFontMetricsF(painter.font()).horizontalAdvance(QString::fromStdString(figure(t, 4))));
+    std::size_t every = 1;
+    while (every < xTicks.size() && double(xTicks.size()) / every * (widest + line) > plot.width() + widest)
+        every *= 2;
     const auto px = [&](double t) { return plot.left() + (t - x.low) / (x.high - x.low) * plot.width(); };
     const auto py = [&](double v) { return plot.bottom() - (v - y.low) / (y.high - y.low) * plot.height(); };
 
@@ -78,18 +76,19 @@ void paintPanel(QPainter& painter, const QRectF& area, const Panel& panel, const
     painter.setPen(QPen(QColor(225, 225, 225), 0));
     for (const double v : ticks(y))
         painter.drawLine(QPointF(plot.left(), py(v)), QPointF(plot.right(), py(v)));
-    for (const double t : ticks(x))
+    for (const double t : xTicks)
         painter.drawLine(QPointF(px(t), plot.top()), QPointF(px(t), plot.bottom()));
     painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(plot);
     for (const double v : ticks(y))
         painter.drawText(QRectF(area.left(), py(v) - line / 2, plot.left() - area.left() - 4, line),
             Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(figure(v, 4)));
-    for (const double t : ticks(x))
-        painter.drawText(QRectF(px(t) - 2 * line, plot.bottom() + 2, 4 * line, line), Qt::AlignHCenter | Qt::AlignTop,
-            QString::fromStdString(figure(t, 4)));
+    // Below the lowest number of the vertical axis, which is centred on the frame's bottom.
+    for (std::size_t i = 0; i < xTicks.size(); i += every)
+        painter.drawText(QRectF(px(xTicks[i]) - 2 * line, plot.bottom() + line / 2, 4 * line, line),
+            Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(figure(xTicks[i], 4)));
     painter.drawText(
-        QRectF(plot.left(), plot.bottom() + 1.1 * line, plot.width(), line), Qt::AlignHCenter, "Temperature [°C]");
+        QRectF(plot.left(), plot.bottom() + 1.6 * line, plot.width(), line), Qt::AlignHCenter, "Temperature [°C]");
 
     QPainterPath path(QPointF(px(points.front().t), py(value(points.front()))));
     for (const PropertyPoint& p : points)
@@ -106,7 +105,7 @@ void paintPanel(QPainter& painter, const QRectF& area, const Panel& panel, const
 FluidPropertyPlot::FluidPropertyPlot(QWidget* parent)
     : QWidget(parent)
 {
-    setMinimumSize(520, 440);
+    setMinimumSize(440, 400);
 }
 
 void FluidPropertyPlot::setPoints(std::vector<PropertyPoint> points, const QString& title, const QString& missing)
