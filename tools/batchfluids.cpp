@@ -6,10 +6,10 @@
 
 #include "batchreport.h"
 #include "platform/calcerror.h"
+#include "properties/fluidblocks.h"
 #include "properties/fluidlibrary.h"
 #include "properties/fluidlist.h"
 #include "properties/fluidname.h"
-#include "properties/fluidtable.h"
 #include "terminaltext.h"
 
 namespace vorlan {
@@ -20,14 +20,9 @@ namespace {
 nlohmann::ordered_json blocksOf(const FluidTable& table)
 {
     nlohmann::ordered_json blocks = nlohmann::json::array();
-    std::size_t first = 0;
-    for (std::size_t i = 1; i <= table.T.size(); ++i) {
-        if (i < table.T.size() && table.P[i] == table.P[first])
-            continue;
+    for (const FluidBlock& block : fluidBlocks(table))
         blocks.push_back(
-            {{"pressure", table.P[first]}, {"first", table.T[first]}, {"last", table.T[i - 1]}, {"rows", i - first}});
-        first = i;
-    }
+            {{"pressure", block.pressure}, {"first", block.first}, {"last", block.last}, {"rows", block.rows}});
     return blocks;
 }
 

@@ -1,6 +1,6 @@
 // vorlan-guide MARKDOWN DATA_FOLDER PDF: turns the user guide into the PDF the help viewer shows.
-// The table of fluids is generated from the data folder, so the guide always describes the tables
-// that ship with the build; the headings become the PDF's bookmarks.
+// The tables of fluids are generated from the data folder and its descriptions, so the guide always
+// describes the tables that ship with the build and their sources; the headings become the PDF's bookmarks.
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QGuiApplication>
@@ -16,11 +16,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <stdexcept>
 
 #include "pdfoutline.h"
 #include "platform/numbertext.h"
+#include "properties/fluidblocks.h"
+#include "properties/fluiddescription.h"
+#include "properties/fluidlibrary.h"
 #include "properties/fluidlist.h"
-#include "properties/fluidtable.h"
 
 namespace {
 
@@ -28,31 +31,50 @@ namespace {
 QString blocksOf(const vorlan::FluidTable& table)
 {
     QStringList blocks;
-    std::size_t start = 0;
-    for (std::size_t i = 1; i <= table.P.size(); ++i) {
-        if (i < table.P.size() && table.P[i] == table.P[start])
-            continue;
-        const double step = i - start > 1 ? table.T[start + 1] - table.T[start] : 0;
+    const auto text = [](auto value) { return QString::fromStdString(vorlan::numberToText(value)); };
+    for (const vorlan::FluidBlock& block : vorlan::fluidBlocks(table))
         blocks << QString("%1 bar: %2..%3 (%4)")
-                      .arg(QString::fromStdString(vorlan::numberToText(table.P[start])),
-                          QString::fromStdString(vorlan::numberToText(table.T[start])),
-                          QString::fromStdString(vorlan::numberToText(table.T[i - 1])),
-                          QString::fromStdString(vorlan::numberToText(step)));
-        start = i;
-    }
+                      .arg(text(block.pressure), text(block.first), text(block.last), text(block.step));
     return blocks.join("; ");
 }
 
+/** The fluid's row of a table: its name, its blocks and the source its description names. */
+QString fluidRow(const std::string& dataFolder, std::string_view name)
+{
+    vorlan::FluidTable table;
+    vorlan::loadFluidTable(table, dataFolder + "/" + std::string(name) + ".dat");
+    const vorlan::FluidDescription description = vorlan::readFluidDescription(dataFolder, name);
+    if (!description.error.empty())
+        throw std::runtime_error(description.error);
+    if (description.densityModel.empty())
+        throw std::runtime_error(std::string(name) + ": " + description.file + " names no source for it");
+    return QString("| %1 | %2 | %3 |\n")
+        .arg(QString::fromUtf8(name.data(), qsizetype(name.size())), blocksOf(table),
+            QString::fromStdString(description.densityModel));
+}
+
+const QString kTableHead = "| Fluid | Pressure blocks | Source |\n|---|---|---|\n";
+
+/** The fifteen tables of the fluid lists. */
 QString fluidTable(const std::string& dataFolder)
 {
-    QString markdown = "| Fluid | Pressure blocks |\n|---|---|\n";
-    for (const std::string_view name : vorlan::kFluidNames) {
-        if (name == vorlan::kUserDefinedFluid)
-            continue;
-        vorlan::FluidTable table;
-        vorlan::loadFluidTable(table, dataFolder + "/" + std::string(name) + ".dat");
-        markdown
-            += QString("| %1 | %2 |\n").arg(QString::fromUtf8(name.data(), qsizetype(name.size())), blocksOf(table));
+    QString markdown = kTableHead;
+    for (const std::string_view name : vorlan::kFluidNames)
+        if (name != vorlan::kUserDefinedFluid)
+            markdown += fluidRow(dataFolder, name);
+    return markdown;
+}
+
+/** The library's tables, group by group under the headings of the fluid lists. */
+QString libraryTable(const std::string& dataFolder)
+{
+    QString markdown;
+    for (const vorlan::FluidGroup& group : vorlan::fluidLibrary()) {
+        markdown += "**" + QString::fromUtf8(group.heading.data(), qsizetype(group.heading.size())) + "**\n\n";
+        markdown += kTableHead;
+        for (const std::string_view name : group.fluids)
+            markdown += fluidRow(dataFolder, name);
+        markdown += "\n";
     }
     return markdown;
 }
@@ -120,6 +142,7 @@ int main(int argc, char* argv[])
     QString markdown = QString::fromUtf8(source.readAll());
     try {
         markdown.replace("{{FLUID_TABLE}}", fluidTable(argv[2]));
+        markdown.replace("{{LIBRARY_TABLE}}", libraryTable(argv[2]));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "vorlan-guide: %s\n", error.what());
         return 1;
@@ -129,6 +152,14 @@ int main(int argc, char* argv[])
     QFont font("Liberation Sans");
     font.setPointSize(10);
     document.setDefaultFont(font);
+    QPdfWriter writer(QString::fromLocal8Bit(argv[3]));
+    writer.setTitle("Using Vorlan");
+    writer.setCreator("Vorlan");
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+    writer.setResolution(96); // the pictures keep the size they have on screen
+
+    const int pageWidth = int(writer.pageLayout().paintRectPixels(writer.resolution()).width());
     // Pictures are given relative to the guide's source; they are added after the text, which
     // setMarkdown() would otherwise clear with them.
     document.setMarkdown(markdown);
@@ -140,15 +171,10 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "vorlan-guide: cannot read the picture %s\n", qPrintable(match.captured(1)));
             return 1;
         }
-        document.addResource(QTextDocument::ImageResource, QUrl(match.captured(1)), image);
+        // A picture wider than the page is shrunk to its width.
+        document.addResource(QTextDocument::ImageResource, QUrl(match.captured(1)),
+            image.width() > pageWidth ? image.scaledToWidth(pageWidth, Qt::SmoothTransformation) : image);
     }
-
-    QPdfWriter writer(QString::fromLocal8Bit(argv[3]));
-    writer.setTitle("Using Vorlan");
-    writer.setCreator("Vorlan");
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
-    writer.setResolution(96); // the pictures keep the size they have on screen
 
     // Paint page by page: printing through QTextDocument::print would drop the pictures, which
     // live in this document's resources only.

@@ -1,6 +1,7 @@
 // vorlan-screenshots CASE FOLDER [--report FILE.pdf]: opens a case in the main window, calculates it
 // and saves pictures of the main window, the results window, the Options dialog, the details and
-// temperature profile windows and the Study window (a length sweep of the case) into FOLDER, for the
+// temperature profile windows, the Study window (a length sweep of the case) and the Fluid information
+// view (toluene at 1 bar) into FOLDER, for the
 // guide and the README; with --report, also prints the case's report into FILE.pdf.
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 
 #include "platform/appdir.h"
 #include "ui/analysisviews.h"
+#include "ui/fluidinfowindow.h"
 #include "ui/mainwindow.h"
 #include "ui/optionsdialog.h"
 #include "ui/profileplot.h"
@@ -90,6 +92,10 @@ int main(int argc, char* argv[])
     window.analysisViews()->showDetails();
     window.analysisViews()->showProfile();
     window.showStudy();
+    vorlan::FluidInfoWindow fluidInformation;
+    fluidInformation.showFluid(programFolder + "/data", "Toluene", "1");
+    fluidInformation.resize(920, 620); // narrower than on screen, to stay legible on the guide's page
+    fluidInformation.show();
     vorlan::StudyWindow* study = window.studyWindow();
     if (!startLengthSweep(study))
         return 1;
@@ -104,7 +110,8 @@ int main(int argc, char* argv[])
             && window.optionsDialog()->grab().save(folder + "/options-dialog.png")
             && window.analysisViews()->detailsWindow()->grab().save(folder + "/details-window.png")
             && window.analysisViews()->profileWindow()->grab().save(folder + "/profile-window.png")
-            && study->grab().save(folder + "/study-window.png");
+            && study->grab().save(folder + "/study-window.png")
+            && fluidInformation.grab().save(folder + "/fluid-information.png");
         QApplication::exit(saved && failures == 0 ? 0 : 1);
     });
     poll.start(kStudyPollMilliseconds);

@@ -24,4 +24,13 @@ const std::vector<FluidGroup>& fluidLibrary()
     return groups;
 }
 
+std::string_view libraryGroupOf(std::string_view fluid)
+{
+    for (const FluidGroup& group : fluidLibrary())
+        for (const std::string_view name : group.fluids)
+            if (name == fluid)
+                return group.heading;
+    return {};
+}
+
 } // namespace vorlan

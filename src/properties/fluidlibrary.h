@@ -18,4 +18,7 @@ struct FluidGroup {
  */
 const std::vector<FluidGroup>& fluidLibrary();
 
+/** The heading of the library group that holds the fluid; empty for a fluid outside the library. */
+std::string_view libraryGroupOf(std::string_view fluid);
+
 } // namespace vorlan

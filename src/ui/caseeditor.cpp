@@ -17,6 +17,7 @@
 #include "ui/boxnames.h"
 #include "ui/casesession.h"
 #include "ui/combotext.h"
+#include "ui/fluidinfomenu.h"
 #include "ui/keyfilter.h"
 #include "ui/optionsdialog.h"
 #include "ui/windowmessages.h"
@@ -102,6 +103,8 @@ void CaseEditor::fillLists(const Exchanger& core, const std::string& dataFolder)
     }
     completeNames(m_ui.Combo1, fluids, [this] { pickFluid(true); });
     completeNames(m_ui.Combo2, fluids, [this] { pickFluid(false); });
+    offerFluidInformation(m_ui.Combo1, m_ui.Combo4, dataFolder);
+    offerFluidInformation(m_ui.Combo2, m_ui.Combo5, dataFolder);
     setComboText(m_ui.Combo4, "");
     setComboText(m_ui.Combo5, "");
 }
