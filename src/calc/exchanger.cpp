@@ -9,8 +9,8 @@
 
 namespace vorlan {
 
-Exchanger::Exchanger(std::string dataFolder)
-    : fluids(dataFolder)
+Exchanger::Exchanger(std::string dataFolder, std::string userFluidFolder)
+    : fluids(dataFolder, std::move(userFluidFolder))
 {
     try {
         materials.dbmateriale(dataFolder);
