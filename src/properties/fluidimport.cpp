@@ -268,7 +268,9 @@ std::string problemText(const ImportProblem& problem)
 
 ImportResult importFluidTable(const ImportSource& source, const ImportMapping& mapping)
 {
-    return TableImport(source, mapping).run();
+    ImportResult result = TableImport(source, mapping).run();
+    std::ranges::stable_sort(result.problems, {}, &ImportProblem::line);
+    return result;
 }
 
 std::string userFluidNameProblem(

@@ -27,7 +27,7 @@ std::string problemText(const ImportProblem& problem);
 struct ImportResult {
     /** The fluid table in the program's units and file format, one record per row; empty on a problem. */
     std::vector<std::vector<std::string>> records;
-    std::vector<ImportProblem> problems; ///< every refusal found; the table is written only without any
+    std::vector<ImportProblem> problems; ///< every refusal found, by row; the table is written only without any
     std::vector<std::string> notes; ///< what the import did besides converting units (enthalpy, resampling)
 };
 
