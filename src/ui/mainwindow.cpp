@@ -22,6 +22,7 @@
 #include "ui/optionsdialog.h"
 #include "ui/resultswindow.h"
 #include "ui/studywindow.h"
+#include "ui/userfluidfolder.h"
 #include "ui/windowpositions.h"
 #include "ui/windowtext.h"
 #include "ui_form1.h"
@@ -43,7 +44,7 @@ MainWindow::MainWindow(std::string dataFolder, QString guideFolder, MessageHandl
     , m_ui(std::make_unique<Ui::Form1>())
     , m_dataFolder(std::move(dataFolder))
     , m_guideFolder(std::move(guideFolder))
-    , m_core(m_dataFolder)
+    , m_core(m_dataFolder, userFluidFolder())
     , m_showMessage(showMessage ? std::move(showMessage) : messageBoxHandler(this))
     , m_analysis(new AnalysisViews(this))
 {
@@ -82,6 +83,7 @@ MainWindow::MainWindow(std::string dataFolder, QString guideFolder, MessageHandl
     connect(m_ui->mnuHelpIndex, &QAction::triggered, this, &MainWindow::showHelp);
     connect(m_ui->mnuHelpAbout, &QAction::triggered, this, &MainWindow::showAbout);
     startUp();
+    addFluidsMenu();
     connectKeyboard();
     connectCaseMarks();
     setAcceptDrops(true);

@@ -120,6 +120,8 @@ private:
     void message(QMessageBox::Icon icon, const QString& title, const QString& text, const QString& detail = {}) const;
 
     void addStudiesMenu();
+    /** The user's own fluids after the library in both fluid lists, and the Fluids menu. */
+    void addFluidsMenu();
     /** The message handler of a secondary window: its messages centred on the window given. */
     MessageHandler messagesOver(std::function<QWidget*()> window) const;
     void connectCaseMarks();
