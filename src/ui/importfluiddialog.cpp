@@ -66,7 +66,7 @@ ImportFluidDialog::ImportFluidDialog(
     fileRow->addWidget(browseButton);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel("FluidQuantity", this), 0, 0);
+    grid->addWidget(new QLabel("Quantity", this), 0, 0);
     grid->addWidget(new QLabel("Column", this), 0, 1);
     grid->addWidget(new QLabel("Unit", this), 0, 2);
     for (std::size_t q = 0; q < kQuantities; ++q) {
