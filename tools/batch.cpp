@@ -3,8 +3,9 @@
 // hairpin layout (legs of M metres) of each solved case and, with --profile, its temperature
 // profile in N segments. --sweep KEY=FROM:TO:N [--log] [--csv] calculates one case at each point
 // of a range of one box, named by its case-file key; --find-fouling [--split S] [--tolerance P] finds the fouling of a
-// running exchanger from its measured outlets. Exit status: 0 all solved, 1 a calculation failed, 2 a usage error or a
-// case file that could not be read.
+// running exchanger from its measured outlets; --fluids lists the fluids and --import-fluid FILE --name NAME imports a
+// table as a fluid of the user's folder. Exit status: 0 all solved, 1 a calculation failed, 2 a usage error or a case
+// file that could not be read.
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -13,6 +14,7 @@
 
 #include "batchanalysis.h"
 #include "batchfluids.h"
+#include "batchimport.h"
 #include "batchreport.h"
 #include "batchstudies.h"
 #include "calc/casefile.h"
@@ -42,8 +44,10 @@ bool parseNumberIn(const std::string& text, double low, double high, double& val
 
 int usage()
 {
-    std::fputs("usage: vorlan-batch [--data DIR] [--profile N] [--leg M] CASE...\n"
-               "       vorlan-batch [--data DIR] --fluids\n"
+    std::fputs("usage: vorlan-batch [--data DIR] [--user-fluids DIR] [--profile N] [--leg M] CASE...\n"
+               "       vorlan-batch [--data DIR] [--user-fluids DIR] --fluids\n"
+               "       vorlan-batch [--user-fluids DIR] --import-fluid FILE --name NAME [--columns LIST]\n"
+               "                    [--units LIST] [--replace]\n"
                "       vorlan-batch [--data DIR] [--leg M] --sweep KEY=FROM:TO:N [--log] [--csv] CASE\n"
                "       vorlan-batch [--data DIR] --find-fouling [--split S] [--tolerance P] CASE\n"
                "Calculates each .vorlan case file and prints one JSON line per case; --sweep calculates\n"
@@ -51,7 +55,18 @@ int usage()
                "internalPipe.massFlow, options.internalFouling...), a CSV table with --csv;\n"
                "--find-fouling finds the fouling that matches the measured outlets, S of it inside\n"
                "(0 to 1, default 0.5), the two sides' duties at most P % apart (default 5); --fluids\n"
-               "lists every fluid with the temperature range of each of its pressures.\n",
+               "lists every fluid with the temperature range of each of its pressures.\n"
+               "--import-fluid reads a CSV or text table and writes it as the fluid NAME into your\n"
+               "fluid folder (--user-fluids, default $XDG_DATA_HOME/vorlan/fluids or\n"
+               "~/.local/share/vorlan/fluids); --replace replaces a fluid of yours of that name.\n"
+               "  --columns temperature=1,pressure=2,density=3,specific-heat=4,conductivity=5,\n"
+               "            viscosity=6[,enthalpy=7]   (column numbers from 1; this order is the default;\n"
+               "            without enthalpy it is integrated from the specific heat)\n"
+               "  --units QUANTITY=UNIT,...   (the rest in degC, bar, kg/m3, kJ/kg-K, W/m-K, Pa-s, kJ/kg)\n"
+               "            temperature: degC K degF      pressure: bar kPa psi\n"
+               "            density: kg/m3 lb/ft3         specific-heat: kJ/kg-K J/kg-K Btu/lb-F\n"
+               "            conductivity: W/m-K Btu/h-ft-F   viscosity: Pa-s mPa-s cP lb/ft-h\n"
+               "            enthalpy: kJ/kg Btu/lb\n",
         stderr);
     return 2;
 }
@@ -61,6 +76,8 @@ int usage()
 int main(int argc, char* argv[])
 {
     std::string dataFolder = vorlan::QuestaDirectory() + "/data";
+    std::string userFolder = vorlan::defaultUserFluidFolder();
+    vorlan::ImportCommand import;
     std::vector<std::string> cases;
     vorlan::LineOptions options;
     std::string sweep;
@@ -72,6 +89,21 @@ int main(int argc, char* argv[])
             if (++i == argc)
                 return usage();
             dataFolder = argv[i];
+        } else if (argument == "--user-fluids") {
+            if (++i == argc)
+                return usage();
+            userFolder = argv[i];
+        } else if (argument == "--import-fluid" || argument == "--name" || argument == "--columns"
+            || argument == "--units") {
+            if (++i == argc)
+                return usage();
+            (argument == "--import-fluid"     ? import.file
+                    : argument == "--name"    ? import.name
+                    : argument == "--columns" ? import.columns
+                                              : import.units)
+                = argv[i];
+        } else if (argument == "--replace") {
+            import.replace = true;
         } else if (argument == "--profile") {
             if (++i == argc || !parseSegments(argv[i], options.profileSegments))
                 return usage();
@@ -108,15 +140,22 @@ int main(int argc, char* argv[])
             cases.push_back(argument);
         }
     }
+    const bool importing = !import.file.empty() || !import.name.empty() || !import.columns.empty()
+        || !import.units.empty() || import.replace;
+    if (importing)
+        return cases.empty() && sweep.empty() && !fouling && !fluids && !import.file.empty() && !import.name.empty()
+            ? vorlan::importFluid(import, dataFolder, userFolder)
+            : usage();
     if (fluids)
-        return cases.empty() && sweep.empty() && !fouling ? vorlan::listFluids(dataFolder) : usage();
+        return cases.empty() && sweep.empty() && !fouling ? vorlan::listFluids(dataFolder, userFolder) : usage();
     const bool study = !sweep.empty() || fouling;
     if (cases.empty() || (study && cases.size() != 1) || (!sweep.empty() && fouling)
         || ((logarithmic || csv) && sweep.empty()) || (searchOptions && !fouling))
         return usage();
     options.dataFolder = dataFolder;
+    options.userFluidFolder = userFolder;
 
-    vorlan::Exchanger exchanger(dataFolder);
+    vorlan::Exchanger exchanger(dataFolder, userFolder);
     if (!exchanger.materialsError().empty())
         vorlan::printLine(std::cerr, "vorlan-batch: " + exchanger.materialsError());
     int status = 0;

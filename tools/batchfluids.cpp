@@ -14,9 +14,6 @@
 
 namespace vorlan {
 
-namespace {
-
-/** The table's blocks, one per pressure, with their temperature range [degC] and row count. */
 nlohmann::ordered_json blocksOf(const FluidTable& table)
 {
     nlohmann::ordered_json blocks = nlohmann::json::array();
@@ -26,12 +23,15 @@ nlohmann::ordered_json blocksOf(const FluidTable& table)
     return blocks;
 }
 
-void printFluid(const std::string& dataFolder, std::string_view fluid, std::string_view group)
+namespace {
+
+void printFluid(
+    const std::string& dataFolder, const std::string& userFolder, std::string_view fluid, std::string_view group)
 {
     nlohmann::ordered_json line = {{"fluid", fluid}, {"group", group}};
     try {
         FluidTable table;
-        loadFluidTable(table, fluidFilePath(dataFolder, std::string(fluid)));
+        loadFluidTable(table, findFluidFile(dataFolder, userFolder, std::string(fluid)));
         line["blocks"] = blocksOf(table);
     } catch (const CalcError& error) {
         line["error"] = error.what();
@@ -41,13 +41,15 @@ void printFluid(const std::string& dataFolder, std::string_view fluid, std::stri
 
 } // namespace
 
-int listFluids(const std::string& dataFolder)
+int listFluids(const std::string& dataFolder, const std::string& userFolder)
 {
     for (const std::string_view fluid : kFluidNames)
-        printFluid(dataFolder, fluid, "standard");
+        printFluid(dataFolder, userFolder, fluid, "standard");
     for (const FluidGroup& group : fluidLibrary())
         for (const std::string_view fluid : group.fluids)
-            printFluid(dataFolder, fluid, group.heading);
+            printFluid(dataFolder, userFolder, fluid, group.heading);
+    for (const std::string& fluid : userFluidNames(dataFolder, userFolder))
+        printFluid(dataFolder, userFolder, fluid, "user");
     return 0;
 }
 

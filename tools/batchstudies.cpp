@@ -63,7 +63,7 @@ int sweepCase(Exchanger& exchanger, const std::string& path, const CaseContents&
     std::vector<std::jthread> threads; // joined when they go out of scope, also on an error
     try {
         for (std::size_t w = 1; w < std::min(workers, texts.size()); ++w) {
-            exchangers.push_back(std::make_unique<Exchanger>(options.dataFolder));
+            exchangers.push_back(std::make_unique<Exchanger>(options.dataFolder, options.userFluidFolder));
             threads.emplace_back(work, std::ref(*exchangers.back()));
         }
     } catch (const std::system_error&) {

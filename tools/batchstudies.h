@@ -12,6 +12,7 @@ namespace vorlan {
 /** What every solved case's line carries beside its record. */
 struct LineOptions {
     std::string dataFolder;
+    std::string userFluidFolder; ///< the user's own fluids; empty for none
     int profileSegments = 0;
     double legLength = kDefaultLegLength; ///< of the hairpins [m]
 };

@@ -9,8 +9,8 @@
 
 namespace vorlan {
 
-Exchanger::Exchanger(std::string dataFolder)
-    : m_fluids(dataFolder)
+Exchanger::Exchanger(std::string dataFolder, std::string userFluidFolder)
+    : m_fluids(dataFolder, std::move(userFluidFolder))
 {
     try {
         m_materials.dbmateriale(dataFolder);

@@ -48,8 +48,11 @@ struct CalcOutcome {
  */
 class Exchanger {
 public:
-    /** Loads the pipe materials of the data folder; see materialsError(). */
-    explicit Exchanger(std::string dataFolder);
+    /**
+     * Loads the pipe materials of the data folder; see materialsError(). Fluids are read from the
+     * data folder, or from userFluidFolder (none when empty) when the data folder has no such fluid.
+     */
+    explicit Exchanger(std::string dataFolder, std::string userFluidFolder = {});
 
     /** Runs one whole calculation of the case; every failure ends it with exactly one message. */
     CalcOutcome calculate(const CaseInput& input);

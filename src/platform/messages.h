@@ -29,6 +29,10 @@ inline constexpr char UserFluidDiffers[]
     = "This case was saved with another definition of the fluid \"User defined\" than the data folder's file: ";
 inline constexpr char NoUserFluidYet[] = "no file yet";
 inline constexpr char WriteUserFluid[] = "Write the case's definition";
+inline constexpr char FluidSaved[] = "The fluid is saved among your fluids, the last group of the fluid lists: ";
+inline constexpr char FluidNotSaved[] = "Cannot save the fluid (a previous table of that name is kept): ";
+inline constexpr char FluidNameRefused[] = "The fluid cannot have this name: ";
+inline constexpr char ImportUnreadable[] = "Cannot read the table to import: ";
 inline constexpr char CaseNotOpened[] = "Cannot open the case file: ";
 inline constexpr char CaseNotSaved[] = "Cannot save the case file (an existing file is kept): ";
 

@@ -4,8 +4,9 @@
 
 namespace vorlan {
 
-FluidTables::FluidTables(std::string dataFolder)
+FluidTables::FluidTables(std::string dataFolder, std::string userFolder)
     : m_dataFolder(std::move(dataFolder))
+    , m_userFolder(std::move(userFolder))
 { }
 
 void FluidTables::setPressures(std::string internal, std::string external)
@@ -16,8 +17,15 @@ void FluidTables::setPressures(std::string internal, std::string external)
 
 std::string FluidTables::fluidPath(const std::string& fluido) const { return fluidFilePath(m_dataFolder, fluido); }
 
-void FluidTables::dbpropint(const std::string& fluido) { loadFluidTable(intSide.Tab, fluidPath(fluido)); }
-void FluidTables::dbpropest(const std::string& fluido) { loadFluidTable(estSide.Tab, fluidPath(fluido)); }
+void FluidTables::dbpropint(const std::string& fluido)
+{
+    loadFluidTable(intSide.Tab, findFluidFile(m_dataFolder, m_userFolder, fluido));
+}
+
+void FluidTables::dbpropest(const std::string& fluido)
+{
+    loadFluidTable(estSide.Tab, findFluidFile(m_dataFolder, m_userFolder, fluido));
+}
 
 void FluidTables::propint(double tm) { intSide.bulkProperties(tm, intPressure()); }
 void FluidTables::propest(double tm) { estSide.bulkProperties(tm, estPressure()); }

@@ -9,12 +9,13 @@ namespace vorlan {
 /**
  * The two fluid tables of the exchanger with their loaders and lookups: "int" is the fluid in
  * the internal pipe, "est" the fluid in the annulus. Tables are read from the data folder as
- * <fluid name>.dat. Every lookup converts its side's pressure text again, as the window's pressure
- * box would be re-read.
+ * <fluid name>.dat, or from the user's fluid folder when the data folder has no such file. Every lookup converts its
+ * side's pressure text again, as the window's pressure box would be re-read.
  */
 class FluidTables {
 public:
-    explicit FluidTables(std::string dataFolder);
+    /** userFolder is the user's own fluid folder; empty for none. */
+    explicit FluidTables(std::string dataFolder, std::string userFolder = {});
 
     /** The texts of the two pressure boxes [bar] that the lookups select their blocks with. */
     void setPressures(std::string internal, std::string external);
@@ -22,7 +23,7 @@ public:
     FluidSide intSide;
     FluidSide estSide;
 
-    /** Load the internal or external table from the file of the named fluid (name used verbatim, see fluidFilePath). */
+    /** Load the internal or external table from the file of the named fluid (name used verbatim, see findFluidFile). */
     void dbpropint(const std::string& fluido);
     void dbpropest(const std::string& fluido);
 
@@ -42,12 +43,17 @@ public:
     /** Path of the named fluid's file in the data folder; a name that cannot name one throws CalcError. */
     std::string fluidPath(const std::string& fluido) const;
 
+    const std::string& dataFolder() const { return m_dataFolder; }
+    /** The user's own fluid folder; empty for none. */
+    const std::string& userFolder() const { return m_userFolder; }
+
     /** The pressure texts [bar] of the internal and external side. */
     const std::string& intPressure() const { return m_intPressure; }
     const std::string& estPressure() const { return m_estPressure; }
 
 private:
     std::string m_dataFolder;
+    std::string m_userFolder;
     std::string m_intPressure;
     std::string m_estPressure;
 };

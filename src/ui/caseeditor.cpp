@@ -20,6 +20,7 @@
 #include "ui/fluidinfomenu.h"
 #include "ui/keyfilter.h"
 #include "ui/optionsdialog.h"
+#include "ui/userfluidfolder.h"
 #include "ui/windowmessages.h"
 #include "ui/windowtext.h"
 #include "ui_form1.h"
@@ -42,7 +43,7 @@ CaseEditor::CaseEditor(QMainWindow* window, Ui::Form1& ui, const Exchanger& core
     const std::string& dataFolder, MessageHandler showMessage)
     : m_window(window)
     , m_ui(ui)
-    , m_tables(dataFolder)
+    , m_tables(dataFolder, userFluidFolder())
     , m_session(session)
     , m_showMessage(std::move(showMessage))
 {

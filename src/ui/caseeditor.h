@@ -52,6 +52,9 @@ public:
     OptionsDialog* optionsDialog() const;
     void showOptions();
 
+    /** Fills the side's pressure list from the picked fluid's table and selects 1 bar. */
+    void pickFluid(bool internalSide);
+
     /** Reads the whole case again and marks it: after a choice, a calculation, New, Open or Save. */
     void refreshMarks();
 
@@ -67,7 +70,6 @@ private:
 
     void fillLists(const Exchanger& core, const std::string& dataFolder);
     void connectModeRules();
-    void pickFluid(bool internalSide);
     void fillPressureList(bool internalSide);
 
     void connectMarks();

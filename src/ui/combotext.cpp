@@ -87,6 +87,10 @@ void addListHeading(QComboBox* box, const QString& heading)
 
 void completeNames(QComboBox* box, const QStringList& names, std::function<void()> pick)
 {
+    if (QCompleter* previous = box->lineEdit()->completer()) {
+        box->lineEdit()->setCompleter(nullptr);
+        previous->deleteLater();
+    }
     auto* completer = new QCompleter(names, box);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);

@@ -22,7 +22,7 @@ void addListHeading(QComboBox* box, const QString& heading);
 /**
  * Typing in box shows below it the names that contain the typed text, whatever its letter case;
  * picking one there puts it into the box and runs pick, as a pick from the box's own list does.
- * A name typed and not picked stays as typed.
+ * A name typed and not picked stays as typed. Replaces the names an earlier call gave.
  */
 void completeNames(QComboBox* box, const QStringList& names, std::function<void()> pick);
 

@@ -10,6 +10,7 @@
 
 #include "analysis/numberformat.h"
 #include "ui/keyfilter.h"
+#include "ui/userfluidfolder.h"
 #include "ui/windowtext.h"
 
 namespace vorlan {
@@ -37,7 +38,7 @@ QLineEdit* numberBox(const char* name, const QString& text, QWidget* parent)
 FoulingDialog::FoulingDialog(const std::string& dataFolder, std::function<CaseContents()> currentCase,
     MessageHandler showMessage, QWidget* parent)
     : QDialog(parent)
-    , m_exchanger(dataFolder)
+    , m_exchanger(dataFolder, userFluidFolder())
     , m_currentCase(std::move(currentCase))
     , m_showMessage(std::move(showMessage))
     , m_internalOutlet(numberBox("measuredInternalOutlet", "", this))

@@ -18,6 +18,7 @@
 #include "ui/optionsdialog.h"
 #include "ui/resultswindow.h"
 #include "ui/studywindow.h"
+#include "ui/userfluidfolder.h"
 #include "ui/windowpositions.h"
 #include "ui_form1.h"
 
@@ -28,7 +29,7 @@ MainWindow::MainWindow(std::string dataFolder, QString guideFolder, MessageHandl
     , m_ui(std::make_unique<Ui::Form1>())
     , m_dataFolder(std::move(dataFolder))
     , m_guideFolder(std::move(guideFolder))
-    , m_core(m_dataFolder)
+    , m_core(m_dataFolder, userFluidFolder())
     , m_showMessage(showMessage ? std::move(showMessage) : messageBoxHandler(this))
     , m_analysis(new AnalysisViews(this))
 {
@@ -45,6 +46,7 @@ MainWindow::MainWindow(std::string dataFolder, QString guideFolder, MessageHandl
         = std::make_unique<CaseCalculation>(m_core, *m_editor, m_session, m_analysis, m_dataFolder, m_showMessage);
     m_files = std::make_unique<CaseFiles>(
         this, *m_ui, *m_editor, m_session, m_showMessage, [this](QPagedPaintDevice* device) { printReport(device); });
+    addFluidsMenu(); // after the lists are filled
     connectMenus();
     connectKeyboard();
     setAcceptDrops(true);

@@ -89,6 +89,8 @@ protected:
 private:
     void connectMenus();
     void addStudiesMenu();
+    /** The user's own fluids after the library in both fluid lists, and the Fluids menu. */
+    void addFluidsMenu();
     void connectKeyboard();
 
     std::unique_ptr<Ui::Form1> m_ui;

@@ -8,6 +8,7 @@
 #include "platform/numbertext.h"
 #include "properties/userfluid.h"
 #include "ui/boxlook.h"
+#include "ui/constantfluidboxes.h"
 #include "ui/formfont.h"
 #include "ui/windowpositions.h"
 #include "ui_form2.h"
@@ -101,31 +102,12 @@ void OptionsDialog::closeDialog()
 
 bool OptionsDialog::writeUserFluid()
 {
-    // All four values are converted and checked before the file is touched.
-    UserFluid fluid;
-    const QLabel* converting = nullptr;
-    try {
-        converting = m_ui->Label5;
-        fluid.density = textToSingle(m_ui->Text3->text().toStdString());
-        converting = m_ui->Label6;
-        fluid.specificHeat = textToSingle(m_ui->Text4->text().toStdString());
-        converting = m_ui->Label7;
-        fluid.conductivity = textToSingle(m_ui->Text5->text().toStdString());
-        converting = m_ui->Label8;
-        fluid.viscosity = textToDouble(m_ui->Text6->text().toStdString());
-    } catch (const CalcError&) {
-        m_showMessage(QMessageBox::Warning, msg::Title, QString(msg::NotANumber) + converting->text());
+    const auto records = constantFluidRecords({m_ui->Text3, m_ui->Text4, m_ui->Text5, m_ui->Text6},
+        {m_ui->Label5, m_ui->Label6, m_ui->Label7, m_ui->Label8}, m_showMessage);
+    if (!records)
         return false;
-    }
-    std::vector<std::vector<std::string>> records;
     try {
-        records = userFluidRecords(fluid);
-    } catch (const CalcError& error) {
-        m_showMessage(QMessageBox::Warning, msg::Title, QString::fromStdString(error.message()));
-        return false;
-    }
-    try {
-        writeDataFile(m_userFluidPath, records);
+        writeDataFile(m_userFluidPath, *records);
     } catch (const CalcError&) {
         m_showMessage(QMessageBox::Warning, msg::Title,
             QString(msg::UserFluidNotWritten) + QString::fromStdString(m_userFluidPath));

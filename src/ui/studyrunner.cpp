@@ -2,6 +2,8 @@
 
 #include <QElapsedTimer>
 
+#include "ui/userfluidfolder.h"
+
 namespace vorlan {
 
 namespace {
@@ -14,7 +16,7 @@ constexpr qint64 kSliceMilliseconds = 30;
 
 StudyRunner::StudyRunner(const std::string& dataFolder, QObject* parent)
     : QObject(parent)
-    , m_exchanger(dataFolder)
+    , m_exchanger(dataFolder, userFluidFolder())
 {
     m_slices.setInterval(0); // the next slice as soon as the events that came meanwhile are handled
     connect(&m_slices, &QTimer::timeout, this, &StudyRunner::calculateSlice);

@@ -152,7 +152,7 @@ TEST(Batch, FluidsListsEveryFluidWithItsBlocks)
     vorlan::test::TempFolder folder;
     std::filesystem::copy_file(
         std::filesystem::path(VORLAN_BATCH).parent_path() / "data" / "Water.dat", folder.path() + "/Water.dat");
-    const BatchRun run = runBatch("--data " + folder.path() + " --fluids");
+    const BatchRun run = runBatch("--data " + folder.path() + " --user-fluids " + folder.path() + "/none --fluids");
     EXPECT_EQ(run.status, 0);
     ASSERT_EQ(run.lines.size(), 16u + 53u);
     const nlohmann::json& water = run.lines[0];
@@ -168,6 +168,46 @@ TEST(Batch, FluidsListsEveryFluidWithItsBlocks)
     EXPECT_EQ(run.lines[16 + 18 + 12]["fluid"], "Steam"); // after the refrigerants and the solvents
     EXPECT_EQ(run.lines[16 + 18 + 12]["group"], "Gases and steam");
     EXPECT_EQ(runBatch("--fluids case.vorlan").status, 2);
+}
+
+TEST(Batch, ImportFluidWritesTheTableOrListsItsProblems)
+{
+    const vorlan::test::TempFolder folder;
+    const std::string user = " --user-fluids " + folder.path() + "/fluids";
+    // Oil at 1 and 2 bar given in degF, psi and cP; 14.50377 psi is 1 bar, 29.00755 psi 2 bar.
+    const std::string table = "T [F];p [psi];rho;cp;k;mu [cP]\n"
+                              "68;14.50377;870;1,9;0,13;30\n"
+                              "212;14.50377;800;2,2;0,12;3\n"
+                              "68;29.00755;870;1,9;0,13;30\n"
+                              "%s;29.00755;800;2,2;0,12;3\n";
+    const auto import = [&](const char* lastTemperature, const std::string& options) {
+        std::string text = table;
+        text.replace(text.find("%s"), 2, lastTemperature);
+        return runBatch("--import-fluid " + folder.write("oil.csv", text) + " --name \"My oil\"" + user
+            + " --units temperature=degF,pressure=psi,viscosity=cP" + options);
+    };
+    const BatchRun refused = import("50", "");
+    EXPECT_EQ(refused.status, 1);
+    ASSERT_EQ(refused.lines.size(), 1u);
+    EXPECT_EQ(refused.lines[0]["file"], nullptr);
+    EXPECT_EQ(refused.lines[0]["problems"][0]["row"], 5);
+    EXPECT_NE(refused.lines[0]["problems"][0]["problem"].get<std::string>().find("50 °F is not above the 68 °F"),
+        std::string::npos);
+
+    const BatchRun written = import("212", "");
+    EXPECT_EQ(written.status, 0);
+    EXPECT_EQ(written.lines[0]["file"], folder.path() + "/fluids/My oil.dat");
+    EXPECT_EQ(written.lines[0]["blocks"][1],
+        nlohmann::json::parse(R"({"pressure": 2, "first": 20, "last": 100, "rows": 2})"));
+    EXPECT_EQ(import("212", "").status, 1); // the name is taken
+    EXPECT_EQ(import("212", " --replace").status, 0);
+    EXPECT_EQ(import("212", " --columns density=x").status, 2);
+    EXPECT_EQ(import("212", " --units viscosity=poise").status, 2);
+
+    const BatchRun listed = runBatch("--fluids" + user);
+    ASSERT_EQ(listed.lines.size(), 16u + 53u + 1u);
+    EXPECT_EQ(listed.lines.back()["fluid"], "My oil");
+    EXPECT_EQ(listed.lines.back()["group"], "user");
 }
 
 TEST(Batch, NothingFromAFileReachesTheTerminalAsAControlCharacter)
