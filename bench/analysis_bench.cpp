@@ -46,7 +46,7 @@ void analyse(benchmark::State& state, Mode mode, bool refrigerant)
         return;
     }
     for (auto _ : state)
-        benchmark::DoNotOptimize(vorlan::analyseCase(solved.outcome.solution->record, solved.exchanger, 200));
+        benchmark::DoNotOptimize(vorlan::analyseCase(*solved.outcome.solution, 200));
 }
 
 } // namespace

@@ -42,8 +42,8 @@ const std::vector<Case> kCases = [] {
         cases.push_back({vorlan::test::modeName(mode) + std::string("/water"), mode, {}});
     cases.push_back({"L1/R134a-glycol", Mode::L1, kRefrigerant});
     cases.push_back({"C1/R134a-glycol", Mode::C1, kRefrigerant});
-    cases.push_back({"L3/water-NTU-16", Mode::L3, {{Quantity::Length, "200"}}});
-    cases.push_back({"L3/water-NTU-19.7", Mode::L3, {{Quantity::Length, "240"}}});
+    cases.push_back({"L3/water-NTU-16", Mode::L3, {{vorlan::Quantity::Length, "200"}}});
+    cases.push_back({"L3/water-NTU-19.7", Mode::L3, {{vorlan::Quantity::Length, "240"}}});
     return cases;
 }();
 

@@ -1,6 +1,6 @@
 // The desktop program's Calculate against the core's on the same case: water in water, both flows
-// given, 200 m long (a high-NTU case of many passes). The window takes one snapshot of its boxes,
-// hands it to the core and applies the outcome, so its time should stay close to the core's.
+// given, 200 m long (a high-NTU case of many passes). The window reads its boxes once,
+// hands the case to the core and applies the outcome, so its time should stay close to the core's.
 // Also the Study window's 1000-point length sweep of the worked example, from Run until the table
 // and plot show the last point.
 #include <QApplication>
@@ -25,7 +25,7 @@ vorlan::CaseContents longWaterCase()
 {
     vorlan::CaseContents form;
     vorlan::test::describeWaterCase(form, vorlan::test::Mode::L3);
-    form.setText(Quantity::Length, "200");
+    form.setText(vorlan::Quantity::Length, "200");
     return form;
 }
 
@@ -43,7 +43,7 @@ void core(benchmark::State& state)
 void desktop(benchmark::State& state)
 {
     const std::string casePath = (std::filesystem::temp_directory_path() / "vorlan-desktop-bench.vorlan").string();
-    vorlan::writeCaseFile(casePath, vorlan::caseFromSnapshot(longWaterCase()));
+    vorlan::writeCaseFile(casePath, longWaterCase());
     int messages = 0;
     vorlan::MainWindow window(kDataFolder, {}, [&messages](const vorlan::Message&) { ++messages; });
     window.show();
@@ -58,9 +58,9 @@ void desktop(benchmark::State& state)
         state.SkipWithError("Calculate showed a message");
     // The window must show what the core solves.
     vorlan::Exchanger exchanger(kDataFolder);
-    const vorlan::CaseContents shown = window.snapshot();
+    const vorlan::CaseContents shown = window.caseContents();
     for (const vorlan::WriteBack& writeBack : exchanger.calculate(longWaterCase()).writeBacks)
-        if (shown.text(writeBack.box) != writeBack.text)
+        if (shown.text(writeBack.quantity) != writeBack.text)
             state.SkipWithError("the window shows another result than the core");
 }
 

@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
         if (only >= 0 && i != only)
             continue;
         const auto start = std::chrono::steady_clock::now();
-        const vorlan::CalcOutcome outcome = exchanger.calculate(c.snapshot);
+        const vorlan::CalcOutcome outcome = exchanger.calculate(c.contents);
         const double caseSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         seconds += caseSeconds;
         if (caseSeconds > slowestOfAll) {

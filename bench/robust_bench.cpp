@@ -27,11 +27,12 @@ void solve(benchmark::State& state, const Case& c)
     vorlan::FluidTables tables(dataFolder);
     vorlan::CaseState caseState;
     std::vector<vorlan::WriteBack> writeBacks;
-    vorlan::Calculation calculation(form, tables, exchanger.materials, caseState, writeBacks);
+    const vorlan::CaseInput input = vorlan::readCaseInput(form);
+    vorlan::Calculation calculation(input, tables, exchanger.materials(), caseState, writeBacks);
     calculation.readCase();
     for (auto _ : state) {
         const vorlan::RobustAnswer answer
-            = vorlan::robustAnswer(form, calculation.robustCase(), calculation.readTables());
+            = vorlan::robustAnswer(input, calculation.robustCase(), calculation.readTables());
         if (!answer.solved) {
             state.SkipWithError(answer.solution.reason.c_str());
             break;
@@ -42,7 +43,7 @@ void solve(benchmark::State& state, const Case& c)
 const std::vector<Case> kCases = {
     {"L1/water", Mode::L1, {}},
     {"C3/water", Mode::C3, {}},
-    {"L3/water-2000m", Mode::L3, {{Quantity::Length, "2000"}}},
+    {"L3/water-2000m", Mode::L3, {{vorlan::Quantity::Length, "2000"}}},
     {"L1/R134a-glycol", Mode::L1, vorlan::test::refrigerantChanges()},
 };
 

@@ -29,13 +29,13 @@ double threadSeconds()
 }
 
 /** The robust answer of a case read on tables and a state of its own, and the CPU time it took [s]. */
-RobustAnswer timedRobustOf(const vorlan::CaseContents& snapshot, const std::string& dataFolder,
+RobustAnswer timedRobustOf(const vorlan::CaseContents& contents, const std::string& dataFolder,
     const vorlan::Materials& materials, double& seconds)
 {
     vorlan::FluidTables tables(dataFolder);
-    const vorlan::RobustCase read = vorlan::test::readRobustCase(snapshot, materials, tables);
+    const vorlan::RobustCase read = vorlan::test::readRobustCase(contents, materials, tables);
     const double start = threadSeconds();
-    RobustAnswer answer = vorlan::robustAnswer(snapshot, read, tables);
+    RobustAnswer answer = vorlan::robustAnswer(vorlan::readCaseInput(contents), read, tables);
     seconds = threadSeconds() - start;
     return answer;
 }
@@ -62,11 +62,11 @@ int main(int argc, char* argv[])
     int slowestCase = -1;
     for (int i = 0; i < count; ++i) {
         const vorlan::test::RandomCase c = cases.next();
-        const vorlan::CalcOutcome outcome = exchanger.calculate(c.snapshot);
+        const vorlan::CalcOutcome outcome = exchanger.calculate(c.contents);
         if (!outcome.solution && !outcome.robust)
             continue; // refused while reading the case: an input error, not the solver's
         double seconds = 0;
-        const RobustAnswer robust = timedRobustOf(c.snapshot, dataFolder, exchanger.materials, seconds);
+        const RobustAnswer robust = timedRobustOf(c.contents, dataFolder, exchanger.materials(), seconds);
         times.push_back(seconds);
         if (seconds > slowest) {
             slowest = seconds;
@@ -85,7 +85,7 @@ int main(int argc, char* argv[])
             continue;
         }
         ++solved;
-        if (vorlan::test::outsideTables(outcome.solution->record, robust.tables)) {
+        if (vorlan::test::outsideTables(outcome.solution->record, outcome.solution->tables)) {
             ++extrapolated;
             continue;
         }

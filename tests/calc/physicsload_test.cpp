@@ -25,7 +25,7 @@ TEST(PhysicsLoad, RandomCasesBalanceTheirEnergy)
     int judged = 0;
     for (int i = 0; i < 300; ++i) {
         const test::RandomCase c = cases.next();
-        const CalcOutcome outcome = exchanger.calculate(c.snapshot);
+        const CalcOutcome outcome = exchanger.calculate(c.contents);
         if (!outcome.solution) {
             EXPECT_TRUE(test::kCalculationMessages.contains(outcome.message))
                 << "case " << i << ": " << outcome.message;
@@ -53,7 +53,7 @@ TEST(PhysicsLoad, RobustSolutionsBalanceAndAgreeWithCalculate)
     int compared = 0, answered = 0;
     for (int i = 0; i < 300; ++i) {
         const test::RandomCase c = cases.next();
-        const CalcOutcome outcome = exchanger.calculate(c.snapshot);
+        const CalcOutcome outcome = exchanger.calculate(c.contents);
         if (!outcome.solution) {
             if (!outcome.robust || !outcome.robust->solved)
                 continue;
@@ -67,7 +67,7 @@ TEST(PhysicsLoad, RobustSolutionsBalanceAndAgreeWithCalculate)
             continue;
         }
         const ResultRecord& a = outcome.solution->record;
-        const RobustAnswer robust = test::robustOf(c.snapshot, dataFolder, exchanger.materials());
+        const RobustAnswer robust = test::robustOf(c.contents, dataFolder, exchanger.materials());
         if (test::outsideTables(a, outcome.solution->tables))
             continue; // Calculate extrapolates beyond a table; the robust solver does not
         ASSERT_FALSE(robust.solution.roots.empty()) << "case " << i << ": " << robust.solution.reason;

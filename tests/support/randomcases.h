@@ -48,7 +48,7 @@ inline std::vector<Block> shippedBlocks(const std::string& dataFolder)
 
 /** A random case of the kind an engineer types: both fluids, one of the six modes, both configurations. */
 struct RandomCase {
-    CaseContents snapshot;
+    CaseContents contents;
     Block inner;
     Block outer;
 };
@@ -84,12 +84,12 @@ public:
             {Quantity::InternalFouling, pick(2) == 0 ? "0" : "0,0001"},
             {Quantity::ExternalFouling, pick(2) == 0 ? "0" : "0,0002"}};
         for (const auto& [box, value] : texts)
-            c.snapshot.setText(box, value);
+            c.contents.setText(box, value);
         const std::size_t flowMode = pick(3);
-        c.snapshot.counterCurrent = pick(2) == 0;
-        c.snapshot.internalOutletGiven = flowMode == 0;
-        c.snapshot.externalOutletGiven = flowMode == 1;
-        c.snapshot.lengthGiven = pick(2) == 0;
+        c.contents.counterCurrent = pick(2) == 0;
+        c.contents.internalOutletGiven = flowMode == 0;
+        c.contents.externalOutletGiven = flowMode == 1;
+        c.contents.lengthGiven = pick(2) == 0;
         return c;
     }
 

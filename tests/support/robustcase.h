@@ -10,22 +10,22 @@
 namespace vorlan::test {
 
 /** Reads a case as Calculate does, on tables of its own, which it leaves as read; what the robust solver takes. */
-inline RobustCase readRobustCase(const CaseContents& snapshot, const Materials& materials, FluidTables& tables)
+inline RobustCase readRobustCase(const CaseContents& contents, const Materials& materials, FluidTables& tables)
 {
     CaseState state;
     std::vector<WriteBack> writeBacks;
-    const CaseInput input = readCaseInput(snapshot);
+    const CaseInput input = readCaseInput(contents);
     Calculation calculation(input, tables, materials, state, writeBacks);
     calculation.readCase();
     return calculation.robustCase();
 }
 
 /** The robust answer of a case, read on tables of its own. */
-inline RobustAnswer robustOf(const CaseContents& snapshot, const std::string& dataFolder, const Materials& materials)
+inline RobustAnswer robustOf(const CaseContents& contents, const std::string& dataFolder, const Materials& materials)
 {
     FluidTables tables(dataFolder);
-    const RobustCase read = readRobustCase(snapshot, materials, tables);
-    return robustAnswer(readCaseInput(snapshot), read, tables);
+    const RobustCase read = readRobustCase(contents, materials, tables);
+    return robustAnswer(readCaseInput(contents), read, tables);
 }
 
 /** True when a solved outlet lies outside its side's table: Calculate extrapolates there, the robust solver does not.
