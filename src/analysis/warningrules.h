@@ -36,7 +36,7 @@ enum class WarningKind {
     PressureDropBeyondPressure,
     SpeedOfSound,
 };
-inline constexpr std::size_t kWarningKindCount = 19;
+inline constexpr std::size_t kWarningKindCount = static_cast<std::size_t>(WarningKind::SpeedOfSound) + 1;
 
 /**
  * One warning a solved case can raise: its kind, its name (the key in the batch output), the condition in

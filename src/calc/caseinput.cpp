@@ -51,7 +51,6 @@ CaseInput readCaseInput(const CaseContents& contents)
     input.flow = contents.flowMode();
     input.lengthGiven = contents.lengthGiven;
     input.configuration = contents.counterCurrent ? Configuration::Countercurrent : Configuration::Cocurrent;
-    input.userFluid = contents.userFluid;
     return input;
 }
 

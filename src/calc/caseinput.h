@@ -6,7 +6,6 @@
 #include "calc/casecontents.h"
 #include "correlations/configuration.h"
 #include "platform/calcerror.h"
-#include "properties/userfluid.h"
 
 namespace vorlan {
 
@@ -60,7 +59,6 @@ struct CaseInput {
     FlowMode flow = FlowMode::InternalOutletGiven;
     bool lengthGiven = true; ///< otherwise the capacity is given
     Configuration configuration = Configuration::Countercurrent;
-    std::optional<UserFluid> userFluid;
 
     const StreamInput& stream(Side side) const { return side == Side::Internal ? internal : external; }
 };

@@ -137,7 +137,8 @@ void Calculation::readGeometry()
 void Calculation::checkPressure(const FluidTable& table, Quantity pressureQuantity, const char* message)
 {
     const float pressure
-        = (pressureQuantity == Quantity::InternalPressure ? m_case.internal : m_case.external).pressure.value();
+        = m_case.stream(pressureQuantity == Quantity::InternalPressure ? Side::Internal : Side::External)
+              .pressure.value();
     bool listed = false;
     for (const float rowPressure : table.P)
         listed = listed || rowPressure == pressure;

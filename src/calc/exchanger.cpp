@@ -21,6 +21,20 @@ Exchanger::Exchanger(std::string dataFolder, std::string userFluidFolder)
     }
 }
 
+CalcOutcome Exchanger::calculate(const CaseContents& contents)
+{
+    std::optional<CaseInput> input;
+    try {
+        input.emplace(readCaseInput(contents));
+    } catch (const std::bad_alloc&) { // still one message, as for a failure of the calculation
+        CalcOutcome outcome;
+        outcome.message = msg::InvalidData;
+        outcome.detail = "the computer ran out of memory";
+        return outcome;
+    }
+    return calculate(*input);
+}
+
 CalcOutcome Exchanger::calculate(const CaseInput& input)
 {
     clearUpperVectorState(); // the calling thread may be a window's, after Qt code

@@ -57,7 +57,7 @@ public:
     /** Runs one whole calculation of the case; every failure ends it with exactly one message. */
     CalcOutcome calculate(const CaseInput& input);
     /** The same, for the texts of a case as typed. */
-    CalcOutcome calculate(const CaseContents& contents) { return calculate(readCaseInput(contents)); }
+    CalcOutcome calculate(const CaseContents& contents);
 
     /** Why condmat.dat could not be read at construction (the material table is then empty); empty when it was. */
     const std::string& materialsError() const { return m_materialsError; }

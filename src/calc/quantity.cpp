@@ -35,6 +35,8 @@ constexpr std::array<Described, kQuantityCount> kQuantities {{
     {"External fouling [(m² K)/W]", "options", "externalFouling"},
 }};
 
+static_assert(!kQuantities.back().label.empty(), "every quantity is described");
+
 const Described& described(Quantity quantity) { return kQuantities.at(static_cast<std::size_t>(quantity)); }
 
 } // namespace

@@ -33,7 +33,7 @@ enum class Quantity {
     InternalFouling,
     ExternalFouling,
 };
-inline constexpr std::size_t kQuantityCount = 19;
+inline constexpr std::size_t kQuantityCount = static_cast<std::size_t>(Quantity::ExternalFouling) + 1;
 
 /** True for the quantities picked from a list (fluids, material, pressures), false for typed numbers. */
 constexpr bool isPicked(Quantity quantity)

@@ -12,7 +12,4 @@ namespace vorlan {
  */
 std::string_view boxNameOf(Quantity quantity);
 
-/** The quantity typed into the named box; a name that is none is a programming error (std::invalid_argument). */
-Quantity quantityOfBox(std::string_view name);
-
 } // namespace vorlan
