@@ -163,7 +163,9 @@ HairpinNetwork summarise(const HairpinArrangement& arrangement, Side series, con
         }
     }
     o.inletTemperature = otherInlet;
-    o.outletTemperature = checked(other == Side::Internal ? tables.trovatint(mixed) : tables.trovatest(mixed));
+    o.outletTemperature = arrangement.banks == 1
+        ? outletOf(solved[counterCurrent ? 0 : solved.size() - 1].record, other)
+        : checked(other == Side::Internal ? tables.trovatint(mixed) : tables.trovatest(mixed));
     o.massFlow = otherFlow;
     o.paths = arrangement.banks;
     return n;
@@ -175,11 +177,18 @@ NetworkOutcome solveHairpins(Exchanger& exchanger, const CaseContents& contents,
 {
     if (std::string problem = arrangementProblem(arrangement); !problem.empty())
         return {{}, problem};
+    CaseContents flows = contents;
+    if (contents.flowMode() != FlowMode::BothFlowsGiven) {
+        const CalcOutcome own = exchanger.calculate(contents);
+        if (!own.solution)
+            return {{}, "The case's mass flow comes from its own Calculate, which failed: " + own.message};
+        flows.apply(own.writeBacks);
+    }
     float internalFlow = 0, externalFlow = 0;
     double internalInlet = 0, externalInlet = 0;
     try {
-        internalFlow = textToSingle(contents.text(Quantity::InternalMassFlow));
-        externalFlow = textToSingle(contents.text(Quantity::ExternalMassFlow));
+        internalFlow = textToSingle(flows.text(Quantity::InternalMassFlow));
+        externalFlow = textToSingle(flows.text(Quantity::ExternalMassFlow));
     } catch (const CalcError&) {
         return {{},
             "Type both mass flows, internal and external [kg/s], as numbers: hairpins are solved with both "

@@ -77,7 +77,9 @@ struct NetworkOutcome {
 inline constexpr double kChainTolerance = 0.001;
 
 /**
- * Solves the case's exchanger built as the arrangement: each hairpin is a section of length 2 legs
+ * Solves the case's exchanger built as the arrangement, at the case's mass flows: as typed, or where
+ * the case gives an outlet temperature instead, as its own Calculate solves them (the text written
+ * back). Each hairpin is a section of length 2 legs
  * solved by Calculate with both flows given and the case's pipes, fluids, pressures, fouling and
  * configuration, its inlets being the temperatures the neighbouring hairpins hand it. Counter-current,
  * the series side meets each bank from the end the bank's stream leaves; co-current, from the end it
