@@ -2,10 +2,12 @@
 // of Calculate would and prints one JSON line per case, with the details, cross-check, warnings and
 // hairpin layout (legs of M metres) of each solved case and, with --profile, its temperature
 // profile in N segments. --sweep KEY=FROM:TO:N [--log] [--csv] calculates one case at each point
-// of a range of one box, named by its case-file key; --find-fouling [--split S] [--tolerance P] finds the fouling of a
-// running exchanger from its measured outlets; --fluids lists the fluids and --import-fluid FILE --name NAME imports a
-// table as a fluid of the user's folder. Exit status: 0 all solved, 1 a calculation failed, 2 a usage error or a case
-// file that could not be read.
+// of a range of one box, named by its case-file key; --find-fouling [--split S] [--tolerance P]
+// finds the fouling of a running exchanger from its measured outlets; --hairpins N [--parallel
+// SIDE:n] solves the case built of N hairpins of legs of M metres, all in series or one side split
+// into n parallel banks; --fluids lists the fluids and --import-fluid FILE --name NAME imports a
+// table as a fluid of the user's folder. Exit status: 0 all solved, 1 a calculation failed, 2 a
+// usage error or a case file that could not be read.
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -14,6 +16,7 @@
 
 #include "batchanalysis.h"
 #include "batchfluids.h"
+#include "batchhairpins.h"
 #include "batchimport.h"
 #include "batchreport.h"
 #include "batchstudies.h"
@@ -50,11 +53,14 @@ int usage()
                "                    [--units LIST] [--replace]\n"
                "       vorlan-batch [--data DIR] [--leg M] --sweep KEY=FROM:TO:N [--log] [--csv] CASE\n"
                "       vorlan-batch [--data DIR] --find-fouling [--split S] [--tolerance P] CASE\n"
+               "       vorlan-batch [--data DIR] --hairpins N [--leg M] [--parallel internal:n|annulus:n] CASE\n"
                "Calculates each .vorlan case file and prints one JSON line per case; --sweep calculates\n"
                "the case at N values of one box, KEY its key in the case file (exchanger.length,\n"
                "internalPipe.massFlow, options.internalFouling...), a CSV table with --csv;\n"
                "--find-fouling finds the fouling that matches the measured outlets, S of it inside\n"
-               "(0 to 1, default 0.5), the two sides' duties at most P % apart (default 5); --fluids\n"
+               "(0 to 1, default 0.5), the two sides' duties at most P % apart (default 5); --hairpins\n"
+               "solves the case built of N hairpins of legs of M metres (default 6), all in series or\n"
+               "with the internal pipe's or the annulus's stream split into n parallel banks; --fluids\n"
                "lists every fluid with the temperature range of each of its pressures.\n"
                "--import-fluid reads a CSV or text table and writes it as the fluid NAME into your\n"
                "fluid folder (--user-fluids, default $XDG_DATA_HOME/vorlan/fluids or\n"
@@ -83,6 +89,8 @@ int main(int argc, char* argv[])
     std::string sweep;
     bool logarithmic = false, csv = false, fouling = false, searchOptions = false, fluids = false;
     vorlan::FoulingSearch search;
+    vorlan::HairpinArrangement hairpins;
+    bool network = false, parallel = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--data") {
@@ -130,6 +138,16 @@ int main(int argc, char* argv[])
             if (++i == argc || !parseNumberIn(argv[i], 1e-6, 100, search.tolerance))
                 return usage();
             searchOptions = true;
+        } else if (argument == "--hairpins") {
+            double count = 0;
+            if (++i == argc || !parseNumberIn(argv[i], 1, double(vorlan::kMaxHairpins), count) || count != long(count))
+                return usage();
+            hairpins.hairpins = long(count);
+            network = true;
+        } else if (argument == "--parallel") {
+            if (++i == argc || !vorlan::parseParallel(argv[i], hairpins))
+                return usage();
+            parallel = true;
         } else if (argument == "--help" || argument == "-h") {
             usage();
             return 0;
@@ -148,10 +166,12 @@ int main(int argc, char* argv[])
             : usage();
     if (fluids)
         return cases.empty() && sweep.empty() && !fouling ? vorlan::listFluids(dataFolder, userFolder) : usage();
-    const bool study = !sweep.empty() || fouling;
-    if (cases.empty() || (study && cases.size() != 1) || (!sweep.empty() && fouling)
-        || ((logarithmic || csv) && sweep.empty()) || (searchOptions && !fouling))
+    const bool study = !sweep.empty() || fouling || network;
+    if (cases.empty() || (study && cases.size() != 1) || int(!sweep.empty()) + int(fouling) + int(network) > 1
+        || ((logarithmic || csv) && sweep.empty()) || (searchOptions && !fouling) || (parallel && !network)
+        || (network && options.profileSegments > 0))
         return usage();
+    hairpins.legLength = options.legLength;
     options.dataFolder = dataFolder;
     options.userFluidFolder = userFolder;
 
@@ -182,6 +202,8 @@ int main(int argc, char* argv[])
             return vorlan::sweepCase(exchanger, path, contents, sweep, logarithmic, csv, options);
         if (fouling)
             return vorlan::findCaseFouling(exchanger, path, contents, search);
+        if (network)
+            return vorlan::solveCaseHairpins(exchanger, path, contents, hairpins);
         const vorlan::CalcOutcome outcome = exchanger.calculate(contents);
         vorlan::printLine(std::cout,
             vorlan::batchReport(

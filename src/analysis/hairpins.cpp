@@ -11,7 +11,9 @@ namespace {
 constexpr double kInch = 0.0254; // [m]
 constexpr double kBendK1 = 1000, kBendKi = 0.12, kBendKd = 4.0;
 
-ReturnBends bends(long count, const SideDetails& side)
+} // namespace
+
+ReturnBends returnBends(long count, const SideDetails& side)
 {
     ReturnBends b;
     b.count = count;
@@ -20,8 +22,6 @@ ReturnBends bends(long count, const SideDetails& side)
     b.pressureDrop = checked(count * b.K * side.rho * velocity * velocity / 2 / 1000);
     return b;
 }
-
-} // namespace
 
 double returnBendK(double Re, double diameterInches)
 {
@@ -43,8 +43,8 @@ HairpinLayout hairpinLayout(const ResultRecord& record, const FilmDetails& detai
     h.excess = checked((h.installedSurface / record.A - 1) * 100);
     h.designU = checked(double(record.U) * record.A / h.installedSurface);
     h.allowedFouling = checked(1 / h.designU - 1 / details.resistances.cleanU);
-    h.internal = bends(h.hairpins, details.internal);
-    h.external = bends(h.hairpins, details.external);
+    h.internal = returnBends(h.hairpins, details.internal);
+    h.external = returnBends(h.hairpins, details.external);
     return h;
 }
 

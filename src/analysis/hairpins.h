@@ -26,6 +26,13 @@ struct ReturnBends {
 };
 
 /**
+ * count return bends of one side at its bulk density and velocity: K by returnBendK at the side's
+ * Reynolds number and diameter, and count K rho v²/2 [kPa]. Throws CalcError for a value that is
+ * not finite.
+ */
+ReturnBends returnBends(long count, const SideDetails& side);
+
+/**
  * The solved length laid out as hairpins: two straight legs joined by a return bend, rounded up
  * to a whole hairpin. The fouling the installed surface allows is Kern's design margin
  * (Process Heat Transfer, 1950, ch. 6): with U_D = U A / A_installed, R_d = 1/U_D - 1/U_C, the

@@ -3,8 +3,9 @@
 
 Usage: batch_schema_test.py BATCH DATA SOURCE. Runs the first 100 cases of the regression fixture
 (solved cases, cases with several roots, refused cases with and without a robust solution), a
-sweep, a found and a refused fouling search and the fluid list; every line must match the schema,
-and each kind of line must have been met at least once.
+sweep, a found and a refused fouling search, a solved and a refused hairpin arrangement and the
+fluid list; every line must match the schema, and each kind of line must have been met at least
+once.
 """
 import json
 import subprocess
@@ -24,6 +25,8 @@ def kind(line):
     """What a line is, so that the test can tell that every kind was checked."""
     if "fluid" in line:
         return "fluid"
+    if "arrangement" in line:
+        return "hairpins solved" if line["ok"] else "hairpins refused"
     if "fouling" in line or "writeBack" not in line:
         return "fouling found" if line["ok"] else "fouling refused"
     if "point" in line:
@@ -45,6 +48,8 @@ with tempfile.TemporaryDirectory() as work:
         ["--sweep", "exchanger.length=2:40:3", str(source / "docs/example.vorlan")],
         ["--find-fouling", str(source / "docs/running-exchanger.vorlan")],
         ["--find-fouling", str(source / "docs/example.vorlan")],
+        ["--hairpins", "4", "--leg", "3", "--parallel", "annulus:2", str(source / "docs/example.vorlan")],
+        ["--hairpins", "3", "--parallel", "internal:2", str(source / "docs/example.vorlan")],
         ["--fluids"],
     ]
     met, failures = {}, 0
@@ -58,7 +63,7 @@ with tempfile.TemporaryDirectory() as work:
                 print(f"{' '.join(arguments[:2])}: {error.json_path}: {error.message}"[:400])
 
 expected = ["solved", "solved with roots", "refused", "robust solution", "robust refused", "sweep point",
-            "fouling found", "fouling refused", "fluid"]
+            "fouling found", "fouling refused", "hairpins solved", "hairpins refused", "fluid"]
 for name in expected:
     if name not in met:
         failures += 1

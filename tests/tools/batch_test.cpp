@@ -404,6 +404,25 @@ TEST(Batch, FindFoulingRecoversTheFoulingThatMadeTheOutlets)
     EXPECT_NE(inconsistent.lines.at(0)["message"].get<std::string>().find("inconsistent"), std::string::npos);
 }
 
+TEST(Batch, HairpinsSolveOneCaseAndTheirOptionsAreChecked)
+{
+    vorlan::test::TempFolder folder;
+    const std::string path = folder.write("case.vorlan", caseText("1"));
+    const BatchRun run = runBatch("--hairpins 4 --leg 3 --parallel annulus:2 " + path);
+    ASSERT_EQ(run.status, 0);
+    const auto& line = run.lines.at(0);
+    EXPECT_EQ(line["external"]["paths"], 2);
+    EXPECT_EQ(line["internal"]["returnBends"]["count"], 4); // one per hairpin of the series side
+    EXPECT_EQ(line["external"]["returnBends"]["count"], 2); // one per hairpin of a bank
+    EXPECT_EQ(line["sections"].size(), 4u);
+    EXPECT_EQ(runBatch("--hairpins 3 --parallel internal:2 " + path).status, 1); // 3 hairpins in 2 banks
+    for (const char* refused : {"--parallel internal:2", "--hairpins 0", "--hairpins 2.5",
+             "--hairpins 4 --parallel pipe:2", "--hairpins 4 --parallel internal:1", "--hairpins 4 --parallel internal",
+             "--hairpins 4 --profile 3", "--hairpins 4 --find-fouling"})
+        EXPECT_EQ(runBatch(std::string(refused) + " " + path).status, 2) << refused;
+    EXPECT_EQ(runBatch("--hairpins 4 " + path + " " + path).status, 2); // one case only
+}
+
 TEST(Batch, EveryCommandOfTheReadmeAndTheGuideRunsAsShown)
 {
     // Run in a folder of their own with the repository's docs beside them, so that what a command
