@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QShortcut>
 
+#include "platform/calcerror.h"
 #include "platform/messages.h"
 #include "ui/analysisviews.h"
 #include "ui/casecalculation.h"
@@ -16,6 +17,7 @@
 #include "ui/hairpindialog.h"
 #include "ui/helpviewer.h"
 #include "ui/optionsdialog.h"
+#include "ui/pipepicker.h"
 #include "ui/resultswindow.h"
 #include "ui/studywindow.h"
 #include "ui/userfluidfolder.h"
@@ -42,8 +44,17 @@ MainWindow::MainWindow(std::string dataFolder, QString guideFolder, MessageHandl
     move(kMainWindowPosition);
 
     m_editor = std::make_unique<CaseEditor>(this, *m_ui, m_core, m_session, m_dataFolder, m_showMessage);
-    m_calculation
-        = std::make_unique<CaseCalculation>(m_core, *m_editor, m_session, m_analysis, m_dataFolder, m_showMessage);
+    try {
+        m_pipes = readPipeCatalogue(m_dataFolder);
+    } catch (const CalcError& error) {
+        m_pipesError = error.what(); // told when a "Standard pipe..." button is pressed
+    }
+    offerStandardPipes(
+        m_ui->internalStandardPipe, "Internal pipe", m_ui->Text1, m_ui->Text2, m_pipes, m_pipesError, m_showMessage);
+    offerStandardPipes(
+        m_ui->externalStandardPipe, "External pipe", m_ui->Text4, m_ui->Text5, m_pipes, m_pipesError, m_showMessage);
+    m_calculation = std::make_unique<CaseCalculation>(
+        m_core, *m_editor, m_session, m_analysis, m_pipes, m_dataFolder, m_showMessage);
     m_files = std::make_unique<CaseFiles>(
         this, *m_ui, *m_editor, m_session, m_showMessage, [this](QPagedPaintDevice* device) { printReport(device); });
     addFluidsMenu(); // after the lists are filled
