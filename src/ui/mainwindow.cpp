@@ -140,11 +140,13 @@ void MainWindow::connectKeyboard()
         connect(findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i)), &QLineEdit::returnPressed, calculation,
             &CaseCalculation::calculateWithWaitCursor);
 
-    // Down each pipe's left column, then its right column; then size, configuration, buttons.
+    // Down each pipe's left column, then its right column and its standard-pipe button; then size,
+    // configuration, buttons.
     const QList<QWidget*> order = {m_ui->Text1, m_ui->Text2, m_ui->Combo3, m_ui->Combo1, m_ui->Combo4, m_ui->Text6,
-        m_ui->Option3, m_ui->Text7, m_ui->Option4, m_ui->Text8, m_ui->Text4, m_ui->Text5, m_ui->Combo2, m_ui->Combo5,
-        m_ui->Text9, m_ui->Option7, m_ui->Text10, m_ui->Option8, m_ui->Text11, m_ui->Option5, m_ui->Text12,
-        m_ui->Option6, m_ui->Text3, m_ui->Option1, m_ui->Option2, m_ui->Command1, m_ui->Command2};
+        m_ui->Option3, m_ui->Text7, m_ui->Option4, m_ui->Text8, m_ui->internalStandardPipe, m_ui->Text4, m_ui->Text5,
+        m_ui->Combo2, m_ui->Combo5, m_ui->Text9, m_ui->Option7, m_ui->Text10, m_ui->Option8, m_ui->Text11,
+        m_ui->externalStandardPipe, m_ui->Option5, m_ui->Text12, m_ui->Option6, m_ui->Text3, m_ui->Option1,
+        m_ui->Option2, m_ui->Command1, m_ui->Command2};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
