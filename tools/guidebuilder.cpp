@@ -81,13 +81,16 @@ QString libraryTable(const std::string& dataFolder)
 
 /**
  * Starts each heading that would end a page, apart from the text it introduces, on the next page:
- * a heading stays with the first line that follows it. pageHeight in the layout's pixels.
+ * a heading stays with the first line of text that follows it, across the headings between them
+ * ("Studies" with the first line under "The Study window"). pageHeight in the layout's pixels.
  */
 void keepHeadingsWithText(QTextDocument& document, qreal pageHeight)
 {
     QAbstractTextDocumentLayout* layout = document.documentLayout();
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QTextBlock next = block.next();
+        QTextBlock next = block.next();
+        while (next.isValid() && next.blockFormat().headingLevel() != 0)
+            next = next.next();
         if (block.blockFormat().headingLevel() == 0 || !next.isValid())
             continue;
         const QRectF following = layout->blockBoundingRect(next);

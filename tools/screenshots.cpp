@@ -1,12 +1,13 @@
 // vorlan-screenshots CASE FOLDER [--report FILE.pdf]: opens a case in the main window, calculates it
 // and saves pictures of the main window, the results window, the Options dialog, the details and
-// temperature profile windows, the Study window (a length sweep of the case) and the Fluid information
-// view (toluene at 1 bar) into FOLDER, for the
+// temperature profile windows, the Study window (a length sweep of the case), the Fluid information
+// view (toluene at 1 bar) and the standard-pipe picker of the external pipe into FOLDER, for the
 // guide and the README; with --report, also prints the case's report into FILE.pdf.
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPdfWriter>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTextBrowser>
 #include <QTimer>
@@ -18,6 +19,7 @@
 #include "ui/fluidinfowindow.h"
 #include "ui/mainwindow.h"
 #include "ui/optionsdialog.h"
+#include "ui/pipepicker.h"
 #include "ui/profileplot.h"
 #include "ui/resultswindow.h"
 #include "ui/studywindow.h"
@@ -96,6 +98,10 @@ int main(int argc, char* argv[])
     fluidInformation.showFluid(programFolder + "/data", "Toluene", "1");
     fluidInformation.resize(920, 620); // narrower than on screen, to stay legible on the guide's page
     fluidInformation.show();
+    window.findChild<QPushButton*>("externalStandardPipe")->click();
+    auto* picker = window.findChild<vorlan::PipePicker*>();
+    if (picker == nullptr)
+        return 1;
     vorlan::StudyWindow* study = window.studyWindow();
     if (!startLengthSweep(study))
         return 1;
@@ -111,7 +117,8 @@ int main(int argc, char* argv[])
             && window.analysisViews()->detailsWindow()->grab().save(folder + "/details-window.png")
             && window.analysisViews()->profileWindow()->grab().save(folder + "/profile-window.png")
             && study->grab().save(folder + "/study-window.png")
-            && fluidInformation.grab().save(folder + "/fluid-information.png");
+            && fluidInformation.grab().save(folder + "/fluid-information.png")
+            && picker->grab().save(folder + "/pipe-picker.png");
         QApplication::exit(saved && failures == 0 ? 0 : 1);
     });
     poll.start(kStudyPollMilliseconds);

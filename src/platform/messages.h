@@ -17,6 +17,7 @@ inline constexpr char NotConverged[] = "Calculation did not converge";
 // Messages of the windows, each followed by the file or box it is about.
 inline constexpr char FluidFileUnreadable[] = "Cannot read the data file of this fluid: ";
 inline constexpr char MaterialsUnreadable[] = "Cannot read the pipe materials file: ";
+inline constexpr char PipesUnreadable[] = "Cannot read the catalogue of standard pipes: ";
 inline constexpr char NotANumber[] = "Not a number: ";
 inline constexpr char UserFluidUnreadable[] = "Cannot read the user-defined fluid file: ";
 inline constexpr char UserFluidNotWritten[]

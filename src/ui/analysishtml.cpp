@@ -35,11 +35,14 @@ QString warningsHtml(const CaseAnalysis& analysis)
     return html + "</ul>";
 }
 
-QString analysisHtml(const CaseAnalysis* analysis)
+QString analysisHtml(const CaseAnalysis* analysis, const PipeNames& pipes)
 {
     if (analysis == nullptr)
         return "<p>No case has been calculated yet: press Calculate in the main window.</p>";
     QString html;
+    if (!pipes.empty())
+        html += sectionHtml({"Standard pipes", true,
+            {{"Standard pipe", "", standardPipeOrNone(pipes.internal), standardPipeOrNone(pipes.external)}}, ""});
     for (const DetailSection& section : detailSections(*analysis))
         html += sectionHtml(section);
     return html + warningsHtml(*analysis);

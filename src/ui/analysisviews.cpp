@@ -51,8 +51,9 @@ void AnalysisViews::addMenu(QMenuBar* menuBar)
     menuBar->insertMenu(menus.isEmpty() ? nullptr : menus.back(), menu);
 }
 
-void AnalysisViews::calculated(const Solution& solution, QWidget* resultsWindow)
+void AnalysisViews::calculated(const Solution& solution, PipeNames pipes, QWidget* resultsWindow)
 {
+    m_pipes = std::move(pipes);
     try {
         m_latest = analyseCase(solution, kProfileSegments);
     } catch (const std::exception&) {
@@ -101,7 +102,7 @@ void AnalysisViews::showProfile()
 void AnalysisViews::refresh()
 {
     if (m_details)
-        m_details->setHtml(analysisHtml(latest()));
+        m_details->setHtml(analysisHtml(latest(), m_pipes));
     if (m_profile) {
         if (m_latest)
             m_profile->setProfile(m_latest->profile, QString::fromStdString(m_latest->profileMissing));

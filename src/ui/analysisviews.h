@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "analysis/caseanalysis.h"
+#include "ui/standardpipes.h"
 
 class QAction;
 class QMenuBar;
@@ -33,10 +34,11 @@ public:
     void addMenu(QMenuBar* menuBar);
 
     /**
-     * After a successful Calculate: analyses its solution, refreshes the windows and offers both
-     * entries on the results window's context menu. Never throws.
+     * After a successful Calculate: analyses its solution, refreshes the windows (the Details window
+     * names the standard pipes of the case) and offers both entries on the results window's context
+     * menu. Never throws.
      */
-    void calculated(const Solution& solution, QWidget* resultsWindow);
+    void calculated(const Solution& solution, PipeNames pipes, QWidget* resultsWindow);
 
     /** The analysis of the last solved case, or null before the first. */
     const CaseAnalysis* latest() const;
@@ -58,6 +60,7 @@ private:
 
     QWidget* m_mainWindow;
     std::optional<CaseAnalysis> m_latest;
+    PipeNames m_pipes; ///< of the case of m_latest
     QAction* m_detailsAction;
     QAction* m_profileAction;
     QPointer<QTextBrowser> m_details;

@@ -10,6 +10,7 @@
 #include "ui/foulingdialog.h"
 #include "ui/hairpindialog.h"
 #include "ui/resultswindow.h"
+#include "ui/standardpipes.h"
 #include "ui/studywindow.h"
 #include "ui/windowpositions.h"
 #include "ui/windowtext.h"
@@ -31,10 +32,11 @@ void bringUp(QWidget* window, bool created)
 } // namespace
 
 CaseCalculation::CaseCalculation(Exchanger& core, CaseEditor& editor, CaseSession& session, AnalysisViews* analysis,
-    std::string dataFolder, MessageHandler showMessage)
+    const std::vector<StandardPipe>& pipes, std::string dataFolder, MessageHandler showMessage)
     : m_core(core)
     , m_editor(editor)
     , m_session(session)
+    , m_pipes(pipes)
     , m_dataFolder(std::move(dataFolder))
     , m_showMessage(std::move(showMessage))
     , m_analysis(analysis)
@@ -126,10 +128,12 @@ void CaseCalculation::showSolved(const Solution& solution, const QString& banner
 {
     m_lastResults = solution.record;
     m_lastBanner = banner;
+    const PipeNames pipes = standardPipeNames(m_pipes, m_editor.contents());
     m_results->Risultati(solution.record);
+    m_results->setStandardPipes(standardPipeLines(pipes));
     m_results->show();
     m_results->raise();
-    m_analysis->calculated(solution, m_results);
+    m_analysis->calculated(solution, pipes, m_results);
     m_results->setBanner(banner);
     if (const CaseAnalysis* analysis = m_analysis->latest()) // none when the analysis ran out of memory
         m_results->showWarnings(analysis->warnings, m_analysis->detailsAction());
@@ -138,9 +142,10 @@ void CaseCalculation::showSolved(const Solution& solution, const QString& banner
 int CaseCalculation::printReport(QPagedPaintDevice* device) const
 {
     const CaseContents current = m_editor.contents();
+    const PipeNames pipes = standardPipeNames(m_pipes, current);
     if (m_session.isCalculated(current))
-        return printCaseReport(device, current, m_lastResults, m_analysis->latest(), m_lastBanner);
-    return printCaseReport(device, current, std::nullopt);
+        return printCaseReport(device, current, pipes, m_lastResults, m_analysis->latest(), m_lastBanner);
+    return printCaseReport(device, current, pipes, std::nullopt);
 }
 
 // Each window of the Studies menu calculates on a core of its own, never on m_core, and centres

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calc/exchanger.h"
+#include "properties/pipecatalogue.h"
 #include "ui/messagehandler.h"
 
 class QPagedPaintDevice;
@@ -30,9 +31,9 @@ class CaseCalculation : public QObject {
     Q_OBJECT
 
 public:
-    /** core solves the case of editor; analysis shows its analysis. */
+    /** core solves the case of editor; analysis shows its analysis; pipes names the standard pipes the case matches. */
     CaseCalculation(Exchanger& core, CaseEditor& editor, CaseSession& session, AnalysisViews* analysis,
-        std::string dataFolder, MessageHandler showMessage);
+        const std::vector<StandardPipe>& pipes, std::string dataFolder, MessageHandler showMessage);
     ~CaseCalculation() override;
 
     /** The secondary windows, or null while they do not exist. */
@@ -69,6 +70,7 @@ private:
     Exchanger& m_core;
     CaseEditor& m_editor;
     CaseSession& m_session;
+    const std::vector<StandardPipe>& m_pipes;
     std::string m_dataFolder;
     MessageHandler m_showMessage;
     std::optional<ResultRecord> m_lastResults;

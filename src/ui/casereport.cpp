@@ -22,7 +22,7 @@ QString row(const QString& caption, const QString& unit, const QString& internal
     return "<tr><td>" + caption + "</td><td>" + unit + "</td><td>" + internal + "</td><td>" + external + "</td></tr>";
 }
 
-QString caseReportHtml(const CaseContents& contents, const std::optional<ResultRecord>& results,
+QString caseReportHtml(const CaseContents& contents, const PipeNames& pipes, const std::optional<ResultRecord>& results,
     const CaseAnalysis* analysis, const QString& banner)
 {
     const auto typed = [&contents](Quantity quantity) { return escaped(contents.text(quantity)); };
@@ -47,6 +47,9 @@ QString caseReportHtml(const CaseContents& contents, const std::optional<ResultR
     html += row(
         "Outside diameter", "mm", typed(Quantity::InternalOutsideDiameter), typed(Quantity::ExternalOutsideDiameter));
     html += row("Thickness", "mm", typed(Quantity::InternalThickness), typed(Quantity::ExternalThickness));
+    if (!pipes.empty())
+        html += row("Standard pipe", "", escaped(standardPipeOrNone(pipes.internal)),
+            escaped(standardPipeOrNone(pipes.external)));
     html += row("Material", "", typed(Quantity::Material));
     html += row("Fluid", "", typed(Quantity::InternalFluid), typed(Quantity::ExternalFluid));
     html += row("Pressure", "bar", typed(Quantity::InternalPressure), typed(Quantity::ExternalPressure));
@@ -117,12 +120,12 @@ int pagesOnDevice(const QTextDocument& document, const QPagedPaintDevice& device
 
 } // namespace
 
-int printCaseReport(QPagedPaintDevice* device, const CaseContents& contents, const std::optional<ResultRecord>& results,
-    const CaseAnalysis* analysis, const QString& banner)
+int printCaseReport(QPagedPaintDevice* device, const CaseContents& contents, const PipeNames& pipes,
+    const std::optional<ResultRecord>& results, const CaseAnalysis* analysis, const QString& banner)
 {
     const auto report = [&](QTextDocument& document, int pictureHeight) {
         document.setDefaultFont(QFont("Liberation Sans", 9));
-        document.setHtml(caseReportHtml(contents, results, analysis, banner));
+        document.setHtml(caseReportHtml(contents, pipes, results, analysis, banner));
         appendAnalysisReport(document, results ? analysis : nullptr, pictureHeight);
     };
     // The case with its results on one page and their analysis on the second: a long list of

@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QShortcut>
 
+#include "platform/calcerror.h"
 #include "platform/messages.h"
 #include "ui/analysisviews.h"
 #include "ui/casecalculation.h"
@@ -16,6 +17,7 @@
 #include "ui/hairpindialog.h"
 #include "ui/helpviewer.h"
 #include "ui/optionsdialog.h"
+#include "ui/pipepicker.h"
 #include "ui/resultswindow.h"
 #include "ui/studywindow.h"
 #include "ui/userfluidfolder.h"
@@ -42,8 +44,17 @@ MainWindow::MainWindow(std::string dataFolder, QString guideFolder, MessageHandl
     move(kMainWindowPosition);
 
     m_editor = std::make_unique<CaseEditor>(this, *m_ui, m_core, m_session, m_dataFolder, m_showMessage);
-    m_calculation
-        = std::make_unique<CaseCalculation>(m_core, *m_editor, m_session, m_analysis, m_dataFolder, m_showMessage);
+    try {
+        m_pipes = readPipeCatalogue(m_dataFolder);
+    } catch (const CalcError& error) {
+        m_pipesError = error.what(); // told when a "Standard pipe..." button is pressed
+    }
+    offerStandardPipes(
+        m_ui->internalStandardPipe, "Internal pipe", m_ui->Text1, m_ui->Text2, m_pipes, m_pipesError, m_showMessage);
+    offerStandardPipes(
+        m_ui->externalStandardPipe, "External pipe", m_ui->Text4, m_ui->Text5, m_pipes, m_pipesError, m_showMessage);
+    m_calculation = std::make_unique<CaseCalculation>(
+        m_core, *m_editor, m_session, m_analysis, m_pipes, m_dataFolder, m_showMessage);
     m_files = std::make_unique<CaseFiles>(
         this, *m_ui, *m_editor, m_session, m_showMessage, [this](QPagedPaintDevice* device) { printReport(device); });
     addFluidsMenu(); // after the lists are filled
@@ -129,11 +140,13 @@ void MainWindow::connectKeyboard()
         connect(findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i)), &QLineEdit::returnPressed, calculation,
             &CaseCalculation::calculateWithWaitCursor);
 
-    // Down each pipe's left column, then its right column; then size, configuration, buttons.
+    // Down each pipe's left column, then its right column and its standard-pipe button; then size,
+    // configuration, buttons.
     const QList<QWidget*> order = {m_ui->Text1, m_ui->Text2, m_ui->Combo3, m_ui->Combo1, m_ui->Combo4, m_ui->Text6,
-        m_ui->Option3, m_ui->Text7, m_ui->Option4, m_ui->Text8, m_ui->Text4, m_ui->Text5, m_ui->Combo2, m_ui->Combo5,
-        m_ui->Text9, m_ui->Option7, m_ui->Text10, m_ui->Option8, m_ui->Text11, m_ui->Option5, m_ui->Text12,
-        m_ui->Option6, m_ui->Text3, m_ui->Option1, m_ui->Option2, m_ui->Command1, m_ui->Command2};
+        m_ui->Option3, m_ui->Text7, m_ui->Option4, m_ui->Text8, m_ui->internalStandardPipe, m_ui->Text4, m_ui->Text5,
+        m_ui->Combo2, m_ui->Combo5, m_ui->Text9, m_ui->Option7, m_ui->Text10, m_ui->Option8, m_ui->Text11,
+        m_ui->externalStandardPipe, m_ui->Option5, m_ui->Text12, m_ui->Option6, m_ui->Text3, m_ui->Option1,
+        m_ui->Option2, m_ui->Command1, m_ui->Command2};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -7,6 +7,7 @@
 
 #include "calc/casefile.h"
 #include "calc/exchanger.h"
+#include "properties/pipecatalogue.h"
 #include "ui/casesession.h"
 #include "ui/messagehandler.h"
 
@@ -99,6 +100,8 @@ private:
     Exchanger m_core;
     MessageHandler m_showMessage;
     CaseSession m_session;
+    std::vector<StandardPipe> m_pipes; // the catalogue of standard pipes, empty when it cannot be read
+    std::string m_pipesError; // why it cannot be read
     AnalysisViews* m_analysis; // owned as a child
     QPointer<HelpViewer> m_help;
     std::unique_ptr<CaseEditor> m_editor;

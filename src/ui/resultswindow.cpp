@@ -1,5 +1,6 @@
 #include "ui/resultswindow.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include "ui/formfont.h"
@@ -15,6 +16,10 @@ ResultsWindow::ResultsWindow(QWidget* parent)
 {
     m_ui->setupUi(this);
     m_sheet = size();
+    m_pipes = new QLabel(this);
+    m_pipes->setObjectName("standardPipes");
+    m_pipes->setTextFormat(Qt::PlainText);
+    m_pipes->hide();
     m_strip = new WarningsStrip(m_sheet.width(), this);
     applyFormFont(this);
     QFont bold = m_ui->Text23->font();
@@ -68,6 +73,13 @@ void ResultsWindow::markCalculated(const CaseContents& solved)
 
 bool ResultsWindow::isCalculated(const char* box) const { return findChild<QLineEdit*>(box)->font().italic(); }
 
+void ResultsWindow::setStandardPipes(const QString& lines)
+{
+    m_pipes->setText(lines);
+    m_pipes->setVisible(!lines.isEmpty());
+    fitStrip();
+}
+
 void ResultsWindow::setBanner(const QString& text) { m_strip->setBanner(text); }
 
 void ResultsWindow::showWarnings(const std::vector<Warning>& warnings, QAction* details)
@@ -77,9 +89,16 @@ void ResultsWindow::showWarnings(const std::vector<Warning>& warnings, QAction* 
 
 void ResultsWindow::fitStrip()
 {
-    // The specified sheet keeps its place and size; the window grows below it by the strip.
-    m_strip->move(0, m_sheet.height());
-    setFixedSize(m_sheet.width(), m_sheet.height() + m_strip->height());
+    // The specified sheet keeps its place and size; the window grows below it by the standard
+    // pipes' lines and the strip.
+    constexpr int kMargin = 8;
+    int pipesHeight = 0;
+    if (m_pipes->isVisibleTo(this)) {
+        pipesHeight = m_pipes->sizeHint().height() + kMargin / 2;
+        m_pipes->setGeometry(kMargin, m_sheet.height(), m_sheet.width() - 2 * kMargin, m_pipes->sizeHint().height());
+    }
+    m_strip->move(0, m_sheet.height() + pipesHeight);
+    setFixedSize(m_sheet.width(), m_sheet.height() + pipesHeight + m_strip->height());
 }
 
 } // namespace vorlan

@@ -14,6 +14,7 @@ class Form3;
 }
 
 class QAction;
+class QLabel;
 
 namespace vorlan {
 
@@ -39,6 +40,9 @@ public:
     /** True when the value box shows a calculated value. */
     bool isCalculated(const char* box) const;
 
+    /** The standard pipes of the case, one line each, below the results; an empty text hides them. */
+    void setStandardPipes(const QString& lines);
+
     /** A line above the warnings, in bold; an empty text hides it. */
     void setBanner(const QString& text);
 
@@ -51,6 +55,7 @@ private:
     void fitStrip();
 
     std::unique_ptr<Ui::Form3> m_ui;
+    QLabel* m_pipes; ///< the standard pipes, between the sheet and the strip
     WarningsStrip* m_strip;
     QSize m_sheet; ///< the specified client area above the strip
 };

@@ -8,7 +8,7 @@ prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
-for file in "bin/vorlan" "bin/vorlan-batch" "lib/vorlan/data/Water.dat" "lib/vorlan/data/condmat.dat" \
+for file in "bin/vorlan" "bin/vorlan-batch" "lib/vorlan/data/Water.dat" "lib/vorlan/data/condmat.dat" "lib/vorlan/data/pipes.csv" \
             "lib/vorlan/Using Vorlan.pdf" "share/applications/org.quessel.vorlan.desktop" \
             "share/icons/hicolor/scalable/apps/vorlan.svg"; do
     [ -e "$prefix/$file" ] || { echo "missing after installation: $file"; exit 1; }

@@ -13,7 +13,7 @@ package="$(ls "$scratch"/out/*.deb)"
 echo "package: $(basename "$package")"
 dpkg-deb -f "$package" Depends | grep -q 'libqt6widgets6' || { echo "no Qt dependency from shlibdeps"; exit 1; }
 dpkg-deb -x "$package" "$scratch/root"
-for file in usr/bin/vorlan usr/bin/vorlan-batch usr/lib/vorlan/data/Water.dat usr/lib/vorlan/data/condmat.dat \
+for file in usr/bin/vorlan usr/bin/vorlan-batch usr/lib/vorlan/data/Water.dat usr/lib/vorlan/data/condmat.dat usr/lib/vorlan/data/pipes.csv \
             "usr/lib/vorlan/Using Vorlan.pdf" usr/share/applications/org.quessel.vorlan.desktop \
             usr/share/icons/hicolor/scalable/apps/vorlan.svg usr/share/mime/packages/vorlan.xml \
             usr/share/metainfo/org.quessel.vorlan.metainfo.xml; do

@@ -3,6 +3,7 @@
 // window title, the question before changes are lost, recent cases, dropped files, and the marks
 // of stale, given and calculated values.
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -12,8 +13,12 @@
 #include <QPdfWriter>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTextBrowser>
+#include <QTreeWidget>
 
+#include "ui/analysisviews.h"
 #include "ui/optionsdialog.h"
+#include "ui/pipepicker.h"
 #include "ui/recentcases.h"
 #include "ui/resultswindow.h"
 #include "windowfixture.h"
@@ -414,6 +419,32 @@ private slots:
         f().window->openCase(path("odd.vorlan"));
         QCOMPARE(f().messages.size(), size_t(1));
         QVERIFY(f().messages[0].text.size() < 200);
+    }
+
+    void aPickedStandardPipeIsTypedAndNamedBesideTheResults()
+    {
+        f().describeCase();
+        f().click("externalStandardPipe");
+        auto* picker = f().window->findChild<PipePicker*>();
+        QVERIFY(picker != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(picker));
+        test::WindowFixture::pick(picker->standardBox(), "ASME B36.10M");
+        const QList<QTreeWidgetItem*> found = picker->list()->findItems("2\" Sch 40", Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        QTest::mouseClick(
+            picker->list()->viewport(), Qt::LeftButton, {}, picker->list()->visualItemRect(found[0]).center());
+        QTest::mouseClick(picker->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QCOMPARE(f().w("Text4")->text(), "60,33");
+        QCOMPARE(f().w("Text5")->text(), "3,91");
+
+        f().click("Command1");
+        const QString name = "2\" Sch 40, 60,33 × 3,91 mm";
+        QCOMPARE(f().window->resultsWindow()->findChild<QLabel*>("standardPipes")->text(), "External pipe: " + name);
+        QVERIFY(report().contains(name));
+        f().window->analysisViews()->showDetails();
+        QVERIFY(f().window->analysisViews()->detailsWindow()->toPlainText().contains(name));
+        QTest::keyClick(f().w("Text4"), Qt::Key_Z, Qt::ControlModifier); // typed, so it can be undone
+        QCOMPARE(f().w("Text4")->text(), "50");
     }
 };
 

@@ -349,8 +349,9 @@ private slots:
             visited << (focus != nullptr ? focus->objectName() : QString("none"));
         }
         // Locked boxes (Text8, Text10, Text3 at start-up) are passed by.
-        const QStringList boxes = {"Text1", "Text2", "Combo3", "Combo1", "Combo4", "Text6", "Text7", "Text4", "Text5",
-            "Combo2", "Combo5", "Text9", "Text11", "Text12", "Command1", "Command2"};
+        const QStringList boxes = {"Text1", "Text2", "Combo3", "Combo1", "Combo4", "Text6", "Text7",
+            "internalStandardPipe", "Text4", "Text5", "Combo2", "Combo5", "Text9", "Text11", "externalStandardPipe",
+            "Text12", "Command1", "Command2"};
         QStringList reached;
         for (const QString& name : visited)
             if (!name.startsWith("Option"))
