@@ -52,6 +52,7 @@ CaseInput readCaseInput(const CaseContents& contents)
     input.lengthGiven = contents.lengthGiven;
     input.configuration = contents.counterCurrent ? Configuration::Countercurrent : Configuration::Cocurrent;
     input.userFluid = contents.userFluid;
+    input.fluidTables = contents.fluidTables;
     return input;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -61,6 +62,7 @@ struct CaseInput {
     bool lengthGiven = true; ///< otherwise the capacity is given
     Configuration configuration = Configuration::Countercurrent;
     std::optional<UserFluid> userFluid;
+    std::map<std::string, std::string> fluidTables; ///< see CaseContents::fluidTables
 
     const StreamInput& stream(Side side) const { return side == Side::Internal ? internal : external; }
 };
