@@ -24,6 +24,7 @@
 #include "calc/exchanger.h"
 #include "platform/appdir.h"
 #include "platform/messages.h"
+#include "properties/carriedtable.h"
 #include "properties/fluidlist.h"
 #include "properties/fluidname.h"
 #include "properties/userfluid.h"
@@ -45,6 +46,16 @@ bool parseNumberIn(const std::string& text, double low, double high, double& val
     return result.ec == std::errc() && result.ptr == text.data() + text.size() && value >= low && value <= high;
 }
 
+/** The first fluid whose table the case carries while the user's folder holds another one; empty for none. */
+std::string differingCarriedTable(
+    const vorlan::CaseContents& contents, const std::string& dataFolder, const std::string& userFolder)
+{
+    for (const auto& [fluid, text] : contents.fluidTables)
+        if (vorlan::carriedTableState(dataFolder, userFolder, fluid, text) == vorlan::CarriedTableState::Differs)
+            return fluid;
+    return {};
+}
+
 int usage()
 {
     std::fputs("usage: vorlan-batch [--data DIR] [--user-fluids DIR] [--profile N] [--leg M] CASE...\n"
@@ -54,8 +65,9 @@ int usage()
                "       vorlan-batch [--data DIR] [--leg M] --sweep KEY=FROM:TO:N [--log] [--csv] CASE\n"
                "       vorlan-batch [--data DIR] --find-fouling [--split S] [--tolerance P] CASE\n"
                "       vorlan-batch [--data DIR] --hairpins N [--leg M] [--parallel internal:n|annulus:n] CASE\n"
-               "Calculates each .vorlan case file and prints one JSON line per case; --sweep calculates\n"
-               "the case at N values of one box, KEY its key in the case file (exchanger.length,\n"
+               "Calculates each .vorlan case file and prints one JSON line per case (a fluid table the\n"
+               "case carries is used when neither the data folder nor your fluids have it); --sweep\n"
+               "calculates the case at N values of one box, KEY its key in the case file (exchanger.length,\n"
                "internalPipe.massFlow, options.internalFouling...), a CSV table with --csv;\n"
                "--find-fouling finds the fouling that matches the measured outlets, S of it inside\n"
                "(0 to 1, default 0.5), the two sides' duties at most P % apart (default 5); --hairpins\n"
@@ -195,6 +207,16 @@ int main(int argc, char* argv[])
             vorlan::printLine(std::cerr,
                 "vorlan-batch: " + path + ": " + vorlan::msg::UserFluidDiffers + userFluidPath
                     + " (open the case in Vorlan to write its definition)");
+            status = 2;
+            continue;
+        }
+        // A table the case carries is read when neither folder has its fluid; another table of
+        // that name among the user's fluids would be read instead, which its author did not mean.
+        if (const std::string differing = differingCarriedTable(contents, dataFolder, userFolder); !differing.empty()) {
+            vorlan::printLine(std::cerr,
+                "vorlan-batch: " + path + ": " + vorlan::msg::CarriedTableDiffers
+                    + vorlan::fluidFilePath(userFolder, differing)
+                    + " (open the case in Vorlan to write its table, or move your table away)");
             status = 2;
             continue;
         }

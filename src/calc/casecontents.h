@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,12 @@ struct CaseContents {
      * saved without it. Not part of what the window shows: two cases are the same by their boxes.
      */
     std::optional<UserFluid> userFluid;
+    /**
+     * The tables of the user's own fluids the case carries, so that it can be calculated where
+     * those fluids are missing: by fluid name, each the text of the fluid's file. Not part of what
+     * the window shows either.
+     */
+    std::map<std::string, std::string> fluidTables;
 
     const std::string& text(Quantity quantity) const { return texts[static_cast<std::size_t>(quantity)]; }
     void setText(Quantity quantity, std::string text) { texts[static_cast<std::size_t>(quantity)] = std::move(text); }

@@ -10,6 +10,8 @@
 #include "platform/numbertext.h"
 #include "platform/quotedtext.h"
 #include "platform/textfile.h"
+#include "properties/fluidname.h"
+#include "properties/fluidtable.h"
 
 namespace vorlan {
 
@@ -54,13 +56,19 @@ constexpr const char* kSections[] = {"internalPipe", "externalPipe", "exchanger"
 constexpr char kUserFluidSection[] = "userFluid";
 constexpr const char* kUserFluidKeys[] = {"density", "specificHeat", "conductivity", "viscosity"};
 
+// The optional section of the tables of the user's fluids the case carries: each fluid's name with its file's text.
+constexpr char kFluidTablesSection[] = "fluidTables";
+
 bool isSection(std::string_view name)
 {
-    return name == kUserFluidSection || std::ranges::find(kSections, name) != std::end(kSections);
+    return name == kUserFluidSection || name == kFluidTablesSection
+        || std::ranges::find(kSections, name) != std::end(kSections);
 }
 
 bool isKnownKey(std::string_view section, std::string_view key)
 {
+    if (section == kFluidTablesSection)
+        return true; // fluid names, checked when the section is read
     if (section == kUserFluidSection)
         return std::ranges::find(kUserFluidKeys, key) != std::end(kUserFluidKeys);
     return std::ranges::any_of(kFileOrder,
@@ -73,6 +81,7 @@ bool isKnownKey(std::string_view section, std::string_view key)
 struct UnknownKeys {
     std::string top;
     std::map<std::string, std::string, std::less<>> inSection;
+    std::string arraySection; ///< the first section given as an array, which the parser leaves out
 };
 
 class CaseReader {
@@ -82,10 +91,8 @@ public:
         , m_document(document)
     { }
 
-    [[noreturn]] void fail(const std::string& key, const std::string& what) const
-    {
-        throw CaseFileError(m_path + ": " + key + ": " + what);
-    }
+    [[noreturn]] void fail(const std::string& key, const std::string& what) const { fail(key + ": " + what); }
+    [[noreturn]] void fail(const std::string& what) const { throw CaseFileError(m_path + ": " + what); }
 
     const Json& section(const char* name) const
     {
@@ -121,6 +128,8 @@ public:
     {
         if (!unknown.top.empty())
             fail(unknown.top, "unknown key");
+        if (!unknown.arraySection.empty())
+            fail(unknown.arraySection, "must be an object");
         for (const char* name : kSections) {
             section(name);
             const auto key = unknown.inSection.find(name);
@@ -162,6 +171,8 @@ public:
             m_keys.resize(level + 1);
             m_keys[level].clear();
             m_names.resize(level + 1);
+            if (depth == 1 && event == Event::array_start && isSection(m_names[0]) && m_unknown.arraySection.empty())
+                m_unknown.arraySection = m_names[0];
             // The document and its sections are the only objects of a case, and it has no array:
             // any other is left out too (closing a kept one scans the object or array holding it).
             return depth == 0 || (depth == 1 && event == Event::object_start && isSection(m_names[0]));
@@ -246,6 +257,39 @@ UserFluid userFluidOf(const CaseReader& reader, const UnknownKeys& unknown)
         positive("conductivity", textToSingle), positive("viscosity", textToDouble)};
 }
 
+/**
+ * The section "fluidTables": each key the name of a fluid of one of the case's sides, each value
+ * the text of that fluid's file, read by the rules of a fluid file: a table that could not be
+ * loaded from a file is refused here, before it can reach a calculation or the user's folder.
+ */
+std::map<std::string, std::string> fluidTablesOf(const CaseReader& reader, const CaseContents& contents)
+{
+    const std::string section = kFluidTablesSection;
+    std::map<std::string, std::string> tables;
+    for (const auto& [name, value] : reader.section(kFluidTablesSection).items()) {
+        const std::string key = section + "." + excerpt(name);
+        if (name != contents.text(Quantity::InternalFluid) && name != contents.text(Quantity::ExternalFluid))
+            reader.fail(key, "no side of the case uses this fluid");
+        try {
+            fluidFilePath(".", name);
+        } catch (const CalcError& error) {
+            reader.fail(key, error.what());
+        }
+        if (!value.is_string())
+            reader.fail(key, "must be a text in double quotes");
+        if (value.get_ref<const std::string&>().size() > kMaxCarriedTable)
+            reader.fail(key, "the table is larger than " + std::to_string(kMaxCarriedTable / 1024) + " KB");
+        FluidTable table;
+        try {
+            readFluidTable(table, key, value.get<std::string>());
+        } catch (const CalcError& error) {
+            reader.fail(error.what()); // it names the key
+        }
+        tables.emplace(name, value.get<std::string>());
+    }
+    return tables;
+}
+
 /** Refuses a version other than this program's, naming it exactly as the file gives it. */
 void checkVersion(const CaseReader& reader, const Json& document)
 {
@@ -298,6 +342,8 @@ CaseContents readCaseFile(const std::string& path)
         reader.fail("externalPipe.given", "the outlet temperatures of both sides cannot be given at once");
     if (document.contains(kUserFluidSection))
         contents.userFluid = userFluidOf(reader, check.unknownKeys());
+    if (document.contains(kFluidTablesSection))
+        contents.fluidTables = fluidTablesOf(reader, contents);
     return contents;
 }
 
@@ -315,6 +361,8 @@ void writeCaseFile(const std::string& path, const CaseContents& contents)
             = {{"density", numberToText(fluid->density)}, {"specificHeat", numberToText(fluid->specificHeat)},
                 {"conductivity", numberToText(fluid->conductivity)}, {"viscosity", numberToText(fluid->viscosity)}};
     }
+    for (const auto& [name, text] : contents.fluidTables)
+        document[kFluidTablesSection][name] = text;
     try {
         // Invalid UTF-8 in a text is written replaced rather than refused.
         writeFileAtomically(path, document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n");

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
 #include "calc/casecontents.h"
 
 namespace vorlan {
+
+/** The largest fluid table a case carries, in bytes: far above any table of 451 records, and two fit a case file. */
+inline constexpr std::size_t kMaxCarriedTable = 256 * 1024;
 
 /** A case file that cannot be read or written; the text names the file and the key. */
 class CaseFileError : public std::runtime_error {

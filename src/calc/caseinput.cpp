@@ -51,6 +51,7 @@ CaseInput readCaseInput(const CaseContents& contents)
     input.flow = contents.flowMode();
     input.lengthGiven = contents.lengthGiven;
     input.configuration = contents.counterCurrent ? Configuration::Countercurrent : Configuration::Cocurrent;
+    input.fluidTables = contents.fluidTables;
     return input;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -59,6 +60,7 @@ struct CaseInput {
     FlowMode flow = FlowMode::InternalOutletGiven;
     bool lengthGiven = true; ///< otherwise the capacity is given
     Configuration configuration = Configuration::Countercurrent;
+    std::map<std::string, std::string> fluidTables; ///< see CaseContents::fluidTables
 
     const StreamInput& stream(Side side) const { return side == Side::Internal ? internal : external; }
 };

@@ -72,6 +72,7 @@ void Calculation::readCase()
 
     tmi = intTin;
     tme = estTin;
+    m_fluids.setCarriedTables(m_case.fluidTables);
     m_fluids.dbpropint(m_case.internal.fluid);
     m_fluids.dbpropest(m_case.external.fluid);
     intHin = m_fluids.propHint(intTin);

@@ -22,6 +22,25 @@ DataFileReader::DataFileReader(const std::string& path)
     : m_path(path)
     , m_text(readWholeFile(path, kMaxFileSize, LastLink::Refuse))
 {
+    refuseByteOrderMark();
+}
+
+DataFileReader::DataFileReader(std::string source, std::string text)
+    : m_path(std::move(source))
+    , m_text(std::move(text))
+{
+    if (m_text.size() > kMaxFileSize)
+        fail("the table is too large");
+    refuseByteOrderMark();
+}
+
+DataFileReader DataFileReader::ofText(std::string source, std::string text)
+{
+    return DataFileReader(std::move(source), std::move(text));
+}
+
+void DataFileReader::refuseByteOrderMark() const
+{
     // Invisible in an editor, a byte-order mark would make the first value no number.
     for (const std::string_view mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
         if (m_text.starts_with(mark))

@@ -24,6 +24,12 @@ public:
      */
     explicit DataFileReader(const std::string& path);
 
+    /**
+     * Reads the given text as a data file's bytes, with the same limits (size, byte-order mark);
+     * source names it in messages in place of a path.
+     */
+    static DataFileReader ofText(std::string source, std::string text);
+
     /** The whole file as read. */
     const std::string& text() const { return m_text; }
 
@@ -35,6 +41,8 @@ public:
     std::string readString();
 
 private:
+    DataFileReader(std::string source, std::string text);
+    void refuseByteOrderMark() const;
     void skipBlanksAndLineBreaks();
     void skipBlanks();
     void skipSeparator();

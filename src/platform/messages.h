@@ -34,6 +34,8 @@ inline constexpr char FluidSaved[] = "The fluid is saved among your fluids, the 
 inline constexpr char FluidNotSaved[] = "Cannot save the fluid (a previous table of that name is kept): ";
 inline constexpr char FluidNameRefused[] = "The fluid cannot have this name: ";
 inline constexpr char ImportUnreadable[] = "Cannot read the table to import: ";
+inline constexpr char CarriedTableDiffers[]
+    = "This case carries another table of its fluid than the one among your fluids, which would be used instead: ";
 inline constexpr char CaseNotOpened[] = "Cannot open the case file: ";
 inline constexpr char CaseNotSaved[] = "Cannot save the case file (an existing file is kept): ";
 

@@ -11,6 +11,7 @@
 #include "platform/datafile.h"
 #include "platform/numbertext.h"
 #include "platform/quotedtext.h"
+#include "platform/textfile.h"
 #include "properties/fluidname.h"
 #include "properties/fluidtable.h"
 
@@ -292,12 +293,17 @@ std::string userFluidNameProblem(
 std::string writeUserFluidTable(
     const std::string& userFolder, const std::string& name, const std::vector<std::vector<std::string>>& records)
 {
+    return writeUserFluidTable(userFolder, name, dataFileText(records));
+}
+
+std::string writeUserFluidTable(const std::string& userFolder, const std::string& name, const std::string& text)
+{
     std::error_code error;
     std::filesystem::create_directories(userFolder, error);
     if (error)
         throw CalcError("cannot create the folder " + userFolder + ": " + error.message());
     const std::string path = fluidFilePath(userFolder, name);
-    writeDataFile(path, records);
+    writeFileAtomically(path, text);
     return path;
 }
 

@@ -58,5 +58,7 @@ std::string userFluidNameProblem(
  */
 std::string writeUserFluidTable(
     const std::string& userFolder, const std::string& name, const std::vector<std::vector<std::string>>& records);
+/** The same for the text of a fluid's file (a table a case carries). */
+std::string writeUserFluidTable(const std::string& userFolder, const std::string& name, const std::string& text);
 
 } // namespace vorlan

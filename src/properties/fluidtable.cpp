@@ -81,37 +81,57 @@ void FluidTable::clear()
     firstRecord = 1;
 }
 
+namespace {
+
+/** The records of reader into table (emptied first), or the parsed columns of an earlier read of the same bytes. */
+void readRecords(FluidTable& table, const std::string& source, DataFileReader&& reader)
+{
+    if (parsedTables().copy(source, reader.text(), table))
+        return;
+    while (!reader.atEnd()) {
+        if (table.lastRow() + 1 == kMaxFluidRows)
+            throw CalcError(source + ": more than " + std::to_string(kMaxFluidRows) + " records");
+        const int record = table.lastRow() + 2;
+        const double t = reader.readNumber();
+        const float p = toSingle(reader.readNumber());
+        const double rho = positive(reader.readNumber(), "density", source, record);
+        const double cp = positive(reader.readNumber(), "specific heat", source, record);
+        const double k = positive(reader.readNumber(), "conductivity", source, record);
+        const double mu = positive(reader.readNumber(), "viscosity", source, record);
+        const double h = reader.readNumber();
+        table.T.push_back(t);
+        table.P.push_back(p);
+        table.Rho.push_back(rho);
+        table.Cp.push_back(cp);
+        table.K.push_back(k);
+        table.Mu.push_back(mu);
+        table.H.push_back(h);
+    }
+    if (table.T.empty())
+        throw CalcError(source + ": the file holds no record");
+    table.source = source;
+    parsedTables().keep(source, reader.text(), table);
+}
+
+} // namespace
+
 void loadFluidTable(FluidTable& table, const std::string& path)
 {
     // The columns keep their storage from the previous load, so a reload allocates nothing.
     table.clear();
     try {
-        DataFileReader reader(path);
-        if (parsedTables().copy(path, reader.text(), table))
-            return;
-        while (!reader.atEnd()) {
-            if (table.lastRow() + 1 == kMaxFluidRows)
-                throw CalcError(path + ": more than " + std::to_string(kMaxFluidRows) + " records");
-            const int record = table.lastRow() + 2;
-            const double t = reader.readNumber();
-            const float p = toSingle(reader.readNumber());
-            const double rho = positive(reader.readNumber(), "density", path, record);
-            const double cp = positive(reader.readNumber(), "specific heat", path, record);
-            const double k = positive(reader.readNumber(), "conductivity", path, record);
-            const double mu = positive(reader.readNumber(), "viscosity", path, record);
-            const double h = reader.readNumber();
-            table.T.push_back(t);
-            table.P.push_back(p);
-            table.Rho.push_back(rho);
-            table.Cp.push_back(cp);
-            table.K.push_back(k);
-            table.Mu.push_back(mu);
-            table.H.push_back(h);
-        }
-        if (table.T.empty())
-            throw CalcError(path + ": the file holds no record");
-        table.source = path;
-        parsedTables().keep(path, reader.text(), table);
+        readRecords(table, path, DataFileReader(path));
+    } catch (...) {
+        table.clear();
+        throw;
+    }
+}
+
+void readFluidTable(FluidTable& table, const std::string& source, std::string text)
+{
+    table.clear();
+    try {
+        readRecords(table, source, DataFileReader::ofText(source, std::move(text)));
     } catch (...) {
         table.clear();
         throw;

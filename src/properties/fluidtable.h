@@ -91,4 +91,10 @@ struct FluidTable {
  */
 void loadFluidTable(FluidTable& table, const std::string& path);
 
+/**
+ * Loads the table from the text of a fluid file (a table a case carries) by the same rules as
+ * loadFluidTable, with source in place of the file's path in messages and in table.source.
+ */
+void readFluidTable(FluidTable& table, const std::string& source, std::string text);
+
 } // namespace vorlan

@@ -17,15 +17,18 @@ void FluidTables::setPressures(std::string internal, std::string external)
 
 std::string FluidTables::fluidPath(const std::string& fluido) const { return fluidFilePath(m_dataFolder, fluido); }
 
-void FluidTables::dbpropint(const std::string& fluido)
+void FluidTables::load(FluidTable& table, const std::string& fluido) const
 {
-    loadFluidTable(intSide.Tab, findFluidFile(m_dataFolder, m_userFolder, fluido));
+    const auto carried = m_carried.find(fluido);
+    if (carried != m_carried.end() && !hasFluidFile(m_dataFolder, fluido)
+        && (m_userFolder.empty() || !hasFluidFile(m_userFolder, fluido)))
+        readFluidTable(table, "the table of \"" + fluido + "\" carried in the case", carried->second);
+    else
+        loadFluidTable(table, findFluidFile(m_dataFolder, m_userFolder, fluido));
 }
 
-void FluidTables::dbpropest(const std::string& fluido)
-{
-    loadFluidTable(estSide.Tab, findFluidFile(m_dataFolder, m_userFolder, fluido));
-}
+void FluidTables::dbpropint(const std::string& fluido) { load(intSide.Tab, fluido); }
+void FluidTables::dbpropest(const std::string& fluido) { load(estSide.Tab, fluido); }
 
 void FluidTables::propint(double tm) { intSide.bulkProperties(tm, intPressure()); }
 void FluidTables::propest(double tm) { estSide.bulkProperties(tm, estPressure()); }

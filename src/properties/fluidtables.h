@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "properties/fluidside.h"
@@ -9,8 +10,9 @@ namespace vorlan {
 /**
  * The two fluid tables of the exchanger with their loaders and lookups: "int" is the fluid in
  * the internal pipe, "est" the fluid in the annulus. Tables are read from the data folder as
- * <fluid name>.dat, or from the user's fluid folder when the data folder has no such file. Every lookup converts its
- * side's pressure text again, as the window's pressure box would be re-read.
+ * <fluid name>.dat, or from the user's fluid folder when the data folder has no such file, or else from
+ * the table the case carries under that name. Every lookup converts its side's pressure text again, as
+ * the window's pressure box would be re-read.
  */
 class FluidTables {
 public:
@@ -22,6 +24,9 @@ public:
 
     FluidSide intSide;
     FluidSide estSide;
+
+    /** The tables the case carries by fluid name, each a fluid file's text; read when neither folder has the fluid. */
+    void setCarriedTables(std::map<std::string, std::string> tables) { m_carried = std::move(tables); }
 
     /** Load the internal or external table from the file of the named fluid (name used verbatim, see findFluidFile). */
     void dbpropint(const std::string& fluido);
@@ -52,10 +57,13 @@ public:
     const std::string& estPressure() const { return m_estPressure; }
 
 private:
+    void load(FluidTable& table, const std::string& fluido) const;
+
     std::string m_dataFolder;
     std::string m_userFolder;
     std::string m_intPressure;
     std::string m_estPressure;
+    std::map<std::string, std::string> m_carried;
 };
 
 } // namespace vorlan

@@ -12,6 +12,7 @@
 #include "platform/messages.h"
 #include "properties/fluidlibrary.h"
 #include "properties/fluidlist.h"
+#include "properties/fluidname.h"
 #include "properties/pressurelist.h"
 #include "ui/boxlook.h"
 #include "ui/boxnames.h"
@@ -161,7 +162,7 @@ void CaseEditor::pickFluid(bool internalSide)
     setComboText(internalSide ? m_ui.Combo4 : m_ui.Combo5, "1");
 }
 
-void CaseEditor::fillPressureList(bool internalSide)
+void CaseEditor::fillPressureList(bool internalSide, bool restoring)
 {
     QComboBox* fluidBox = internalSide ? m_ui.Combo1 : m_ui.Combo2;
     QComboBox* pressureBox = internalSide ? m_ui.Combo4 : m_ui.Combo5;
@@ -178,6 +179,9 @@ void CaseEditor::fillPressureList(bool internalSide)
         else
             m_tables.dbpropest(fluid);
     } catch (const CalcError& error) {
+        // An opened case's fluid that no folder has is named by the open, with its side.
+        if (restoring && isMissing(fluid))
+            return;
         // The detail names the file and why it cannot be read (or why the name names none).
         m_showMessage(QMessageBox::Warning, msg::Title, QString(msg::FluidFileUnreadable) + fromStd(error.what()));
         return;
@@ -185,6 +189,29 @@ void CaseEditor::fillPressureList(bool internalSide)
     const FluidTable& table = internalSide ? m_tables.intSide.Tab : m_tables.estSide.Tab;
     for (const std::string& entry : pressureList(table))
         pressureBox->addItem(fromStd(entry));
+}
+
+bool CaseEditor::isMissing(const std::string& fluid) const
+{
+    try {
+        return !hasFluidFile(m_tables.dataFolder(), fluid)
+            && (m_tables.userFolder().empty() || !hasFluidFile(m_tables.userFolder(), fluid));
+    } catch (const CalcError&) {
+        return false; // a name that cannot name a table: the message says why
+    }
+}
+
+void CaseEditor::fillEmptyPressureLists()
+{
+    for (const bool internalSide : {true, false}) {
+        QComboBox* fluidBox = internalSide ? m_ui.Combo1 : m_ui.Combo2;
+        QComboBox* pressureBox = internalSide ? m_ui.Combo4 : m_ui.Combo5;
+        if (fluidBox->currentText().isEmpty() || pressureBox->count() > 0)
+            continue;
+        const QString pressure = pressureBox->currentText();
+        fillPressureList(internalSide, true);
+        setComboText(pressureBox, pressure);
+    }
 }
 
 void CaseEditor::clear()
@@ -212,7 +239,7 @@ void CaseEditor::restore(const CaseContents& contents)
         QComboBox* fluidBox = internalSide ? m_ui.Combo1 : m_ui.Combo2;
         setComboText(fluidBox, saved(internalSide ? Quantity::InternalFluid : Quantity::ExternalFluid));
         if (!fluidBox->currentText().isEmpty())
-            fillPressureList(internalSide);
+            fillPressureList(internalSide, true);
         setComboText(internalSide ? m_ui.Combo4 : m_ui.Combo5,
             saved(internalSide ? Quantity::InternalPressure : Quantity::ExternalPressure));
     }

@@ -54,6 +54,8 @@ public:
 
     /** Fills the side's pressure list from the picked fluid's table and selects 1 bar. */
     void pickFluid(bool internalSide);
+    /** Fills the pressure lists left empty (a fluid's table has been added), keeping the pressures typed. */
+    void fillEmptyPressureLists();
 
     /** Reads the whole case again and marks it: after a choice, a calculation, New, Open or Save. */
     void refreshMarks();
@@ -70,7 +72,10 @@ private:
 
     void fillLists(const Exchanger& core, const std::string& dataFolder);
     void connectModeRules();
-    void fillPressureList(bool internalSide);
+    /** restoring: a fluid no folder has is left to the open's message. */
+    void fillPressureList(bool internalSide, bool restoring = false);
+    /** Whether neither the data folder nor the user's folder has the fluid's table. */
+    bool isMissing(const std::string& fluid) const;
 
     void connectMarks();
     /**

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMimeData>
 #include <QPrintDialog>
@@ -13,6 +14,7 @@
 #include "ui/caseuserfluid.h"
 #include "ui/dialogfolder.h"
 #include "ui/savepath.h"
+#include "ui/userfluidfolder.h"
 #include "ui/windowmessages.h"
 #include "ui/windowtext.h"
 #include "ui_form1.h"
@@ -26,13 +28,14 @@ constexpr char kCaseSuffix[] = "vorlan";
 } // namespace
 
 CaseFiles::CaseFiles(QMainWindow* window, Ui::Form1& ui, CaseEditor& editor, CaseSession& session,
-    MessageHandler showMessage, std::function<void(QPagedPaintDevice*)> print)
+    MessageHandler showMessage, std::function<void(QPagedPaintDevice*)> print, const std::string& dataFolder)
     : m_window(window)
     , m_ui(ui)
     , m_editor(editor)
     , m_session(session)
     , m_showMessage(std::move(showMessage))
     , m_print(std::move(print))
+    , m_tables(dataFolder, userFluidFolder())
 {
     fillRecentMenu();
 }
@@ -49,6 +52,7 @@ QString CaseFiles::droppedCase(const QMimeData* data)
 void CaseFiles::newCase()
 {
     m_editor.clear();
+    m_tables.reset();
     m_session.reset(m_editor.contents());
     m_editor.refreshMarks();
 }
@@ -68,6 +72,11 @@ bool CaseFiles::openCase(const QString& path)
     fillRecentMenu();
     m_editor.refreshMarks();
     offerCaseUserFluid(contents, m_editor.userFluidPath(), m_showMessage);
+    m_tables.opened(contents, m_showMessage, [this] {
+        if (m_fluidAdded)
+            m_fluidAdded();
+        m_editor.fillEmptyPressureLists();
+    });
     return true;
 }
 
@@ -75,6 +84,8 @@ bool CaseFiles::saveCase(const QString& path)
 {
     CaseContents contents = m_editor.contents();
     contents.userFluid = userFluidToSave(contents, m_editor.userFluidPath());
+    contents.fluidTables = m_tables.toSave(
+        contents, [this](const std::vector<std::string>& fluids) { return askToCarryTables(fluids); });
     try {
         writeCaseFile(path.toStdString(), contents);
     } catch (const CaseFileError& error) {
@@ -104,6 +115,20 @@ bool CaseFiles::askToSaveChanges()
     default:
         return false;
     }
+}
+
+bool CaseFiles::askToCarryTables(const std::vector<std::string>& fluids)
+{
+    QStringList names;
+    for (const std::string& fluid : fluids)
+        names << "\"" + fromStd(fluid) + "\"";
+    QMessageBox box(QMessageBox::Question, msg::Title, msg::CarryTables, QMessageBox::Yes | QMessageBox::No, m_window);
+    box.setTextFormat(Qt::PlainText);
+    box.setInformativeText("Your fluids in this case: " + names.join(", ") + ". " + msg::CarryTablesNote);
+    if (auto* reason = box.findChild<QLabel*>("qt_msgbox_informativelabel"))
+        reason->setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 QString CaseFiles::dialogFolder() const

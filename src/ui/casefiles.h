@@ -3,7 +3,10 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <string>
+#include <vector>
 
+#include "ui/casefluidtables.h"
 #include "ui/messagehandler.h"
 #include "ui/recentcases.h"
 
@@ -28,9 +31,15 @@ class CaseFiles : public QObject {
     Q_OBJECT
 
 public:
-    /** Dialogs open over window; print writes the case's report. */
+    /**
+     * Dialogs open over window; print writes the case's report. Fluids are found in dataFolder and
+     * the user's fluid folder.
+     */
     CaseFiles(QMainWindow* window, Ui::Form1& ui, CaseEditor& editor, CaseSession& session, MessageHandler showMessage,
-        std::function<void(QPagedPaintDevice*)> print);
+        std::function<void(QPagedPaintDevice*)> print, const std::string& dataFolder);
+
+    /** What runs after a table a case carries has been added to the user's fluids (the lists list it). */
+    void onFluidAdded(std::function<void()> added) { m_fluidAdded = std::move(added); }
 
     /** Restores a saved case without calculating; false (window unchanged) when the file cannot be read. */
     bool openCase(const QString& path);
@@ -51,6 +60,8 @@ private:
     void openRecent(const QString& path);
     void fillRecentMenu();
     QString dialogFolder() const;
+    /** Asks whether a save includes the tables of the user's fluids named. */
+    bool askToCarryTables(const std::vector<std::string>& fluids);
 
     QMainWindow* m_window;
     Ui::Form1& m_ui;
@@ -59,6 +70,8 @@ private:
     MessageHandler m_showMessage;
     std::function<void(QPagedPaintDevice*)> m_print;
     RecentCases m_recent;
+    CaseFluidTables m_tables;
+    std::function<void()> m_fluidAdded;
 };
 
 } // namespace vorlan

@@ -56,7 +56,8 @@ MainWindow::MainWindow(std::string dataFolder, QString guideFolder, MessageHandl
     m_calculation = std::make_unique<CaseCalculation>(
         m_core, *m_editor, m_session, m_analysis, m_pipes, m_dataFolder, m_showMessage);
     m_files = std::make_unique<CaseFiles>(
-        this, *m_ui, *m_editor, m_session, m_showMessage, [this](QPagedPaintDevice* device) { printReport(device); });
+        this, *m_ui, *m_editor, m_session, m_showMessage, [this](QPagedPaintDevice* device) { printReport(device); },
+        m_dataFolder);
     addFluidsMenu(); // after the lists are filled
     connectMenus();
     connectKeyboard();

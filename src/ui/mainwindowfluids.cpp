@@ -2,6 +2,7 @@
 #include <QMenuBar>
 
 #include "ui/caseeditor.h"
+#include "ui/casefiles.h"
 #include "ui/mainwindow.h"
 #include "ui/userfluidfolder.h"
 #include "ui/userfluidlists.h"
@@ -14,6 +15,7 @@ void MainWindow::addFluidsMenu()
     auto* fluids = new UserFluidLists(m_dataFolder, userFluidFolder(), {m_ui->Combo1, m_ui->Combo2},
         {[this] { m_editor->pickFluid(true); }, [this] { m_editor->pickFluid(false); }}, m_showMessage, this);
     fluids->addMenu(menuBar());
+    m_files->onFluidAdded([fluids] { fluids->refresh(); });
 }
 
 } // namespace vorlan

@@ -33,6 +33,12 @@ std::string withUserFluid(const std::string& from, const std::string& to)
     return std::string(kValidCase).insert(1, replacedIn(kUserFluid, from, to) + ",");
 }
 
+/** The valid case carrying a table of its fluid "Water" as the given JSON value. */
+std::string withTable(const std::string& value, const std::string& name = "Water")
+{
+    return std::string(kValidCase).insert(1, R"("fluidTables": {")" + name + "\": " + value + "},");
+}
+
 TEST(CaseFile, ReadsTheBoxesAndChoices)
 {
     test::TempFolder folder;
@@ -108,6 +114,16 @@ TEST(CaseFile, RefusesWhatIsNotAValidCaseNamingTheKey)
         {withUserFluid(", \"viscosity\": \"0,001\"", ""), "userFluid.viscosity: missing"},
         {withUserFluid("\"density\"", "\"rho\""), "userFluid.rho: unknown key"},
         {withUserFluid(kUserFluid, "\"userFluid\": 5"), "userFluid: must be an object"},
+        // A carried table is read as a fluid file is, and refused with the record that breaks it.
+        {withTable(R"("0,1,1000,4.18,0.6,0.001,0\r\n9,1,-5,4.18,0.6,0.001,37\r\n")"),
+            "fluidTables.Water: record 2: the density -5 is not greater than zero"},
+        {withTable(R"("0,1,1000,4.18,0.6,0.001,zero")"), "fluidTables.Water: \"zero\" is not a number"},
+        {withTable(R"("0,1,1000")"), "fluidTables.Water: the file ends in the middle of a record"},
+        {withTable(R"("")"), "fluidTables.Water: the file holds no record"},
+        {withTable("\"" + std::string(300 * 1024, ' ') + "\""), "fluidTables.Water: the table is larger than 256 KB"},
+        {withTable("5"), "fluidTables.Water: must be a text in double quotes"},
+        {withTable(R"("0,1,1000,4.18,0.6,0.001,0")", "Oil"), "fluidTables.Oil: no side of the case uses this fluid"},
+        {replacedIn(withTable("\"\""), R"({"Water": ""})", "[]"), "fluidTables: must be an object"},
     };
     test::TempFolder folder;
     for (const auto& row : rows) {
@@ -271,6 +287,31 @@ TEST(CaseFile, UserFluidIsKeptWithTheCase)
     EXPECT_EQ(read.userFluid->viscosity, 0.0012345678901);
 
     EXPECT_EQ(readCaseFile(folder.write("good.vorlan", withUserFluid("1000", "1000"))).userFluid->density, 1000.0f);
+}
+
+TEST(CaseFile, FluidTablesTravelWithTheCase)
+{
+    // A table of 451 records, the most a fluid file holds, comes back byte for byte; one more is refused.
+    test::TempFolder folder;
+    std::string table;
+    for (int row = 0; row < 452; ++row)
+        table += std::to_string(row) + ",1,998.2,4.18,0.6,0.001," + std::to_string(4.18 * row) + "\r\n";
+    const std::string full = table.substr(0, table.rfind("451,"));
+    CaseContents original = readCaseFile(folder.write("plain.vorlan", kValidCase));
+    EXPECT_TRUE(original.fluidTables.empty());
+    original.fluidTables = {{"Water", full}};
+    writeCaseFile(folder.path() + "/carried.vorlan", original);
+    EXPECT_EQ(readCaseFile(folder.path() + "/carried.vorlan").fluidTables, original.fluidTables);
+
+    original.fluidTables = {{"Water", table}};
+    writeCaseFile(folder.path() + "/long.vorlan", original);
+    try {
+        readCaseFile(folder.path() + "/long.vorlan");
+        ADD_FAILURE() << "452 records accepted";
+    } catch (const CaseFileError& error) {
+        EXPECT_NE(std::string(error.what()).find("fluidTables.Water: more than 451 records"), std::string::npos)
+            << error.what();
+    }
 }
 
 TEST(CaseFile, EveryQuantityHasItsOwnKey)

@@ -3,9 +3,9 @@
 
 Usage: batch_schema_test.py BATCH DATA SOURCE. Runs the first 100 cases of the regression fixture
 (solved cases, cases with several roots, refused cases with and without a robust solution), a
-sweep, a found and a refused fouling search, a solved and a refused hairpin arrangement and the
-fluid list; every line must match the schema, and each kind of line must have been met at least
-once.
+sweep, a found and a refused fouling search, a solved and a refused hairpin arrangement, the fluid
+list with a fluid of the user's folder, and an import written, one refused and one of an unreadable
+table; every line must match the schema, and each kind of line must have been met at least once.
 """
 import json
 import subprocess
@@ -23,8 +23,10 @@ validator = jsonschema.Draft202012Validator(schema)
 
 def kind(line):
     """What a line is, so that the test can tell that every kind was checked."""
+    if "file" in line:
+        return "import written" if line["file"] else "import unreadable" if "error" in line else "import refused"
     if "fluid" in line:
-        return "fluid"
+        return "user fluid" if line["group"] == "user" else "fluid"
     if "arrangement" in line:
         return "hairpins solved" if line["ok"] else "hairpins refused"
     if "fouling" in line or "writeBack" not in line:
@@ -50,7 +52,17 @@ with tempfile.TemporaryDirectory() as work:
         ["--find-fouling", str(source / "docs/example.vorlan")],
         ["--hairpins", "4", "--leg", "3", "--parallel", "annulus:2", str(source / "docs/example.vorlan")],
         ["--hairpins", "3", "--parallel", "internal:2", str(source / "docs/example.vorlan")],
-        ["--fluids"],
+    ]
+    user = ["--user-fluids", str(Path(work) / "fluids")]
+    oil = str(source / "docs/example-oil.csv")
+    units = "temperature=degF,viscosity=cP"
+    broken = Path(work) / "broken.csv"
+    broken.write_text("T,p,rho,cp,k,mu\n20,1,900,1.9,0.13,5\n10,1,-900,1.9,0.13,5\n")
+    runs += [
+        [*user, "--import-fluid", oil, "--name", "Example oil", "--units", units],
+        [*user, "--import-fluid", str(broken), "--name", "Broken"],
+        [*user, "--import-fluid", str(Path(work) / "missing.csv"), "--name", "Missing"],
+        [*user, "--fluids"],
     ]
     met, failures = {}, 0
     for arguments in runs:
@@ -63,7 +75,8 @@ with tempfile.TemporaryDirectory() as work:
                 print(f"{' '.join(arguments[:2])}: {error.json_path}: {error.message}"[:400])
 
 expected = ["solved", "solved with roots", "refused", "robust solution", "robust refused", "sweep point",
-            "fouling found", "fouling refused", "hairpins solved", "hairpins refused", "fluid"]
+            "fouling found", "fouling refused", "hairpins solved", "hairpins refused", "fluid", "user fluid",
+            "import written", "import refused", "import unreadable"]
 for name in expected:
     if name not in met:
         failures += 1

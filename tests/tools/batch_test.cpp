@@ -145,6 +145,35 @@ TEST(Batch, ACaseKeepingAnotherUserFluidIsNotCalculatedWithTheFolders)
     EXPECT_EQ(runBatch(data + kept).status, 0);
 }
 
+TEST(Batch, ACarriedTableIsUsedWhereNoFolderHasTheFluid)
+{
+    // Water's table carried as the fluid "Mine": read when neither folder has Mine, the case solved
+    // as with water; another table of that name among the user's fluids refuses the case (status 2).
+    vorlan::test::TempFolder folder;
+    const std::filesystem::path shipped = std::filesystem::path(VORLAN_BATCH).parent_path() / "data";
+    for (const char* file : {"Water.dat", "condmat.dat"})
+        std::filesystem::copy_file(shipped / file, folder.path() + "/" + file);
+    const std::string water = folder.read("Water.dat");
+    std::string text = caseText("1");
+    text.replace(text.find("\"Water\""), 7, "\"Mine\"");
+    text.insert(text.rfind('}'), ", \"fluidTables\": " + nlohmann::json {{"Mine", water}}.dump());
+    const std::string carried = folder.write("carried.vorlan", text);
+    const std::string plain = folder.write("plain.vorlan", caseText("1"));
+    const std::string options = "--data " + folder.path() + " --user-fluids " + folder.path() + "/fluids ";
+    const BatchRun run = runBatch(options + carried + " " + plain);
+    EXPECT_EQ(run.status, 0);
+    ASSERT_EQ(run.lines.size(), 2u);
+    EXPECT_EQ(run.lines[0]["record"]["internalPipe"]["fluid"], "Mine");
+    EXPECT_EQ(run.lines[0]["record"]["exchanger"], run.lines[1]["record"]["exchanger"]); // solved as with water
+
+    std::filesystem::create_directory(folder.path() + "/fluids");
+    folder.write("fluids/Mine.dat", water.substr(0, water.size() / 2));
+    EXPECT_EQ(runBatch(options + carried).status, 2);
+    EXPECT_NE(batchOutput(options + carried).find("carries another table of its fluid"), std::string::npos);
+    folder.write("fluids/Mine.dat", water);
+    EXPECT_EQ(runBatch(options + carried).status, 0);
+}
+
 TEST(Batch, FluidsListsEveryFluidWithItsBlocks)
 {
     // A data folder with water alone: the water line gives its blocks as data/README.md lists them

@@ -16,11 +16,13 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 
+#include "platform/textfile.h"
 #include "ui/analysisviews.h"
 #include "ui/optionsdialog.h"
 #include "ui/pipepicker.h"
 #include "ui/recentcases.h"
 #include "ui/resultswindow.h"
+#include "ui/userfluidfolder.h"
 #include "windowfixture.h"
 
 using namespace vorlan;
@@ -408,6 +410,51 @@ private slots:
             offer.action();
             QVERIFY2(f().folder.read("User defined.dat") == kUserFluid1000, row.name);
         }
+    }
+
+    void yourFluidsTablesTravelWithTheCase()
+    {
+        // Water's table as "Mine" among the user's fluids, in the internal pipe: Save asks whether
+        // to carry it (Yes); with Mine gone, opening names it and offers to add it back.
+        const std::string mine = userFluidFolder() + "/Mine.dat";
+        std::filesystem::create_directories(userFluidFolder());
+        std::filesystem::copy_file(f().folder.path() + "/Water.dat", mine);
+        m_fixture = std::make_unique<test::WindowFixture>(); // its lists know Mine
+        f().describeCase();
+        f().pick("Combo1", "Mine");
+        QString question;
+        test::WindowFixture::whenModal([&question](QWidget* modal) {
+            question = qobject_cast<QMessageBox*>(modal)->text();
+            test::WindowFixture::press(modal, QMessageBox::Yes);
+        });
+        QVERIFY(f().window->saveCase(path("mine.vorlan")));
+        QVERIFY2(question.startsWith("This case uses your own fluids."), qPrintable(question));
+        QVERIFY(f().folder.read("mine.vorlan").find("\"fluidTables\": {\n    \"Mine\": \"") != std::string::npos);
+
+        std::filesystem::remove(mine);
+        f().messages.clear();
+        QVERIFY(f().window->openCase(path("mine.vorlan")));
+        QCOMPARE(f().messages.size(), size_t(1));
+        QCOMPARE(f().messages[0].text,
+            QString("This case carries the table of a fluid that is not among your fluids: \"Mine\" (internal pipe)"));
+        QCOMPARE(f().w<QComboBox>("Combo4")->count(), 0);
+        f().messages[0].action();
+        QCOMPARE(f().folder.read("Water.dat"), readWholeFile(mine, 1 << 20));
+        QVERIFY(f().w<QComboBox>("Combo2")->findText("Mine") >= 0);
+        QVERIFY(f().w<QComboBox>("Combo4")->count() > 0);
+        QCOMPARE(f().w<QComboBox>("Combo4")->currentText(), QString("1"));
+
+        // A fluid no folder has and the case does not carry is named with its side.
+        std::string text = f().folder.read("mine.vorlan");
+        text.replace(text.find("\"Ethylene Glycol 30%\""), 21, "\"Benzene X\"");
+        f().folder.write("gone.vorlan", text);
+        f().messages.clear();
+        QVERIFY(f().window->openCase(path("gone.vorlan")));
+        QCOMPARE(f().messages.size(), size_t(1));
+        QCOMPARE(f().messages[0].text,
+            QString("The table of this case's fluid is found neither in the data folder nor among your fluids: "
+                    "\"Benzene X\" (annulus)"));
+        std::filesystem::remove(mine);
     }
 
     void namesFromFilesAreQuotedShortAndPlain()
