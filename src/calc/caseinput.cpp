@@ -11,22 +11,13 @@ double converted(std::string_view text, double*) { return textToDouble(text); }
 
 } // namespace
 
-template <typename T>
-TypedNumber<T>::TypedNumber(Quantity quantity, std::string text)
-    : m_text(std::move(text))
-{
-    try {
-        m_value = converted(m_text, static_cast<T*>(nullptr));
-    } catch (const CalcError& error) {
-        m_fault.emplace(std::string(labelOf(quantity)) + ": " + error.what(), error.message());
-    }
-}
-
 template <typename T> T TypedNumber<T>::value() const
 {
-    if (m_fault)
-        throw *m_fault;
-    return m_value;
+    try {
+        return converted(m_text, static_cast<T*>(nullptr));
+    } catch (const CalcError& error) {
+        throw CalcError(std::string(labelOf(m_quantity)) + ": " + error.what(), error.message());
+    }
 }
 
 template class TypedNumber<float>;

@@ -11,24 +11,26 @@
 namespace vorlan {
 
 /**
- * A number typed for a quantity, converted once in the precision the calculation reads it (float
- * or double). A text that is no number keeps why: the calculation reports it when it reads the
- * value, so that the case's faults are reported in the order they are met.
+ * A number typed for a quantity, in the precision the calculation reads it (float or double). It is
+ * converted when the calculation reads it, so that the case's faults are reported in the order they
+ * are met and a mode does not pay for the quantities it does not read.
  */
 template <typename T> class TypedNumber {
 public:
     TypedNumber() = default;
-    TypedNumber(Quantity quantity, std::string text);
+    TypedNumber(Quantity quantity, std::string text)
+        : m_quantity(quantity)
+        , m_text(std::move(text))
+    { }
 
-    /** The number; a text that is none throws its CalcError, naming the quantity by its label. */
+    /** The number; a text that is none throws CalcError, naming the quantity by its label. */
     T value() const;
     /** The text as typed. */
     const std::string& text() const { return m_text; }
 
 private:
+    Quantity m_quantity = Quantity::Length;
     std::string m_text;
-    T m_value {};
-    std::optional<CalcError> m_fault;
 };
 
 /** A pipe's dimensions as typed [mm]. */

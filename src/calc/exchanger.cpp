@@ -1,6 +1,7 @@
 #include "calc/exchanger.h"
 
 #include <new>
+#include <utility>
 
 #include "calc/calculation.h"
 #include "correlations/kernels.h"
@@ -48,7 +49,10 @@ CalcOutcome Exchanger::calculate(const CaseInput& input)
         read = calculation->robustCase();
         calculation->solve();
         ResultRecord record = calculation->results();
-        outcome.solution = Solution {std::move(record), m_state, m_fluids};
+        // The solution takes the tables it was solved on; the next calculation loads its own.
+        FluidTables tables = std::exchange(m_fluids, FluidTables(m_fluids.dataFolder(), m_fluids.userFolder()));
+        tables.setCarriedTables({}); // its tables are loaded: what a case carried is the case's
+        outcome.solution = Solution {std::move(record), m_state, std::move(tables)};
     } catch (const CalcError& error) {
         outcome.message = error.message();
         outcome.detail = error.what();
