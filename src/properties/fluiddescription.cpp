@@ -7,6 +7,7 @@
 
 #include "platform/calcerror.h"
 #include "platform/textfile.h"
+#include "platform/trimmed.h"
 #include "properties/fluidlibrary.h"
 #include "properties/fluidlist.h"
 
@@ -37,16 +38,6 @@ struct Piece {
     std::string caption; ///< bullet: the paragraph before its list; table: the paragraph or bullet before it
     std::vector<std::vector<std::string>> rows; ///< a table's cells, header first, without its rule
 };
-
-std::string_view trimmed(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::string lower(std::string_view text)
 {

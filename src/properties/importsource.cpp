@@ -4,6 +4,7 @@
 
 #include "platform/numbertext.h"
 #include "platform/textfile.h"
+#include "platform/trimmed.h"
 
 namespace vorlan {
 
@@ -11,16 +12,6 @@ namespace {
 
 // A table to import is text of at most a few hundred thousand rows.
 constexpr std::uintmax_t kMaxImportBytes = 64u << 20;
-
-std::string_view trimmed(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::string cellText(std::string_view cell)
 {
