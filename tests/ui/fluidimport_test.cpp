@@ -17,6 +17,7 @@
 #include "windowfixture.h"
 
 using namespace vorlan;
+using test::in;
 
 class FluidImportTest : public QObject {
     Q_OBJECT
@@ -27,13 +28,6 @@ private:
     {
         f.window->menuBar()->findChild<QMenu*>("mnuFluids")->findChild<QAction*>(entry)->trigger();
         return f.window->findChild<Dialog*>();
-    }
-    template <typename T> static T* in(QWidget* window, const char* name)
-    {
-        T* widget = window->findChild<T*>(name);
-        if (widget == nullptr)
-            qFatal("no control %s", name);
-        return widget;
     }
 
 private slots:

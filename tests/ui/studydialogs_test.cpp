@@ -14,6 +14,7 @@
 #include "windowfixture.h"
 
 using namespace vorlan;
+using test::in;
 
 class StudyDialogsTest : public QObject {
     Q_OBJECT
@@ -30,13 +31,6 @@ private:
         auto* action = menu->findChild<QAction*>(entry);
         QVERIFY(action != nullptr);
         action->trigger();
-    }
-    template <typename T> static T* in(QWidget* window, const char* name)
-    {
-        T* widget = window->findChild<T*>(name);
-        if (widget == nullptr)
-            qFatal("no control %s", name);
-        return widget;
     }
 
 private slots:

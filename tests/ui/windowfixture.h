@@ -18,6 +18,15 @@
 
 namespace vorlan::test {
 
+/** The control of a window with this name; fails the test when there is none. */
+template <typename T> T* in(QWidget* window, const char* name)
+{
+    T* widget = window->findChild<T*>(name);
+    if (widget == nullptr)
+        qFatal("no control %s", name);
+    return widget;
+}
+
 /**
  * A main window on a copy of the build's data folder, shown and active, whose messages are
  * recorded instead of shown.
@@ -41,13 +50,7 @@ public:
     }
 
     /** The control of the main window with this name; fails the test when there is none. */
-    template <typename T = QLineEdit> T* w(const char* name) const
-    {
-        T* widget = window->findChild<T*>(name);
-        if (widget == nullptr)
-            qFatal("no control %s", name);
-        return widget;
-    }
+    template <typename T = QLineEdit> T* w(const char* name) const { return in<T>(window.get(), name); }
 
     /** Clicks into a box of the main window, empties it with the keyboard and types text. */
     void type(const char* name, const QString& text) const { type(window->findChild<QWidget*>(name), text); }
