@@ -22,6 +22,7 @@
 #include "batchstudies.h"
 #include "calc/casefile.h"
 #include "calc/exchanger.h"
+#include "optionnumber.h"
 #include "platform/appdir.h"
 #include "platform/messages.h"
 #include "properties/carriedtable.h"
@@ -32,18 +33,13 @@
 
 namespace {
 
+using vorlan::parseNumberIn;
+
 /** Reads the segment count of --profile, 1 to 100000. */
 bool parseSegments(const std::string& text, int& segments)
 {
     const auto result = std::from_chars(text.data(), text.data() + text.size(), segments);
     return result.ec == std::errc() && result.ptr == text.data() + text.size() && segments >= 1 && segments <= 100000;
-}
-
-/** Reads a number of an option, with a decimal point, within [low, high]. */
-bool parseNumberIn(const std::string& text, double low, double high, double& value)
-{
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size() && value >= low && value <= high;
 }
 
 /** The first fluid whose table the case carries while the user's folder holds another one; empty for none. */
@@ -151,10 +147,8 @@ int main(int argc, char* argv[])
                 return usage();
             searchOptions = true;
         } else if (argument == "--hairpins") {
-            double count = 0;
-            if (++i == argc || !parseNumberIn(argv[i], 1, double(vorlan::kMaxHairpins), count) || count != long(count))
+            if (++i == argc || !vorlan::parseCountIn(argv[i], 1, vorlan::kMaxHairpins, hairpins.hairpins))
                 return usage();
-            hairpins.hairpins = long(count);
             network = true;
         } else if (argument == "--parallel") {
             if (++i == argc || !vorlan::parseParallel(argv[i], hairpins))
