@@ -21,10 +21,12 @@ void search(benchmark::State& state, std::vector<std::string> standards)
     const std::vector<vorlan::StandardPipe> catalogue = vorlan::readPipeCatalogue(kDataFolder);
     vorlan::DesignConstraints constraints;
     constraints.standards = std::move(standards);
-    vorlan::Exchanger exchanger(kDataFolder);
+    vorlan::Exchanger exchanger(kDataFolder), second(kDataFolder);
+    const std::vector<vorlan::Exchanger*> others
+        = state.range(0) == 2 ? std::vector<vorlan::Exchanger*> {&second} : std::vector<vorlan::Exchanger*> {};
     vorlan::DesignSearch found;
     for (auto _ : state) {
-        found = vorlan::searchDesigns(exchanger, contents, catalogue, constraints);
+        found = vorlan::searchDesigns(exchanger, contents, catalogue, constraints, others);
         if (!found.target) {
             state.SkipWithError(found.message.c_str());
             break;
@@ -35,7 +37,14 @@ void search(benchmark::State& state, std::vector<std::string> standards)
         found.designs.begin(), found.designs.end(), [](const vorlan::Design& d) { return d.feasible(); }));
 }
 
-BENCHMARK_CAPTURE(search, every_standard, std::vector<std::string> {})->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(search, asme_b36_10m, std::vector<std::string> {"ASME B36.10M"})->Unit(benchmark::kMillisecond);
+// The argument is the number of threads, as vorlan-batch uses one per core (two on this machine).
+BENCHMARK_CAPTURE(search, every_standard, std::vector<std::string> {})
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(search, asme_b36_10m, std::vector<std::string> {"ASME B36.10M"})
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

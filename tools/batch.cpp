@@ -294,7 +294,7 @@ int main(int argc, char* argv[])
         if (network)
             return vorlan::solveCaseHairpins(exchanger, path, contents, hairpins);
         if (designing)
-            return vorlan::searchCaseDesigns(exchanger, path, contents, catalogue, constraints, top);
+            return vorlan::searchCaseDesigns(exchanger, path, contents, catalogue, constraints, top, options);
         const vorlan::CalcOutcome outcome = exchanger.calculate(contents);
         vorlan::printLine(std::cout,
             vorlan::batchReport(

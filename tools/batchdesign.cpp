@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <iostream>
+#include <memory>
 #include <nlohmann/json.hpp>
+#include <thread>
 
 #include "batchreport.h"
 #include "networkjson.h"
@@ -138,9 +140,16 @@ std::string standardsProblem(const std::vector<StandardPipe>& catalogue, const s
 }
 
 int searchCaseDesigns(Exchanger& exchanger, const std::string& path, const CaseContents& contents,
-    const std::vector<StandardPipe>& catalogue, const DesignConstraints& constraints, long top)
+    const std::vector<StandardPipe>& catalogue, const DesignConstraints& constraints, long top,
+    const LineOptions& options)
 {
-    const DesignSearch search = searchDesigns(exchanger, contents, catalogue, constraints);
+    const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+    std::vector<std::unique_ptr<Exchanger>> owned;
+    std::vector<Exchanger*> others;
+    for (std::size_t w = 1; w < workers; ++w)
+        others.push_back(
+            owned.emplace_back(std::make_unique<Exchanger>(options.dataFolder, options.userFluidFolder)).get());
+    const DesignSearch search = searchDesigns(exchanger, contents, catalogue, constraints, others);
     printLine(std::cout, jsonText(targetLine(path, search, designCandidates(catalogue, constraints).size())));
     long rank = 0;
     for (const Design& design : search.designs) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "batchstudies.h"
 #include "calc/exchanger.h"
 #include "studies/designsearch.h"
 
@@ -24,10 +25,12 @@ std::string standardsProblem(const std::vector<StandardPipe>& catalogue, const s
 /**
  * Searches the designs that do the case's duty and prints one JSON line of the target, then one per
  * design in rank order: every design, or with top > 0 the best top feasible ones (see
- * docs/batch-output.schema.json). Returns 0 when a design is feasible, 1 when none is or the case
- * fails.
+ * docs/batch-output.schema.json). The pairs are shared among the machine's cores, each with an
+ * exchanger of its own on the folders of options. Returns 0 when a design is feasible, 1 when none
+ * is or the case fails.
  */
 int searchCaseDesigns(Exchanger& exchanger, const std::string& path, const CaseContents& contents,
-    const std::vector<StandardPipe>& catalogue, const DesignConstraints& constraints, long top);
+    const std::vector<StandardPipe>& catalogue, const DesignConstraints& constraints, long top,
+    const LineOptions& options);
 
 } // namespace vorlan
