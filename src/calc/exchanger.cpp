@@ -22,7 +22,9 @@ Exchanger::Exchanger(std::string dataFolder, std::string userFluidFolder)
     }
 }
 
-CalcOutcome Exchanger::calculate(const CaseContents& contents)
+void Exchanger::holdFluidFiles() { m_fluids.holdFiles(std::make_shared<HeldFluidFiles>()); }
+
+CalcOutcome Exchanger::calculate(const CaseContents& contents, RobustSearch robust)
 {
     std::optional<CaseInput> input;
     try {
@@ -33,10 +35,10 @@ CalcOutcome Exchanger::calculate(const CaseContents& contents)
         outcome.detail = "the computer ran out of memory";
         return outcome;
     }
-    return calculate(*input);
+    return calculate(*input, robust);
 }
 
-CalcOutcome Exchanger::calculate(const CaseInput& input)
+CalcOutcome Exchanger::calculate(const CaseInput& input, RobustSearch robust)
 {
     clearUpperVectorState(); // the calling thread may be a window's, after Qt code
     inizializza(m_state, m_fluids);
@@ -51,6 +53,7 @@ CalcOutcome Exchanger::calculate(const CaseInput& input)
         ResultRecord record = calculation->results();
         // The solution takes the tables it was solved on; the next calculation loads its own.
         FluidTables tables = std::exchange(m_fluids, FluidTables(m_fluids.dataFolder(), m_fluids.userFolder()));
+        m_fluids.holdFiles(tables.heldFiles());
         tables.setCarriedTables({}); // its tables are loaded: what a case carried is the case's
         outcome.solution = Solution {std::move(record), m_state, std::move(tables)};
     } catch (const CalcError& error) {
@@ -70,6 +73,8 @@ CalcOutcome Exchanger::calculate(const CaseInput& input)
         outcome.passes = calculation->passes();
     // A case whose reading already explains its failure (no material data, no annulus, a zero flow)
     // is the user's to mend, not the iterations'.
+    if (robust == RobustSearch::Never)
+        return outcome;
     if (!outcome.solution && read && calculation->faultCause().empty()) {
         outcome.robust = robustAnswer(input, *read, calculation->readTables());
     } else if (outcome.solution && read->lengthGiven) {

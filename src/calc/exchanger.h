@@ -41,6 +41,13 @@ struct CalcOutcome {
 };
 
 /**
+ * Whether a calculation also searches the robust solution: of a failed case, and of a solved
+ * length-given case, to list its consistent states. A study that needs only each point's solution
+ * or message skips it (it takes about twice the time of the calculation itself).
+ */
+enum class RobustSearch { WhenUseful, Never };
+
+/**
  * The calculator: the pipe materials of the data folder and the working state its calculations
  * share (both fluid tables as last loaded, the case variables), and the Calculate command, which
  * takes a case and returns its outcome. A solved outcome carries its own copy of what it was
@@ -55,9 +62,15 @@ public:
     explicit Exchanger(std::string dataFolder, std::string userFluidFolder = {});
 
     /** Runs one whole calculation of the case; every failure ends it with exactly one message. */
-    CalcOutcome calculate(const CaseInput& input);
+    CalcOutcome calculate(const CaseInput& input, RobustSearch robust = RobustSearch::WhenUseful);
     /** The same, for the texts of a case as typed. */
-    CalcOutcome calculate(const CaseContents& contents);
+    CalcOutcome calculate(const CaseContents& contents, RobustSearch robust = RobustSearch::WhenUseful);
+
+    /**
+     * From now on reads each fluid file once and keeps it for the later calculations: a study of
+     * many calculations is not slowed by reading the same files again, and sees one version of them.
+     */
+    void holdFluidFiles();
 
     /** Why condmat.dat could not be read at construction (the material table is then empty); empty when it was. */
     const std::string& materialsError() const { return m_materialsError; }

@@ -1,5 +1,6 @@
 #include "properties/fluidtables.h"
 
+#include "platform/datafile.h"
 #include "properties/fluidname.h"
 
 namespace vorlan {
@@ -23,8 +24,17 @@ void FluidTables::load(FluidTable& table, const std::string& fluido) const
     if (carried != m_carried.end() && !hasFluidFile(m_dataFolder, fluido)
         && (m_userFolder.empty() || !hasFluidFile(m_userFolder, fluido)))
         readFluidTable(table, "the table of \"" + fluido + "\" carried in the case", carried->second);
-    else
+    else if (!m_held)
         loadFluidTable(table, findFluidFile(m_dataFolder, m_userFolder, fluido));
+    else {
+        auto held = m_held->find(fluido);
+        if (held == m_held->end()) {
+            std::string path = findFluidFile(m_dataFolder, m_userFolder, fluido);
+            std::string text = DataFileReader(path).text();
+            held = m_held->emplace(fluido, HeldFluidFile {std::move(path), std::move(text)}).first;
+        }
+        readFluidTable(table, held->second.path, held->second.text);
+    }
 }
 
 void FluidTables::dbpropint(const std::string& fluido) { load(intSide.Tab, fluido); }

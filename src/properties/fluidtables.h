@@ -1,11 +1,20 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 
 #include "properties/fluidside.h"
 
 namespace vorlan {
+
+/** A fluid file as a study read it once: its path and its bytes. */
+struct HeldFluidFile {
+    std::string path;
+    std::string text;
+};
+/** The fluid files a study holds, by fluid name. */
+using HeldFluidFiles = std::map<std::string, HeldFluidFile>;
 
 /**
  * The two fluid tables of the exchanger with their loaders and lookups: "int" is the fluid in
@@ -27,6 +36,13 @@ public:
 
     /** The tables the case carries by fluid name, each a fluid file's text; read when neither folder has the fluid. */
     void setCarriedTables(std::map<std::string, std::string> tables) { m_carried = std::move(tables); }
+
+    /**
+     * Reads each fluid's file once into held and its table from there afterwards, so that a study's
+     * many calculations read each file once; none (the default) reads the file at every load.
+     */
+    void holdFiles(std::shared_ptr<HeldFluidFiles> held) { m_held = std::move(held); }
+    const std::shared_ptr<HeldFluidFiles>& heldFiles() const { return m_held; }
 
     /** Load the internal or external table from the file of the named fluid (name used verbatim, see findFluidFile). */
     void dbpropint(const std::string& fluido);
@@ -64,6 +80,7 @@ private:
     std::string m_intPressure;
     std::string m_estPressure;
     std::map<std::string, std::string> m_carried;
+    std::shared_ptr<HeldFluidFiles> m_held;
 };
 
 } // namespace vorlan

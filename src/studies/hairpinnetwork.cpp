@@ -61,7 +61,7 @@ public:
         m_case.setText(Quantity::InternalInletTemperature, numberToText(internalInlet));
         m_case.setText(Quantity::ExternalInletTemperature, numberToText(externalInlet));
         ++count;
-        return m_exchanger.calculate(m_case);
+        return m_exchanger.calculate(m_case, RobustSearch::Never);
     }
 
     int count = 0;
@@ -135,10 +135,12 @@ HairpinNetwork summarise(const HairpinArrangement& arrangement, Side series, con
         if (!a.details)
             throw CalcError(
                 "the return bends of hairpin " + std::to_string(k + 1) + " cannot be computed: " + a.detailsMissing);
+        n.meanCleanU += a.details->resistances.cleanU * r.A;
         details.push_back(*a.details);
         addWarnings(n.warnings, long(k) + 1, a.warnings);
     }
     n.meanU /= n.surface;
+    n.meanCleanU /= n.surface;
 
     const Side other = opposite(series);
     NetworkSide& s = series == Side::Internal ? n.internal : n.external;

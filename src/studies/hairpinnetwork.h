@@ -58,6 +58,7 @@ struct HairpinNetwork {
     double duty = 0; ///< the hairpins' duties together [kW]
     double surface = 0; ///< [m²]
     double meanU = 0; ///< the hairpins' U, averaged over their equal surfaces [W/(m² K)]
+    double meanCleanU = 0; ///< the same without fouling [W/(m² K)]
     NetworkSide internal;
     NetworkSide external;
     std::vector<HairpinSection> sections; ///< in hairpin order
