@@ -70,10 +70,10 @@ struct DesignCandidate {
 };
 
 /**
- * Every candidate of the catalogue's chosen standards: pipes of equal dimensions counted once (the
- * first in file order), every pair with an annular gap of at least kMinimumAnnularGap and a diameter
- * ratio of at most kMaximumDiameterRatio, both streams inside in turn, and for each all in series and
- * each side split into 2 to maxBanks banks.
+ * The pairs of the catalogue's chosen standards, as candidates all in series: the inner and the
+ * outer pipe of one standard, pipes of equal dimensions counted once (the first in file order), every
+ * pair with an annular gap of at least kMinimumAnnularGap and a diameter ratio of at most
+ * kMaximumDiameterRatio, with each stream inside in turn.
  */
 std::vector<DesignCandidate> designCandidates(
     const std::vector<StandardPipe>& catalogue, const DesignConstraints& constraints);
@@ -103,13 +103,22 @@ Design evaluateDesign(Exchanger& exchanger, const DesignTarget& target, const De
     const DesignConstraints& constraints);
 
 /**
+ * The designs of one pair (a candidate all in series): all in series first, then, as Kern splits a
+ * stream too large for its pipe (Process Heat Transfer, 1950, ch. 6), each side whose stream breaks
+ * its allowed pressure drop or its upper velocity all in series split into 2, 3... banks, until an
+ * arrangement meets every constraint, the side's velocity falls below its range, or maxBanks.
+ */
+std::vector<Design> evaluatePair(Exchanger& exchanger, const DesignTarget& target, const DesignCandidate& series,
+    const DesignConstraints& constraints);
+
+/**
  * Orders the designs: feasible ones by installed surface, then by pressure-drop ratio; the
  * infeasible ones after them in candidate order. Marks the feasible designs no other feasible design
  * beats on both surface and pressure-drop ratio.
  */
 void rankDesigns(std::vector<Design>& designs);
 
-/** The whole search at once: the target, every candidate evaluated, ranked. */
+/** The whole search at once, each fluid file read once: the target, every pair evaluated (DesignRun), ranked. */
 struct DesignSearch {
     std::optional<DesignTarget> target;
     std::string message; ///< why there is no target
@@ -120,8 +129,8 @@ DesignSearch searchDesigns(Exchanger& exchanger, const CaseContents& contents,
 
 /**
  * The design as a case of the main window: its pipes, each stream on its side, both flows given and
- * the installed length (all hairpins' legs) given. A split arrangement cannot be typed into one case:
- * the case then holds all its hairpins in series.
+ * the installed length (all hairpins' legs) given; the length is left empty for a design not solved.
+ * A split arrangement cannot be typed into one case: the case then holds all its hairpins in series.
  */
 CaseContents designCase(const DesignTarget& target, const Design& design);
 
