@@ -60,7 +60,7 @@ DesignArrangementView::DesignArrangementView(QWidget* parent)
         + m_sides->rowCount() * m_sides->verticalHeader()->defaultSectionSize() + 2 * m_sides->frameWidth() + 4);
     fitSides();
     auto* tables = new QHBoxLayout;
-    tables->addWidget(m_sides);
+    tables->addWidget(m_sides, 0, Qt::AlignLeft | Qt::AlignTop);
     tables->addWidget(m_sections, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -92,8 +92,9 @@ void DesignArrangementView::showDesign(const DesignTarget* target, const Design*
     }
     const HairpinNetwork& network = *design->network;
     caption
-        += QString(": %1 hairpins of two %2 m legs, %3 m² installed.")
+        += QString(": %1 hairpin%2 of two %3 m legs, %4 m² installed.")
                .arg(design->hairpins)
+               .arg(design->hairpins == 1 ? "" : "s")
                .arg(shown(network.arrangement.legLength, Measure::Length), shown(network.surface, Measure::Surface));
     if (!design->feasible())
         caption += " " + fromStd(design->broken);
