@@ -5,9 +5,10 @@
 // of a range of one box, named by its case-file key; --find-fouling [--split S] [--tolerance P]
 // finds the fouling of a running exchanger from its measured outlets; --hairpins N [--parallel
 // SIDE:n] solves the case built of N hairpins of legs of M metres, all in series or one side split
-// into n parallel banks; --fluids lists the fluids and --import-fluid FILE --name NAME imports a
-// table as a fluid of the user's folder. Exit status: 0 all solved, 1 a calculation failed, 2 a
-// usage error or a case file that could not be read.
+// into n parallel banks; --design searches the standard pipes and arrangements that do the case's
+// duty within the allowed pressure drops and velocities; --fluids lists the fluids and
+// --import-fluid FILE --name NAME imports a table as a fluid of the user's folder. Exit status: 0 all solved, 1 a
+// calculation failed, 2 a usage error or a case file that could not be read.
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "batchanalysis.h"
+#include "batchdesign.h"
 #include "batchfluids.h"
 #include "batchhairpins.h"
 #include "batchimport.h"
@@ -22,28 +24,26 @@
 #include "batchstudies.h"
 #include "calc/casefile.h"
 #include "calc/exchanger.h"
+#include "optionnumber.h"
 #include "platform/appdir.h"
+#include "platform/calcerror.h"
 #include "platform/messages.h"
 #include "properties/carriedtable.h"
 #include "properties/fluidlist.h"
 #include "properties/fluidname.h"
+#include "properties/pipecatalogue.h"
 #include "properties/userfluid.h"
 #include "terminaltext.h"
 
 namespace {
+
+using vorlan::parseNumberIn;
 
 /** Reads the segment count of --profile, 1 to 100000. */
 bool parseSegments(const std::string& text, int& segments)
 {
     const auto result = std::from_chars(text.data(), text.data() + text.size(), segments);
     return result.ec == std::errc() && result.ptr == text.data() + text.size() && segments >= 1 && segments <= 100000;
-}
-
-/** Reads a number of an option, with a decimal point, within [low, high]. */
-bool parseNumberIn(const std::string& text, double low, double high, double& value)
-{
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size() && value >= low && value <= high;
 }
 
 /** The first fluid whose table the case carries while the user's folder holds another one; empty for none. */
@@ -65,6 +65,10 @@ int usage()
                "       vorlan-batch [--data DIR] [--leg M] --sweep KEY=FROM:TO:N [--log] [--csv] CASE\n"
                "       vorlan-batch [--data DIR] --find-fouling [--split S] [--tolerance P] CASE\n"
                "       vorlan-batch [--data DIR] --hairpins N [--leg M] [--parallel internal:n|annulus:n] CASE\n"
+               "       vorlan-batch [--data DIR] --design [--allowed-drop KPA[,KPA]] [--leg M | --leg-ft FT]\n"
+               "                    [--velocity-pipe LOW:HIGH] [--velocity-annulus LOW:HIGH]\n"
+               "                    [--velocity-gas LOW:HIGH] [--standards \"NAME;NAME\"] [--max-banks N]\n"
+               "                    [--max-hairpins N] [--cost] [--top K] CASE\n"
                "Calculates each .vorlan case file and prints one JSON line per case (a fluid table the\n"
                "case carries is used when neither the data folder nor your fluids have it); --sweep\n"
                "calculates the case at N values of one box, KEY its key in the case file (exchanger.length,\n"
@@ -74,6 +78,14 @@ int usage()
                "solves the case built of N hairpins of legs of M metres (default 6), all in series or\n"
                "with the internal pipe's or the annulus's stream split into n parallel banks; --fluids\n"
                "lists every fluid with the temperature range of each of its pressures.\n"
+               "--design searches pairs of standard pipes (data/pipes.csv) and their arrangements of\n"
+               "hairpins that do the case's duty at its flows: a line of the target, then one per design,\n"
+               "the feasible ones best first (--top K: only the best K). Allowed pressure drop KPA [kPa]\n"
+               "for both streams, or the internal stream's then the annulus stream's (default 68.95,\n"
+               "10 psi); legs of M metres or FT feet (default 20 ft); velocity ranges [m/s] of liquids\n"
+               "in the pipe (default 0.5:3) and the annulus (0.3:2) and of gases (5:30); the standards\n"
+               "to try (default all); at most N parallel banks (1 to 8, default 4) and N hairpins\n"
+               "(default 50); --cost adds each design's purchase-cost estimate.\n"
                "--import-fluid reads a CSV or text table and writes it as the fluid NAME into your\n"
                "fluid folder (--user-fluids, default $XDG_DATA_HOME/vorlan/fluids or\n"
                "~/.local/share/vorlan/fluids); --replace replaces a fluid of yours of that name.\n"
@@ -103,6 +115,9 @@ int main(int argc, char* argv[])
     vorlan::FoulingSearch search;
     vorlan::HairpinArrangement hairpins;
     bool network = false, parallel = false;
+    vorlan::DesignConstraints constraints;
+    bool designing = false, designOptions = false, legGiven = false;
+    long top = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--data") {
@@ -130,6 +145,14 @@ int main(int argc, char* argv[])
         } else if (argument == "--leg") {
             if (++i == argc || !parseNumberIn(argv[i], 1e-3, 1e4, options.legLength))
                 return usage();
+            legGiven = true;
+        } else if (argument == "--leg-ft") {
+            constexpr double foot = 0.3048; // [m]
+            double feet = 0;
+            if (++i == argc || !parseNumberIn(argv[i], 1e-3 / foot, 1e4 / foot, feet))
+                return usage();
+            options.legLength = feet * foot;
+            legGiven = true;
         } else if (argument == "--sweep") {
             if (++i == argc)
                 return usage();
@@ -151,15 +174,44 @@ int main(int argc, char* argv[])
                 return usage();
             searchOptions = true;
         } else if (argument == "--hairpins") {
-            double count = 0;
-            if (++i == argc || !parseNumberIn(argv[i], 1, double(vorlan::kMaxHairpins), count) || count != long(count))
+            if (++i == argc || !vorlan::parseCountIn(argv[i], 1, vorlan::kMaxHairpins, hairpins.hairpins))
                 return usage();
-            hairpins.hairpins = long(count);
             network = true;
         } else if (argument == "--parallel") {
             if (++i == argc || !vorlan::parseParallel(argv[i], hairpins))
                 return usage();
             parallel = true;
+        } else if (argument == "--design") {
+            designing = true;
+        } else if (argument == "--allowed-drop") {
+            if (++i == argc || !vorlan::parseAllowedDrops(argv[i], constraints))
+                return usage();
+            designOptions = true;
+        } else if (argument == "--velocity-pipe" || argument == "--velocity-annulus" || argument == "--velocity-gas") {
+            vorlan::VelocityRange& range = argument == "--velocity-pipe" ? constraints.liquidInPipe
+                : argument == "--velocity-annulus"                       ? constraints.liquidInAnnulus
+                                                                         : constraints.gas;
+            if (++i == argc || !vorlan::parseVelocityRange(argv[i], range))
+                return usage();
+            designOptions = true;
+        } else if (argument == "--standards") {
+            if (++i == argc || !vorlan::parseStandards(argv[i], constraints.standards))
+                return usage();
+            designOptions = true;
+        } else if (argument == "--max-banks" || argument == "--max-hairpins") {
+            const bool banks = argument == "--max-banks";
+            if (++i == argc
+                || !vorlan::parseCountIn(argv[i], 1, banks ? 8 : vorlan::kMaxHairpins,
+                    banks ? constraints.maxBanks : constraints.maxHairpins))
+                return usage();
+            designOptions = true;
+        } else if (argument == "--cost") {
+            constraints.estimateCost = true;
+            designOptions = true;
+        } else if (argument == "--top") {
+            if (++i == argc || !vorlan::parseCountIn(argv[i], 1, 1'000'000, top))
+                return usage();
+            designOptions = true;
         } else if (argument == "--help" || argument == "-h") {
             usage();
             return 0;
@@ -178,12 +230,27 @@ int main(int argc, char* argv[])
             : usage();
     if (fluids)
         return cases.empty() && sweep.empty() && !fouling ? vorlan::listFluids(dataFolder, userFolder) : usage();
-    const bool study = !sweep.empty() || fouling || network;
-    if (cases.empty() || (study && cases.size() != 1) || int(!sweep.empty()) + int(fouling) + int(network) > 1
-        || ((logarithmic || csv) && sweep.empty()) || (searchOptions && !fouling) || (parallel && !network)
-        || (network && options.profileSegments > 0))
+    const int studies = int(!sweep.empty()) + int(fouling) + int(network) + int(designing);
+    if (cases.empty() || (studies > 0 && cases.size() != 1) || studies > 1 || ((logarithmic || csv) && sweep.empty())
+        || (searchOptions && !fouling) || (parallel && !network) || (designOptions && !designing)
+        || ((network || designing) && options.profileSegments > 0))
         return usage();
     hairpins.legLength = options.legLength;
+    if (legGiven)
+        constraints.legLength = options.legLength;
+    std::vector<vorlan::StandardPipe> catalogue;
+    if (designing) {
+        try {
+            catalogue = vorlan::readPipeCatalogue(dataFolder);
+        } catch (const vorlan::CalcError& error) {
+            vorlan::printLine(std::cerr, std::string("vorlan-batch: ") + error.what());
+            return 2;
+        }
+        if (const std::string problem = vorlan::standardsProblem(catalogue, constraints.standards); !problem.empty()) {
+            vorlan::printLine(std::cerr, "vorlan-batch: " + problem);
+            return usage();
+        }
+    }
     options.dataFolder = dataFolder;
     options.userFluidFolder = userFolder;
 
@@ -226,6 +293,8 @@ int main(int argc, char* argv[])
             return vorlan::findCaseFouling(exchanger, path, contents, search);
         if (network)
             return vorlan::solveCaseHairpins(exchanger, path, contents, hairpins);
+        if (designing)
+            return vorlan::searchCaseDesigns(exchanger, path, contents, catalogue, constraints, top);
         const vorlan::CalcOutcome outcome = exchanger.calculate(contents);
         vorlan::printLine(std::cout,
             vorlan::batchReport(

@@ -1,6 +1,5 @@
 #include "properties/fluidtables.h"
 
-#include "platform/datafile.h"
 #include "properties/fluidname.h"
 
 namespace vorlan {
@@ -29,11 +28,12 @@ void FluidTables::load(FluidTable& table, const std::string& fluido) const
     else {
         auto held = m_held->find(fluido);
         if (held == m_held->end()) {
-            std::string path = findFluidFile(m_dataFolder, m_userFolder, fluido);
-            std::string text = DataFileReader(path).text();
-            held = m_held->emplace(fluido, HeldFluidFile {std::move(path), std::move(text)}).first;
+            loadFluidTable(table, findFluidFile(m_dataFolder, m_userFolder, fluido));
+            held = m_held->emplace(fluido, HeldFluidFile {table}).first;
+            held->second.table.tOrder.reset();
+            held->second.table.hOrder.reset();
         }
-        readFluidTable(table, held->second.path, held->second.text);
+        table = held->second.table;
     }
 }
 

@@ -8,10 +8,9 @@
 
 namespace vorlan {
 
-/** A fluid file as a study read it once: its path and its bytes. */
+/** A fluid file as a study read it once: its table, its columns' order forgotten as a reload would. */
 struct HeldFluidFile {
-    std::string path;
-    std::string text;
+    FluidTable table;
 };
 /** The fluid files a study holds, by fluid name. */
 using HeldFluidFiles = std::map<std::string, HeldFluidFile>;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <vector>
 
 #include "studies/designsearch.h"
@@ -9,8 +10,8 @@ namespace vorlan {
 
 /**
  * A design search run pair by pair, so that a window can show its progress between pairs and stop
- * it: each candidate pair's designs by evaluatePair, in the candidates' order. A pair with the
- * dimensions of one already evaluated (the same pipes in two standards) takes that pair's designs
+ * it, or all at once on several exchangers: each candidate pair's designs by evaluatePair. A pair
+ * with the dimensions of an earlier one (the same pipes in two standards) takes that pair's designs
  * under its own names: the calculation sees only dimensions.
  */
 class DesignRun {
@@ -24,21 +25,28 @@ public:
 
     /** Evaluates the next pair; nothing once done. */
     void evaluateNext();
+    /**
+     * Evaluates every pair left, on the run's exchanger and on each of others at once, each in a
+     * thread of its own (others must not be used elsewhere meanwhile); with none, one after another.
+     */
+    void evaluateRest(std::span<Exchanger* const> others);
 
     const DesignTarget& target() const { return m_target; }
     const DesignConstraints& constraints() const { return m_constraints; }
-    /** The designs evaluated so far, in the order evaluated. */
-    const std::vector<Design>& designs() const { return m_designs; }
+    /** The designs of the pairs evaluated so far, in the pairs' order. */
+    std::vector<Design> designs() const;
 
 private:
+    /** The pair's designs: evaluated, or those of the earlier pair of its dimensions renamed. */
+    void fill(std::size_t pair, Exchanger& exchanger);
+
     Exchanger& m_exchanger;
     DesignTarget m_target;
     std::vector<DesignCandidate> m_pairs;
     DesignConstraints m_constraints;
+    std::vector<std::size_t> m_sameAs; ///< by pair: the first pair of its dimensions
+    std::vector<std::vector<Design>> m_designs; ///< by pair
     std::size_t m_next = 0;
-    std::vector<Design> m_designs;
-    /** Where each evaluated pair's designs start and end in m_designs, by pair. */
-    std::vector<std::pair<std::size_t, std::size_t>> m_spans;
 };
 
 } // namespace vorlan

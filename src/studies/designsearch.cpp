@@ -432,10 +432,13 @@ void rankDesigns(std::vector<Design>& designs)
 }
 
 DesignSearch searchDesigns(Exchanger& exchanger, const CaseContents& contents,
-    const std::vector<StandardPipe>& catalogue, const DesignConstraints& constraints)
+    const std::vector<StandardPipe>& catalogue, const DesignConstraints& constraints,
+    std::span<Exchanger* const> others)
 {
     DesignSearch search;
     exchanger.holdFluidFiles();
+    for (Exchanger* other : others)
+        other->holdFluidFiles();
     TargetOutcome target = designTarget(exchanger, contents);
     if (!target.target) {
         search.message = std::move(target.message);
@@ -443,8 +446,7 @@ DesignSearch searchDesigns(Exchanger& exchanger, const CaseContents& contents,
     }
     search.target = target.target;
     DesignRun run(exchanger, std::move(*target.target), designCandidates(catalogue, constraints), constraints);
-    while (!run.done())
-        run.evaluateNext();
+    run.evaluateRest(others);
     search.designs = run.designs();
     rankDesigns(search.designs);
     return search;

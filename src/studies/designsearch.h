@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -118,14 +119,18 @@ std::vector<Design> evaluatePair(Exchanger& exchanger, const DesignTarget& targe
  */
 void rankDesigns(std::vector<Design>& designs);
 
-/** The whole search at once, each fluid file read once: the target, every pair evaluated (DesignRun), ranked. */
+/**
+ * The whole search at once, each fluid file read once: the target, then every pair evaluated
+ * (DesignRun) on the exchanger and on others at once, each in a thread of its own, then ranked.
+ */
 struct DesignSearch {
     std::optional<DesignTarget> target;
     std::string message; ///< why there is no target
     std::vector<Design> designs;
 };
 DesignSearch searchDesigns(Exchanger& exchanger, const CaseContents& contents,
-    const std::vector<StandardPipe>& catalogue, const DesignConstraints& constraints);
+    const std::vector<StandardPipe>& catalogue, const DesignConstraints& constraints,
+    std::span<Exchanger* const> others = {});
 
 /**
  * The design as a case of the main window: its pipes, each stream on its side, both flows given and

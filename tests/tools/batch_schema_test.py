@@ -3,7 +3,8 @@
 
 Usage: batch_schema_test.py BATCH DATA SOURCE. Runs the first 100 cases of the regression fixture
 (solved cases, cases with several roots, refused cases with and without a robust solution), a
-sweep, a found and a refused fouling search, a solved and a refused hairpin arrangement, the fluid
+sweep, a found and a refused fouling search, a solved and a refused hairpin arrangement, the design
+search of Kern's Example 6.1 with costs and of a case that gives no target, the fluid
 list with a fluid of the user's folder, and an import written, one refused and one of an unreadable
 table; every line must match the schema, and each kind of line must have been met at least once.
 """
@@ -25,6 +26,10 @@ def kind(line):
     """What a line is, so that the test can tell that every kind was checked."""
     if "file" in line:
         return "import written" if line["file"] else "import unreadable" if "error" in line else "import refused"
+    if "candidates" in line:
+        return "design target" if line["ok"] else "design target refused"
+    if "feasible" in line:
+        return "design feasible" if line["feasible"] else "design infeasible"
     if "fluid" in line:
         return "user fluid" if line["group"] == "user" else "fluid"
     if "arrangement" in line:
@@ -41,6 +46,9 @@ def kind(line):
 
 
 with tempfile.TemporaryDirectory() as work:
+    kern = source / "docs/kern-example-6-1.vorlan"
+    unsolvable = Path(work) / "unsolvable.vorlan"
+    unsolvable.write_text(kern.read_text().replace('"pressure": "1"', '"pressure": "0"', 1))
     cases = []
     for number, text in enumerate((source / "tests/regression/cases.jsonl").read_text().splitlines()[:100]):
         cases.append(Path(work) / f"case-{number:03d}.vorlan")
@@ -52,6 +60,8 @@ with tempfile.TemporaryDirectory() as work:
         ["--find-fouling", str(source / "docs/example.vorlan")],
         ["--hairpins", "4", "--leg", "3", "--parallel", "annulus:2", str(source / "docs/example.vorlan")],
         ["--hairpins", "3", "--parallel", "internal:2", str(source / "docs/example.vorlan")],
+        ["--design", "--cost", "--standards", "ASME B36.10M", str(kern)],
+        ["--design", str(unsolvable)],
     ]
     user = ["--user-fluids", str(Path(work) / "fluids")]
     oil = str(source / "docs/example-oil.csv")
@@ -75,7 +85,8 @@ with tempfile.TemporaryDirectory() as work:
                 print(f"{' '.join(arguments[:2])}: {error.json_path}: {error.message}"[:400])
 
 expected = ["solved", "solved with roots", "refused", "robust solution", "robust refused", "sweep point",
-            "fouling found", "fouling refused", "hairpins solved", "hairpins refused", "fluid", "user fluid",
+            "fouling found", "fouling refused", "hairpins solved", "hairpins refused", "design target",
+            "design target refused", "design feasible", "design infeasible", "fluid", "user fluid",
             "import written", "import refused", "import unreadable"]
 for name in expected:
     if name not in met:

@@ -452,6 +452,24 @@ TEST(Batch, HairpinsSolveOneCaseAndTheirOptionsAreChecked)
     EXPECT_EQ(runBatch("--hairpins 4 " + path + " " + path).status, 2); // one case only
 }
 
+TEST(Batch, DesignOptionsAreCheckedBeforeAnySearch)
+{
+    vorlan::test::TempFolder folder;
+    const std::string path = folder.write("case.vorlan", caseText("1"));
+    for (const char* refused : {"--design --allowed-drop 0", "--design --allowed-drop 10,",
+             "--design --allowed-drop '10;20'", "--design --allowed-drop 10,20,30", "--design --velocity-pipe 3:1",
+             "--design --velocity-gas 5", "--design --standards \"ASME B36.10M;Nothing\"",
+             "--design --standards \"ASME B36.10M;\"", "--design --max-banks 9", "--design --max-hairpins 2.5",
+             "--design --top 0", "--design --profile 3", "--design --hairpins 4", "--allowed-drop 10", "--cost"})
+        EXPECT_EQ(runBatch(std::string(refused) + " " + path).status, 2) << refused;
+    EXPECT_EQ(runBatch("--design " + path + " " + path).status, 2); // one case only
+    // An unknown standard is named with the standards the catalogue has.
+    const std::string output = batchOutput("--design --standards \"EN 1057; Nothing\" " + path);
+    EXPECT_TRUE(output.starts_with("vorlan-batch: no standard \"Nothing\" in the pipe catalogue; its standards are "
+                                   "ASME B36.10M; ASME B36.19M; EN 10220; EN 1057; ASTM B88"))
+        << output;
+}
+
 TEST(Batch, EveryCommandOfTheReadmeAndTheGuideRunsAsShown)
 {
     // Run in a folder of their own with the repository's docs beside them, so that what a command
