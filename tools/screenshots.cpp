@@ -1,8 +1,10 @@
 // vorlan-screenshots CASE FOLDER [--report FILE.pdf]: opens a case in the main window, calculates it
 // and saves pictures of the main window, the results window, the Options dialog, the details and
-// temperature profile windows, the Study window (a length sweep of the case), the Fluid information
-// view (toluene at 1 bar) and the standard-pipe picker of the external pipe into FOLDER, for the
-// guide and the README; with --report, also prints the case's report into FILE.pdf.
+// temperature profile windows, the Study window (a length sweep of the case), the Design window (a
+// search for the case's duty), the Fluid information view (toluene at 1 bar) and the standard-pipe
+// picker of the external pipe into FOLDER, for the guide and the README; with --report, also prints
+// the case's report into FILE.pdf.
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,6 +18,7 @@
 
 #include "platform/appdir.h"
 #include "ui/analysisviews.h"
+#include "ui/designwindow.h"
 #include "ui/fluidinfowindow.h"
 #include "ui/mainwindow.h"
 #include "ui/optionsdialog.h"
@@ -26,7 +29,7 @@
 
 namespace {
 
-// How often the study is looked at until it has finished [ms].
+// How often the study and the design search are looked at until both have finished [ms].
 constexpr int kStudyPollMilliseconds = 100;
 
 /** The control of the Study window named name; the window's own names, as its tests use them. */
@@ -105,10 +108,18 @@ int main(int argc, char* argv[])
     vorlan::StudyWindow* study = window.studyWindow();
     if (!startLengthSweep(study))
         return 1;
+    auto* designEntry = window.findChild<QAction*>("mnuDesign");
+    if (designEntry == nullptr)
+        return 1;
+    designEntry->trigger(); // Studies > Design...
+    vorlan::DesignWindow* design = window.designWindow();
+    design->search();
+    if (!design->isRunning())
+        return 1;
     const QString folder = argv[2];
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (study->isRunning())
+        if (study->isRunning() || design->isRunning())
             return;
         poll.stop();
         const bool saved = window.grab().save(folder + "/main-window.png")
@@ -116,7 +127,7 @@ int main(int argc, char* argv[])
             && window.optionsDialog()->grab().save(folder + "/options-dialog.png")
             && window.analysisViews()->detailsWindow()->grab().save(folder + "/details-window.png")
             && window.analysisViews()->profileWindow()->grab().save(folder + "/profile-window.png")
-            && study->grab().save(folder + "/study-window.png")
+            && study->grab().save(folder + "/study-window.png") && design->grab().save(folder + "/design-window.png")
             && fluidInformation.grab().save(folder + "/fluid-information.png")
             && picker->grab().save(folder + "/pipe-picker.png");
         QApplication::exit(saved && failures == 0 ? 0 : 1);

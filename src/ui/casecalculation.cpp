@@ -7,6 +7,7 @@
 #include "ui/caseeditor.h"
 #include "ui/casereport.h"
 #include "ui/casesession.h"
+#include "ui/designwindow.h"
 #include "ui/foulingdialog.h"
 #include "ui/hairpindialog.h"
 #include "ui/resultswindow.h"
@@ -49,12 +50,14 @@ CaseCalculation::~CaseCalculation()
     delete m_study;
     delete m_hairpins;
     delete m_fouling;
+    delete m_design;
 }
 
 ResultsWindow* CaseCalculation::resultsWindow() const { return m_results; }
 StudyWindow* CaseCalculation::studyWindow() const { return m_study; }
 HairpinDialog* CaseCalculation::hairpinDialog() const { return m_hairpins; }
 FoulingDialog* CaseCalculation::foulingDialog() const { return m_fouling; }
+DesignWindow* CaseCalculation::designWindow() const { return m_design; }
 
 void CaseCalculation::calculateWithWaitCursor()
 {
@@ -181,6 +184,22 @@ void CaseCalculation::showFindFouling()
     if (created)
         m_fouling->takeOutletsFromCase(); // later, the measurements typed stay
     bringUp(m_fouling, created);
+}
+
+void CaseCalculation::showDesign()
+{
+    const bool created = !m_design;
+    if (created)
+        m_design = new DesignWindow(
+            m_dataFolder, m_pipes, [this] { return m_editor.contents(); },
+            [this](const CaseContents& design) {
+                m_editor.restore(design); // an edited case: the session still holds the one last saved
+                m_editor.refreshMarks();
+            },
+            messagesOver(m_showMessage, [this] { return m_design.data(); }));
+    if (!m_design->isRunning())
+        m_design->takeStreamsFromCase();
+    bringUp(m_design, created);
 }
 
 } // namespace vorlan

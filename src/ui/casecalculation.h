@@ -17,6 +17,7 @@ namespace vorlan {
 class AnalysisViews;
 class CaseEditor;
 class CaseSession;
+class DesignWindow;
 class FoulingDialog;
 class HairpinDialog;
 class ResultsWindow;
@@ -41,6 +42,7 @@ public:
     StudyWindow* studyWindow() const;
     HairpinDialog* hairpinDialog() const;
     FoulingDialog* foulingDialog() const;
+    DesignWindow* designWindow() const;
     AnalysisViews* analysisViews() const { return m_analysis; }
 
     void calculate();
@@ -57,6 +59,8 @@ public:
     void showHairpins();
     /** The fouling of a running exchanger: the main window's case with the measured outlets. */
     void showFindFouling();
+    /** The Design window, on the case as it is when Search is pressed; Use this design writes into the boxes. */
+    void showDesign();
 
 private:
     void afterCalculation(const CalcOutcome& outcome);
@@ -79,6 +83,7 @@ private:
     QPointer<StudyWindow> m_study;
     QPointer<HairpinDialog> m_hairpins;
     QPointer<FoulingDialog> m_fouling;
+    QPointer<DesignWindow> m_design;
     bool m_waitCursor = false; // set while Calculate runs under the wait cursor
     AnalysisViews* m_analysis; // a child of the main window
 };

@@ -12,6 +12,7 @@
 #include "ui/casecalculation.h"
 #include "ui/caseeditor.h"
 #include "ui/casefiles.h"
+#include "ui/designwindow.h"
 #include "ui/formfont.h"
 #include "ui/foulingdialog.h"
 #include "ui/hairpindialog.h"
@@ -77,6 +78,7 @@ HelpViewer* MainWindow::helpViewer() const { return m_help; }
 StudyWindow* MainWindow::studyWindow() const { return m_calculation->studyWindow(); }
 HairpinDialog* MainWindow::hairpinDialog() const { return m_calculation->hairpinDialog(); }
 FoulingDialog* MainWindow::foulingDialog() const { return m_calculation->foulingDialog(); }
+DesignWindow* MainWindow::designWindow() const { return m_calculation->designWindow(); }
 
 CaseContents MainWindow::caseContents() const { return m_editor->contents(); }
 bool MainWindow::openCase(const QString& path) { return m_files->openCase(path); }
@@ -122,6 +124,7 @@ void MainWindow::addStudiesMenu()
     entry("Study...", "mnuStudy", &CaseCalculation::showStudy);
     entry("Hairpin layout...", "mnuHairpins", &CaseCalculation::showHairpins);
     entry("Find fouling...", "mnuFindFouling", &CaseCalculation::showFindFouling);
+    entry("Design...", "mnuDesign", &CaseCalculation::showDesign);
     menuBar()->insertMenu(menuBar()->actions().back(), menu); // after Analysis, before Help
 }
 
@@ -172,8 +175,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     // Closing the main window ends the program: the other windows close with it.
-    for (QWidget* window : std::initializer_list<QWidget*> {
-             resultsWindow(), optionsDialog(), helpViewer(), studyWindow(), hairpinDialog(), foulingDialog()}) {
+    for (QWidget* window : std::initializer_list<QWidget*> {resultsWindow(), optionsDialog(), helpViewer(),
+             studyWindow(), hairpinDialog(), foulingDialog(), designWindow()}) {
         if (window != nullptr)
             window->close();
     }

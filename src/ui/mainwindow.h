@@ -25,6 +25,7 @@ class AnalysisViews;
 class CaseCalculation;
 class CaseEditor;
 class CaseFiles;
+class DesignWindow;
 class FoulingDialog;
 class HairpinDialog;
 class HelpViewer;
@@ -56,6 +57,7 @@ public:
     StudyWindow* studyWindow() const;
     HairpinDialog* hairpinDialog() const;
     FoulingDialog* foulingDialog() const;
+    DesignWindow* designWindow() const;
     /** The details and profile windows of the last solved case. */
     AnalysisViews* analysisViews() const { return m_analysis; }
 

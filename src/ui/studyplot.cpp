@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/numberformat.h"
 #include "ui/plotaxes.h"
 
 namespace vorlan {
@@ -18,36 +17,6 @@ const QColor kSeriesColours[] = {QColor(30, 80, 200), QColor(200, 40, 40)};
 constexpr double kInset = 6;
 
 bool hasValue(double value) { return std::isfinite(value); }
-
-/** An axis of the plot: its ends in the values' unit and the values where it has ticks. */
-struct Axis {
-    double low = 0;
-    double high = 1;
-    bool logarithmic = false;
-    std::vector<double> ticks;
-
-    /** Where a value lies along the axis: 0 at low, 1 at high. */
-    double share(double value) const
-    {
-        if (logarithmic)
-            return std::log10(value / low) / std::log10(high / low);
-        return (value - low) / (high - low);
-    }
-};
-
-/** The multiples of step from low to high; a tick within a rounding error of zero is zero. */
-std::vector<double> steppedTicks(double low, double high, double step)
-{
-    std::vector<double> ticks;
-    const double first = std::ceil(low / step - 1e-9);
-    for (double i = 0;; ++i) {
-        double tick = (first + i) * step;
-        if (tick > high + 1e-9 * step)
-            break;
-        ticks.push_back(std::fabs(tick) < 1e-9 * step ? 0 : tick);
-    }
-    return ticks;
-}
 
 /**
  * Ticks at 1, 2 and 5 of each decade over up to three decades, at the decades alone beyond; evenly
@@ -70,63 +39,14 @@ std::vector<double> decadeTicks(double low, double high)
     return ticks.size() >= 3 ? ticks : steppedTicks(low, high, tickStep(high - low));
 }
 
-/** The smallest and largest value, NaN ones left out; false when there is none. */
-bool valueRange(const std::vector<double>& values, double& low, double& high)
-{
-    low = INFINITY;
-    high = -INFINITY;
-    for (const double value : values) {
-        if (hasValue(value)) {
-            low = std::min(low, value);
-            high = std::max(high, value);
-        }
-    }
-    return low <= high;
-}
-
-/** An axis from the smallest to the largest value, widened around a single one. */
-Axis spanOf(const std::vector<double>& values)
-{
-    Axis axis;
-    valueRange(values, axis.low, axis.high);
-    if (axis.high == axis.low) {
-        const double room = axis.low != 0 ? 0.05 * std::fabs(axis.low) : 1;
-        axis.low -= room;
-        axis.high += room;
-    }
-    return axis;
-}
-
-/** A value axis over the values, its ends on round ticks. */
-Axis valueAxis(const std::vector<double>& values)
-{
-    Axis axis = spanOf(values);
-    const double step = tickStep(axis.high - axis.low);
-    axis.low = std::floor(axis.low / step) * step;
-    axis.high = std::ceil(axis.high / step) * step;
-    axis.ticks = steppedTicks(axis.low, axis.high, step);
-    return axis;
-}
-
 /** The swept axis, from the first to the last swept value, logarithmic when asked and all are positive. */
-Axis sweptAxis(const std::vector<double>& x, bool logarithmic)
+PlotAxis sweptAxis(const std::vector<double>& x, bool logarithmic)
 {
-    Axis axis = spanOf(x);
+    PlotAxis axis = spanOf(x);
     axis.logarithmic = logarithmic && axis.low > 0;
     axis.ticks = axis.logarithmic ? decadeTicks(axis.low, axis.high)
                                   : steppedTicks(axis.low, axis.high, tickStep(axis.high - axis.low));
     return axis;
-}
-
-QString tickText(double value) { return QString::fromStdString(figure(value, 6)); }
-
-/** The widest tick number of the axis [pixels]. */
-double tickTextWidth(const QFontMetricsF& metrics, const Axis& axis)
-{
-    double width = 0;
-    for (const double tick : axis.ticks)
-        width = std::max(width, metrics.horizontalAdvance(tickText(tick)));
-    return width;
 }
 
 } // namespace
@@ -174,10 +94,10 @@ void StudyPlot::paintEvent(QPaintEvent* /*event*/)
         if (shown.size() < 2 && valueRange(series.values, low, high))
             shown.push_back(&series);
     }
-    std::vector<Axis> axes;
+    std::vector<PlotAxis> axes;
     for (const PlotSeries* series : shown)
         axes.push_back(valueAxis(series->values));
-    const Axis xAxis = sweptAxis(m_x, m_logarithmic);
+    const PlotAxis xAxis = sweptAxis(m_x, m_logarithmic);
 
     const QFontMetricsF metrics(painter.font());
     const double line = metrics.height();
@@ -185,7 +105,7 @@ void StudyPlot::paintEvent(QPaintEvent* /*event*/)
     const double right = axes.size() > 1 ? 1.6 * line + tickTextWidth(metrics, axes[1]) + 6 : 2.5 * line;
     const QRectF plot = area.adjusted(left, 2 * line, -right, -3 * line);
     const auto px = [&](double x) { return plot.left() + kInset + xAxis.share(x) * (plot.width() - 2 * kInset); };
-    const auto py = [&](const Axis& axis, double y) {
+    const auto py = [&](const PlotAxis& axis, double y) {
         return plot.bottom() - kInset - axis.share(y) * (plot.height() - 2 * kInset);
     };
 

@@ -48,7 +48,7 @@ private:
         QVERIFY(menu != nullptr);
         QCOMPARE(menu->title(), QString("Studies"));
         const QList<QAction*> entries = menu->actions();
-        QCOMPARE(entries.size(), 3);
+        QCOMPARE(entries.size(), 4);
         QCOMPARE(entries.front()->text(), QString("Study..."));
         entries.front()->trigger();
         QVERIFY(study() != nullptr && study()->isVisible());
