@@ -245,8 +245,11 @@ void evaluateSplit(Exchanger& exchanger, const DesignTarget& target, const CaseC
         d.broken = "needs more than the " + std::to_string(k.maxHairpins) + " hairpins allowed (estimated)";
         return;
     }
+    const auto attempt = [&](long count) {
+        return solveHairpins(exchanger, contents, {count, k.legLength, c.split, c.banks});
+    };
     const auto solve = [&](long count) {
-        NetworkOutcome outcome = solveHairpins(exchanger, contents, {count, k.legLength, c.split, c.banks});
+        NetworkOutcome outcome = attempt(count);
         if (!outcome.network)
             throw CalcError(outcome.message);
         return std::move(*outcome.network);
@@ -254,12 +257,13 @@ void evaluateSplit(Exchanger& exchanger, const DesignTarget& target, const CaseC
     const auto delivers = [&](const HairpinNetwork& n) { return n.duty >= target.duty * (1 - kDutyTolerance); };
     HairpinNetwork network = solve(hairpins);
     if (delivers(network)) {
+        // Fewer hairpins that cannot be solved are no design: the ones solved stay.
         while (hairpins > c.banks) {
-            HairpinNetwork fewer = solve(hairpins - c.banks);
-            if (!delivers(fewer))
+            NetworkOutcome fewer = attempt(hairpins - c.banks);
+            if (!fewer.network || !delivers(*fewer.network))
                 break;
             hairpins -= c.banks;
-            network = std::move(fewer);
+            network = std::move(*fewer.network);
         }
     } else {
         while (!delivers(network)) {
