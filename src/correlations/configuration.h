@@ -11,4 +11,7 @@ enum class Configuration {
 /** Which of the two fluids: the one in the internal pipe or the one in the annulus. */
 enum class Side { Internal, External };
 
+/** The other side. */
+constexpr Side opposite(Side side) { return side == Side::Internal ? Side::External : Side::Internal; }
+
 } // namespace vorlan

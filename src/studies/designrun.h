@@ -31,8 +31,6 @@ public:
      */
     void evaluateRest(std::span<Exchanger* const> others);
 
-    const DesignTarget& target() const { return m_target; }
-    const DesignConstraints& constraints() const { return m_constraints; }
     /** The designs of the pairs evaluated so far, in the pairs' order. */
     std::vector<Design> designs() const;
 

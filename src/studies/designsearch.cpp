@@ -21,11 +21,7 @@ namespace {
 // A network delivers the duty when it falls short of it by no more than Calculate's own rounding.
 constexpr double kDutyTolerance = 1e-4;
 
-Side opposite(Side side) { return side == Side::Internal ? Side::External : Side::Internal; }
 std::size_t index(Side side) { return side == Side::Internal ? 0 : 1; }
-
-/** The case's stream that flows on the exchanger's side in this design. */
-Side streamOn(Side side, const DesignCandidate& c) { return c.swapped ? opposite(side) : side; }
 
 const char* sideWords(Side side) { return side == Side::Internal ? "the pipe" : "the annulus"; }
 
@@ -213,8 +209,7 @@ long estimatedHairpins(Exchanger& exchanger, const DesignTarget& target, CaseCon
     const ResultRecord& r = probe.solution->record;
     const bool seriesInside = series == Side::Internal;
     const double x = seriesInside ? r.intTin : r.estTin, y = seriesInside ? r.estTin : r.intTin;
-    const double xOut = seriesInside ? r.intTout : r.estTout, yOut = seriesInside ? r.estTout : r.intTout;
-    const SectionShares shares {std::clamp((x - xOut) / (x - y), 0.0, 1.0), std::clamp((yOut - y) / (x - y), 0.0, 1.0)};
+    const SectionShares shares = sharesOf(r, series, {0.5, 0.5});
     const Side stream = streamOn(series, c);
     for (long hairpins = c.banks; hairpins <= k.maxHairpins; hairpins += c.banks) {
         double seriesAt = x;
@@ -294,6 +289,8 @@ void evaluateSplit(Exchanger& exchanger, const DesignTarget& target, const CaseC
 }
 
 } // namespace
+
+Side streamOn(Side side, const DesignCandidate& c) { return c.swapped ? opposite(side) : side; }
 
 TargetOutcome designTarget(Exchanger& exchanger, const CaseContents& contents)
 {

@@ -70,6 +70,9 @@ struct DesignCandidate {
     long banks = 1;
 };
 
+/** The case's stream (by the side the case puts it on) that flows on the exchanger's side in the design. */
+Side streamOn(Side side, const DesignCandidate& candidate);
+
 /**
  * The pairs of the catalogue's chosen standards, as candidates all in series: the inner and the
  * outer pipe of one standard, pipes of equal dimensions counted once (the first in file order), every

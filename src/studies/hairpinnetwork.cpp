@@ -18,8 +18,6 @@ constexpr int kMaxPasses = 50;
 // Below this inlet difference [K] a hairpin's shares are noise: the chain keeps its last ones.
 constexpr double kShareDifference = 1e-6;
 
-Side opposite(Side side) { return side == Side::Internal ? Side::External : Side::Internal; }
-
 double inletOf(const ResultRecord& r, Side side) { return side == Side::Internal ? r.intTin : r.estTin; }
 double outletOf(const ResultRecord& r, Side side) { return side == Side::Internal ? r.intTout : r.estTout; }
 double velocityOf(const ResultRecord& r, Side side) { return side == Side::Internal ? r.intVel : r.estVel; }
@@ -70,17 +68,6 @@ private:
     Exchanger& m_exchanger;
     CaseContents m_case;
 };
-
-/** The shares of a solved hairpin; the given ones when its inlets are too close to tell. */
-SectionShares sharesOf(const ResultRecord& r, Side series, SectionShares last)
-{
-    const double x = inletOf(r, series), y = inletOf(r, opposite(series));
-    if (std::fabs(x - y) < kShareDifference)
-        return last;
-    // Calculate's outlets lie between the inlets up to its own tolerance: kept within [0, 1].
-    return {std::clamp((x - outletOf(r, series)) / (x - y), 0.0, 1.0),
-        std::clamp((outletOf(r, opposite(series)) - y) / (x - y), 0.0, 1.0)};
-}
 
 std::string inletsText(double internalInlet, double externalInlet)
 {
@@ -174,6 +161,16 @@ HairpinNetwork summarise(const HairpinArrangement& arrangement, Side series, con
 }
 
 } // namespace
+
+SectionShares sharesOf(const ResultRecord& r, Side series, SectionShares last)
+{
+    const double x = inletOf(r, series), y = inletOf(r, opposite(series));
+    if (std::fabs(x - y) < kShareDifference)
+        return last;
+    // Calculate's outlets lie between the inlets up to its own tolerance: kept within [0, 1].
+    return {std::clamp((x - outletOf(r, series)) / (x - y), 0.0, 1.0),
+        std::clamp((outletOf(r, opposite(series)) - y) / (x - y), 0.0, 1.0)};
+}
 
 NetworkOutcome solveHairpins(Exchanger& exchanger, const CaseContents& contents, const HairpinArrangement& arrangement)
 {

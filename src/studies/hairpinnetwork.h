@@ -8,6 +8,7 @@
 #include "analysis/warnings.h"
 #include "calc/casecontents.h"
 #include "calc/exchanger.h"
+#include "studies/hairpinchain.h"
 
 namespace vorlan {
 
@@ -72,6 +73,12 @@ struct NetworkOutcome {
     std::optional<HairpinNetwork> network;
     std::string message;
 };
+
+/**
+ * The shares of a solved hairpin (see SectionShares), series being the side of the stream that runs
+ * through every hairpin; last when its inlets are too close to tell.
+ */
+SectionShares sharesOf(const ResultRecord& r, Side series, SectionShares last);
 
 /** Largest mismatch of a stream's temperature where one hairpin hands it to the next when the network is solved [K];
  * the outlet tolerance of Calculate's own iterations. */

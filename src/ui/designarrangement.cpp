@@ -100,8 +100,9 @@ void DesignArrangementView::showDesign(const DesignTarget* target, const Design*
         caption += " " + fromStd(design->broken);
     m_caption->setText(caption);
     const NetworkSide* sides[] = {&network.internal, &network.external};
-    m_sides->setHorizontalHeaderLabels({"", "Inner pipe: " + streamName(*target, streamOn(candidate, Side::Internal)),
-        "Annulus: " + streamName(*target, streamOn(candidate, Side::External))});
+    m_sides->setHorizontalHeaderLabels(
+        {"", "Inner pipe: " + streamName(*target, static_cast<int>(streamOn(Side::Internal, candidate))),
+            "Annulus: " + streamName(*target, static_cast<int>(streamOn(Side::External, candidate)))});
     for (int c = 0; c < 2; ++c) {
         const NetworkSide& side = *sides[c];
         const QString cells[] = {shown(side.inletTemperature, Measure::Temperature),

@@ -4,14 +4,9 @@
 
 namespace vorlan {
 
-int streamOn(const DesignCandidate& candidate, Side side)
-{
-    return (side == Side::Internal) == candidate.swapped ? 1 : 0;
-}
-
 const NetworkSide& sideOf(const HairpinNetwork& network, const DesignCandidate& candidate, int stream)
 {
-    return streamOn(candidate, Side::Internal) == stream ? network.internal : network.external;
+    return static_cast<int>(streamOn(Side::Internal, candidate)) == stream ? network.internal : network.external;
 }
 
 QString streamName(const DesignTarget& target, int stream)

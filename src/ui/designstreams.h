@@ -9,9 +9,6 @@ namespace vorlan {
 // The streams of a design. A stream is indexed as the case holds it: 0 the case's internal stream,
 // 1 its external one; a swapped design puts each on the other exchanger side.
 
-/** The stream that flows on the exchanger side (pipe or annulus) of the design. */
-int streamOn(const DesignCandidate& candidate, Side side);
-
 /** The side of the solved arrangement the stream flows on. */
 const NetworkSide& sideOf(const HairpinNetwork& network, const DesignCandidate& candidate, int stream);
 

@@ -120,7 +120,7 @@ QString DesignTableModel::cell(const Design& design, int row, int column) const
         return fromStd(
             windowDimension(candidate.outer.thicknessText) + " × " + windowDimension(candidate.inner.thicknessText));
     case InPipe:
-        return fromStd(m_target->fluid[static_cast<std::size_t>(streamOn(candidate, Side::Internal))]);
+        return fromStd(m_target->fluid[static_cast<std::size_t>(streamOn(Side::Internal, candidate))]);
     case Arrangement:
         return fromStd(arrangementName(candidate));
     case Hairpins:
