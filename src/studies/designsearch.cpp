@@ -226,9 +226,11 @@ long estimatedHairpins(Exchanger& exchanger, const DesignTarget& target, CaseCon
 /**
  * One side split into banks: the fewest hairpins, a multiple of the banks, whose network delivers
  * the target duty, from the estimate of constant shares up or down one bank's hairpins at a time.
- * The required surface takes the arrangement's mean temperature difference as a fixed share of the
- * log-mean one: A_req = A Q_target LMTD / (Q LMTD_target), LMTD of the network's and of the target's
- * terminal temperatures; Kern's allowed fouling is then 1/U_D - 1/U_C with U_D = U A_req / A.
+ * The required surface takes the arrangement's mean temperature difference as a fixed share of a
+ * reference one: A_req = A Q_target LMTD / (Q LMTD_target), LMTD the counter-current log-mean
+ * difference of the network's and of the target's terminal temperatures (counter-current also in a
+ * co-current case: its end differences never cross, where the banks' mixed outlet may pass the
+ * other stream's); Kern's allowed fouling is then 1/U_D - 1/U_C with U_D = U A_req / A.
  */
 void evaluateSplit(Exchanger& exchanger, const DesignTarget& target, const CaseContents& contents,
     const DesignConstraints& k, Design& d)
@@ -270,11 +272,10 @@ void evaluateSplit(Exchanger& exchanger, const DesignTarget& target, const CaseC
             network = solve(hairpins);
         }
     }
-    const Configuration configuration
-        = contents.counterCurrent ? Configuration::Countercurrent : Configuration::Cocurrent;
-    const auto lmtd = [&](double internalIn, double internalOut, double externalIn, double externalOut) {
-        return internalIn > externalIn ? DTML(internalIn, internalOut, externalIn, externalOut, configuration)
-                                       : DTML(externalIn, externalOut, internalIn, internalOut, configuration);
+    const auto lmtd = [](double internalIn, double internalOut, double externalIn, double externalOut) {
+        return internalIn > externalIn
+            ? DTML(internalIn, internalOut, externalIn, externalOut, Configuration::Countercurrent)
+            : DTML(externalIn, externalOut, internalIn, internalOut, Configuration::Countercurrent);
     };
     const Side inside = streamOn(Side::Internal, c), outside = streamOn(Side::External, c);
     const double installed = lmtd(network.internal.inletTemperature, network.internal.outletTemperature,

@@ -115,3 +115,27 @@ TEST(DesignSearch, EveryFeasibleDesignDoesTheDutyWithinTheAllowances)
 }
 
 } // namespace
+
+TEST(DesignSearch, AnEquicurrentSplitWhoseBanksMixPastTheOtherOutletIsSolved)
+{
+    // Kern's streams equicurrent at 30 kW: benzene in a 1" Sch 80 pipe split into two banks mixes
+    // to an outlet past toluene's, which an equicurrent log-mean difference cannot take.
+    CaseContents contents = readCaseFile(VORLAN_KERN_CASE);
+    contents.counterCurrent = false;
+    contents.setText(Quantity::Capacity, "30");
+    contents.setText(Quantity::ExternalOutletTemperature, "50");
+    const std::vector<StandardPipe> catalogue = readPipeCatalogue(kDataFolder);
+    const auto pipe = [&](const char* designation) {
+        return *std::find_if(
+            catalogue.begin(), catalogue.end(), [&](const StandardPipe& p) { return p.designation == designation; });
+    };
+    DesignConstraints constraints;
+    constraints.allowedPressureDrop = {200, 200};
+    Exchanger exchanger(kDataFolder);
+    const TargetOutcome target = designTarget(exchanger, contents);
+    ASSERT_TRUE(target.target) << target.message;
+    const Design d = evaluateDesign(
+        exchanger, *target.target, {pipe("1\" Sch 80"), pipe("2\" Sch 10"), false, Side::Internal, 2}, constraints);
+    EXPECT_TRUE(d.feasible()) << d.broken;
+    EXPECT_GE(d.excess, 0);
+}
