@@ -244,7 +244,7 @@ void DesignWindow::showSelected()
     m_arrangement->showDesign(m_runner.target() ? &*m_runner.target() : nullptr, design);
     const int row = m_table->selectionModel()->currentIndex().row();
     m_plot->select(design != nullptr && design->feasible() ? row : -1);
-    m_use->setEnabled(design != nullptr && design->hairpins > 0 && !isRunning());
+    m_use->setEnabled(design != nullptr && design->network && !isRunning()); // a case needs its installed length
 }
 
 void DesignWindow::useSelected()
