@@ -116,8 +116,7 @@ EffectivenessCheck effectivenessCheck(const SolvedCase& solved, FluidTables& flu
     const double coldIn = internalHot ? r.estTin : r.intTin;
     e.dutyNtu = checked(e.effectiveness * e.cMin * std::fabs(hotIn - coldIn));
     e.dutySolved = r.q;
-    e.lmtd = internalHot ? DTML(r.intTin, r.intTout, r.estTin, r.estTout, r.configuration)
-                         : DTML(r.estTin, r.estTout, r.intTin, r.intTout, r.configuration);
+    e.lmtd = sidesDTML(r.intTin, r.intTout, r.estTin, r.estTout, r.configuration);
     return e;
 }
 

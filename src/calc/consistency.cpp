@@ -60,9 +60,7 @@ void Calculation::checkConsistency(FluidTables tables) const
     for (const double moveInt : {-outletMove, outletMove})
         for (const double moveEst : {-outletMove, outletMove})
             try {
-                const double moved = intTin > estTin
-                    ? DTML(intTin, intTout + moveInt, estTin, estTout + moveEst, m_configuration)
-                    : DTML(estTin, estTout + moveEst, intTin, intTout + moveInt, m_configuration);
+                const double moved = sidesDTML(intTin, intTout + moveInt, estTin, estTout + moveEst, m_configuration);
                 dTmlMove = std::max(dTmlMove, std::fabs(moved - dTml));
             } catch (const CalcError&) {
                 // a move that crosses the temperatures says nothing of the sensitivity

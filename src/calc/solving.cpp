@@ -259,11 +259,7 @@ void Calculation::checkSolution() const
         throw CalcError("the solution has a duty, surface, length or flow that is not positive");
 }
 
-double Calculation::logMeanDifference() const
-{
-    return intTin > estTin ? DTML(intTin, intTout, estTin, estTout, m_configuration)
-                           : DTML(estTin, estTout, intTin, intTout, m_configuration);
-}
+double Calculation::logMeanDifference() const { return sidesDTML(intTin, intTout, estTin, estTout, m_configuration); }
 
 float Calculation::dutyFromCoefficient() const { return checked(checked(checked(U * A) * dTml) / 1000); }
 

@@ -26,4 +26,11 @@ double DTML(double hotIn, double hotOut, double coldIn, double coldOut, Configur
     return checked((dT1 - dT2) / std::log(ratio));
 }
 
+double sidesDTML(
+    double internalIn, double internalOut, double externalIn, double externalOut, Configuration configuration)
+{
+    return internalIn > externalIn ? DTML(internalIn, internalOut, externalIn, externalOut, configuration)
+                                   : DTML(externalIn, externalOut, internalIn, internalOut, configuration);
+}
+
 } // namespace vorlan

@@ -11,4 +11,8 @@ namespace vorlan {
  */
 double DTML(double hotIn, double hotOut, double coldIn, double coldOut, Configuration configuration);
 
+/** The same from the internal and the external side's inlet and outlet [degC], the hotter inlet's side taken as hot. */
+double sidesDTML(
+    double internalIn, double internalOut, double externalIn, double externalOut, Configuration configuration);
+
 } // namespace vorlan

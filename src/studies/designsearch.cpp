@@ -272,16 +272,11 @@ void evaluateSplit(Exchanger& exchanger, const DesignTarget& target, const CaseC
             network = solve(hairpins);
         }
     }
-    const auto lmtd = [](double internalIn, double internalOut, double externalIn, double externalOut) {
-        return internalIn > externalIn
-            ? DTML(internalIn, internalOut, externalIn, externalOut, Configuration::Countercurrent)
-            : DTML(externalIn, externalOut, internalIn, internalOut, Configuration::Countercurrent);
-    };
     const Side inside = streamOn(Side::Internal, c), outside = streamOn(Side::External, c);
-    const double installed = lmtd(network.internal.inletTemperature, network.internal.outletTemperature,
-        network.external.inletTemperature, network.external.outletTemperature);
-    const double wanted = lmtd(target.inlet[index(inside)], target.outlet[index(inside)], target.inlet[index(outside)],
-        target.outlet[index(outside)]);
+    const double installed = sidesDTML(network.internal.inletTemperature, network.internal.outletTemperature,
+        network.external.inletTemperature, network.external.outletTemperature, Configuration::Countercurrent);
+    const double wanted = sidesDTML(target.inlet[index(inside)], target.outlet[index(inside)],
+        target.inlet[index(outside)], target.outlet[index(outside)], Configuration::Countercurrent);
     d.hairpins = hairpins;
     d.requiredSurface = checked(network.surface * target.duty * installed / (network.duty * wanted));
     d.excess = checked((network.surface / d.requiredSurface - 1) * 100);
