@@ -22,9 +22,6 @@ using nlohmann::ordered_json;
 constexpr double kMostDrop = 1e5;
 constexpr double kMostVelocity = 1e3;
 
-/** The stream the case has on the side, named by that side as the lines name it. */
-const char* streamName(Side side) { return side == Side::Internal ? "internal" : "annulus"; }
-
 ordered_json pipeJson(const StandardPipe& pipe)
 {
     return {{"standard", pipe.standard}, {"designation", pipe.designation}, {"outsideDiameter", pipe.outsideDiameter},
@@ -42,7 +39,7 @@ ordered_json targetLine(const std::string& path, const DesignSearch& search, std
     ordered_json streams = ordered_json::array();
     for (const Side side : {Side::Internal, Side::External}) {
         const auto i = static_cast<std::size_t>(side);
-        streams.push_back({{"sideInCase", streamName(side)}, {"fluid", t->fluid[i]}, {"massFlow", t->massFlow[i]},
+        streams.push_back({{"sideInCase", sideWord(side)}, {"fluid", t->fluid[i]}, {"massFlow", t->massFlow[i]},
             {"inletTemperature", t->inlet[i]}, {"outletTemperature", t->outlet[i]}});
     }
     line["duty"] = t->duty;
@@ -60,7 +57,7 @@ ordered_json designLine(const std::string& path, const Design& design, long rank
     if (!design.feasible())
         line["broken"] = design.broken;
     line["pipes"] = {{"outer", pipeJson(c.outer)}, {"inner", pipeJson(c.inner)}};
-    line["streamInPipe"] = streamName(c.swapped ? Side::External : Side::Internal);
+    line["streamInPipe"] = sideWord(streamOn(Side::Internal, c));
     line["arrangement"]
         = arrangementJson(design.network ? design.network->arrangement
                                          : HairpinArrangement {design.hairpins, legLength, c.split, c.banks});

@@ -6,9 +6,11 @@ namespace vorlan {
 
 using nlohmann::ordered_json;
 
+const char* sideWord(Side side) { return side == Side::Internal ? "internal" : "annulus"; }
+
 ordered_json arrangementJson(const HairpinArrangement& arrangement)
 {
-    const char* side = !arrangement.split ? "none" : *arrangement.split == Side::Internal ? "internal" : "annulus";
+    const char* side = arrangement.split ? sideWord(*arrangement.split) : "none";
     return {{"hairpins", arrangement.hairpins}, {"legLength", arrangement.legLength}, {"parallelSide", side},
         {"banks", arrangement.banks}};
 }

@@ -7,6 +7,9 @@
 
 namespace vorlan {
 
+/** A side as the lines name it: "internal" (the inner pipe) or "annulus". */
+const char* sideWord(Side side);
+
 /** The arrangement as {"hairpins", "legLength" [m], "parallelSide" ("none", "internal", "annulus"), "banks"}. */
 nlohmann::ordered_json arrangementJson(const HairpinArrangement& arrangement);
 
